@@ -1,0 +1,88 @@
+#include "platform/DesktopServices.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+
+namespace {
+QMessageBox::Icon boxIcon(MessageIcon icon)
+{
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+} // namespace
+
+MessageAnswer DesktopDialogs::message(MessageIcon icon, const QString& title, const QString& text,
+                                      MessageButtons buttons)
+{
+    QMessageBox box(boxIcon(icon), title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    if (buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    const int answer = box.exec();
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+std::optional<QString> DesktopDialogs::openProgramFile(const QString& folder, const QString& filterName)
+{
+    // Programs on this desktop have no file-name ending; the dialog lists executable files.
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Open"), folder,
+                       filterName + QStringLiteral(" (*)"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFilter(QDir::AllDirs | QDir::Files | QDir::Executable | QDir::NoDotAndDotDot);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+bool DesktopLauncher::startDetached(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}
+
+bool DesktopUrlOpener::open(const QUrl& url)
+{
+    return QDesktopServices::openUrl(url);
+}
+
+void DesktopClipboard::setText(const QString& text)
+{
+    QGuiApplication::clipboard()->setText(text);
+}
+
+QString DesktopClipboard::text() const
+{
+    return QGuiApplication::clipboard()->text();
+}
+
+void DesktopBusyPointer::setBusy(bool busy)
+{
+    // Nested long actions share one override cursor; each end puts back the default pointer.
+    if (busy) {
+        if (m_depth++ == 0)
+            QApplication::setOverrideCursor(Qt::BusyCursor);
+        return;
+    }
+    while (m_depth > 0) {
+        --m_depth;
+        QApplication::restoreOverrideCursor();
+    }
+}

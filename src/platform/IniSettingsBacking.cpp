@@ -1,0 +1,32 @@
+#include "platform/IniSettingsBacking.h"
+
+IniSettingsBacking::IniSettingsBacking(const QString& filePath) : m_settings(filePath, QSettings::IniFormat)
+{}
+
+QString IniSettingsBacking::address(const QString& key)
+{
+    return QStringLiteral("Settings/") + key;
+}
+
+QString IniSettingsBacking::read(const QString& key, const QString& defaultValue) const
+{
+    const QVariant value = m_settings.value(address(key));
+    if (!value.isValid())
+        return defaultValue;
+    // An INI line with unquoted commas comes back as a list; rejoin it rather than lose the text.
+    if (value.userType() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+void IniSettingsBacking::write(const QString& key, const QString& value)
+{
+    m_settings.setValue(address(key), value);
+    // Written at once so that nothing is lost if the program ends abruptly.
+    m_settings.sync();
+}
+
+bool IniSettingsBacking::contains(const QString& key) const
+{
+    return m_settings.contains(address(key));
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+#include <optional>
+
+// What the program asks of the desktop. Each seam is a small interface so that tests can put
+// recorders and scripted answerers in place of the real desktop.
+
+enum class MessageIcon
+{
+    None,
+    Critical,
+    Information,
+    Question
+};
+enum class MessageButtons
+{
+    Ok,
+    YesNo
+};
+enum class MessageAnswer
+{
+    Ok,
+    Yes,
+    No
+};
+
+// The title of message boxes that name no title of their own.
+inline const QString kShortTitle = QStringLiteral("Skylark");
+inline const QString kAppTitle = QStringLiteral("Skylark! Broadcast");
+
+class Dialogs
+{
+public:
+    virtual ~Dialogs() = default;
+    // Shows a modal message box and returns the button the user chose.
+    virtual MessageAnswer message(MessageIcon icon, const QString& title, const QString& text,
+                                  MessageButtons buttons = MessageButtons::Ok) = 0;
+    // Shows an open-file dialog offering executable files under a filter named filterName,
+    // starting in folder; an empty optional when the user cancels.
+    virtual std::optional<QString> openProgramFile(const QString& folder, const QString& filterName) = 0;
+};
+
+class ProgramLauncher
+{
+public:
+    virtual ~ProgramLauncher() = default;
+    // Starts a program detached, with an argument list and never through a shell.
+    virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
+};
+
+class UrlOpener
+{
+public:
+    virtual ~UrlOpener() = default;
+    // Hands an address to the desktop's opener; false when the desktop reports failure.
+    virtual bool open(const QUrl& url) = 0;
+};
+
+class Clipboard
+{
+public:
+    virtual ~Clipboard() = default;
+    virtual void setText(const QString& text) = 0;
+    virtual QString text() const = 0;
+};
+
+class BusyPointer
+{
+public:
+    virtual ~BusyPointer() = default;
+    // The arrow-and-hourglass pointer while long work runs; false puts the normal one back.
+    virtual void setBusy(bool busy) = 0;
+};
+
+// The bundle handed to every part of the program that talks to the desktop.
+struct SystemServices
+{
+    Dialogs& dialogs;
+    ProgramLauncher& launcher;
+    UrlOpener& opener;
+    Clipboard& clipboard;
+    BusyPointer& pointer;
+};

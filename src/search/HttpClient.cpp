@@ -1,0 +1,189 @@
+#include "search/HttpClient.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QRegularExpression>
+
+HttpClient::HttpClient(QNetworkAccessManager* manager, QObject* parent)
+    : QObject(parent), m_manager(manager ? manager : new QNetworkAccessManager(this))
+{}
+
+HttpClient::~HttpClient()
+{
+    releaseReply();
+}
+
+void HttpClient::RequestDocument(const QString& url)
+{
+    CancelRequest();
+    applyProxy();
+    QNetworkRequest request{QUrl(url)};
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setRawHeader("User-Agent", "Skylark! Broadcast/3.0");
+    m_begun = false;
+    m_headers = false;
+    m_decoder = QStringDecoder(QStringDecoder::Utf8);
+    m_reply = m_manager->get(request);
+    connect(m_reply, &QNetworkReply::requestSent, this, &HttpClient::onRequestSent);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpClient::onMetaData);
+    connect(m_reply, &QNetworkReply::readyRead, this, &HttpClient::onReadyRead);
+    connect(m_reply, &QNetworkReply::finished, this, &HttpClient::onFinished);
+    setPhase(Phase::Connecting);
+}
+
+void HttpClient::CancelRequest()
+{
+    if (!m_reply)
+        return;
+    releaseReply();
+    setPhase(Phase::Idle);
+}
+
+bool HttpClient::IsBusy() const
+{
+    return m_phase != Phase::Idle;
+}
+
+QString HttpClient::ConnectionStateText() const
+{
+    switch (m_phase) {
+    case Phase::Connecting:
+        return QStringLiteral("Connecting");
+    case Phase::Receiving:
+        return QStringLiteral("Connected");
+    case Phase::Idle:
+        break;
+    }
+    return QStringLiteral("Disconnected");
+}
+
+QString HttpClient::ProtocolStateText() const
+{
+    switch (m_phase) {
+    case Phase::Connecting:
+        return QStringLiteral("Requesting");
+    case Phase::Receiving:
+        return QStringLiteral("Receiving");
+    case Phase::Idle:
+        break;
+    }
+    return QStringLiteral("Base");
+}
+
+void HttpClient::onRequestSent()
+{
+    if (m_begun)
+        return;
+    m_begun = true;
+    Q_EMIT DocumentEvent(Begin, QString());
+}
+
+void HttpClient::onMetaData()
+{
+    if (m_headers || !m_reply || !m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+        return;
+    onRequestSent();
+    m_headers = true;
+    m_decoder = decoderFor(m_reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
+    setPhase(Phase::Receiving);
+    Q_EMIT DocumentEvent(Headers, QString());
+}
+
+void HttpClient::onReadyRead()
+{
+    if (!m_reply)
+        return;
+    onMetaData();
+    const QByteArray bytes = m_reply->readAll();
+    if (bytes.isEmpty())
+        return;
+    // The decoder keeps a character split across two blocks until its second half arrives.
+    const QString text = m_decoder.decode(bytes);
+    if (!text.isEmpty())
+        Q_EMIT DocumentEvent(Data, text);
+}
+
+void HttpClient::onFinished()
+{
+    QPointer<QNetworkReply> reply = m_reply;
+    if (!reply)
+        return;
+    const QNetworkReply::NetworkError error = reply->error();
+    const bool isHttpAnswer =
+        reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid() && !isTransportFailure(error);
+    const QString description = reply->errorString();
+    if (isHttpAnswer) {
+        onReadyRead();
+        if (m_reply != reply)
+            return; // a handler started another request or cancelled this one
+        releaseReply();
+        setPhase(Phase::Idle);
+        Q_EMIT DocumentEvent(End, QString());
+        return;
+    }
+    const bool begun = m_begun;
+    releaseReply();
+    setPhase(Phase::Idle);
+    if (begun)
+        Q_EMIT DocumentEvent(Error, QString());
+    Q_EMIT ErrorEvent(error == QNetworkReply::NoError ? -1 : static_cast<int>(error), description);
+}
+
+bool HttpClient::isTransportFailure(int error)
+{
+    // Errors that stand for an HTTP status (content 2xx, server 4xx codes of the error enum)
+    // still deliver a document; everything else (connection, proxy, protocol) is a failure.
+    const bool statusError = (error >= 201 && error <= 299) || (error >= 401 && error <= 499);
+    return error != QNetworkReply::NoError && !statusError;
+}
+
+void HttpClient::setPhase(Phase phase)
+{
+    const QString before = ConnectionStateText();
+    m_phase = phase;
+    if (ConnectionStateText() != before)
+        Q_EMIT StateChangeEvent();
+}
+
+void HttpClient::applyProxy()
+{
+    if (m_proxy.ProxyOn && !m_proxy.ProxyHostName.isEmpty()) {
+        m_manager->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, m_proxy.ProxyHostName,
+                                          static_cast<quint16>(m_proxy.ProxyPortNumber)));
+    } else {
+        m_manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+    }
+}
+
+void HttpClient::releaseReply()
+{
+    if (!m_reply)
+        return;
+    QNetworkReply* reply = m_reply;
+    m_reply = nullptr;
+    reply->disconnect(this);
+    if (reply->isRunning())
+        reply->abort();
+    reply->deleteLater();
+}
+
+QStringDecoder HttpClient::decoderFor(const QByteArray& contentType)
+{
+    static const QRegularExpression charset(QStringLiteral("charset\\s*=\\s*\"?([^\";\\s]+)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = charset.match(QString::fromLatin1(contentType));
+    if (match.hasMatch()) {
+        QStringDecoder decoder(match.captured(1).toLatin1().constData());
+        if (decoder.isValid())
+            return decoder;
+        // Single-byte Western pages decode well enough as Latin-1 when no better decoder exists.
+        const QString name = match.captured(1).toLower();
+        if (name.contains(QLatin1String("8859")) || name.contains(QLatin1String("1252")) ||
+            name.contains(QLatin1String("latin")) || name.contains(QLatin1String("ascii")))
+            return QStringDecoder(QStringDecoder::Latin1);
+    }
+    return QStringDecoder(QStringDecoder::Utf8);
+}

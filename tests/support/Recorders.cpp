@@ -1,0 +1,58 @@
+#include "Recorders.h"
+
+MessageAnswer ScriptedDialogs::message(MessageIcon icon, const QString& title, const QString& text,
+                                       MessageButtons buttons)
+{
+    messages.append({icon, title, text, buttons});
+    if (onMessage)
+        onMessage(messages.constLast());
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return answers.isEmpty() ? MessageAnswer::No : answers.dequeue();
+}
+
+std::optional<QString> ScriptedDialogs::openProgramFile(const QString& folder, const QString& filterName)
+{
+    ++fileDialogs;
+    lastFileFolder = folder;
+    lastFileFilter = filterName;
+    return fileAnswer;
+}
+
+QStringList ScriptedDialogs::texts() const
+{
+    QStringList result;
+    for (const RecordedMessage& message : messages)
+        result.append(message.text);
+    return result;
+}
+
+bool RecordingLauncher::startDetached(const QString& program, const QStringList& arguments)
+{
+    launches.append({program, arguments});
+    return result;
+}
+
+bool RecordingOpener::open(const QUrl& url)
+{
+    opened.append(url);
+    return result;
+}
+
+void RecordingPointer::setBusy(bool isBusy)
+{
+    busy = isBusy;
+    if (isBusy)
+        ++busyCount;
+}
+
+QString MemorySettingsBacking::read(const QString& key, const QString& defaultValue) const
+{
+    return values.value(key, defaultValue);
+}
+
+void MemorySettingsBacking::write(const QString& key, const QString& value)
+{
+    values.insert(key, value);
+    writes.append(key);
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "platform/SettingsBacking.h"
+#include "platform/SystemServices.h"
+
+#include <QHash>
+#include <QList>
+#include <QQueue>
+
+#include <functional>
+
+// Test stand-ins for the desktop seams: they record what the program asked for and give
+// scripted answers, so no test blocks on a modal window.
+
+struct RecordedMessage
+{
+    MessageIcon icon;
+    QString title;
+    QString text;
+    MessageButtons buttons;
+};
+
+class ScriptedDialogs : public Dialogs
+{
+public:
+    MessageAnswer message(MessageIcon icon, const QString& title, const QString& text,
+                          MessageButtons buttons) override;
+    std::optional<QString> openProgramFile(const QString& folder, const QString& filterName) override;
+
+    QList<RecordedMessage> messages;
+    QStringList texts() const;
+    // Answers for Yes/No questions, taken in order; No when none is left.
+    QQueue<MessageAnswer> answers;
+    // Called after each message is recorded (to script what the user does next).
+    std::function<void(const RecordedMessage&)> onMessage;
+    // Answer for the next open-file dialogs; nullopt means cancel.
+    std::optional<QString> fileAnswer;
+    QString lastFileFolder;
+    QString lastFileFilter;
+    int fileDialogs = 0;
+};
+
+class RecordingLauncher : public ProgramLauncher
+{
+public:
+    struct Launch
+    {
+        QString program;
+        QStringList arguments;
+    };
+    bool startDetached(const QString& program, const QStringList& arguments) override;
+    QList<Launch> launches;
+    bool result = true;
+};
+
+class RecordingOpener : public UrlOpener
+{
+public:
+    bool open(const QUrl& url) override;
+    QList<QUrl> opened;
+    bool result = true;
+};
+
+class MemoryClipboard : public Clipboard
+{
+public:
+    void setText(const QString& text) override { value = text; }
+    QString text() const override { return value; }
+    QString value;
+};
+
+class RecordingPointer : public BusyPointer
+{
+public:
+    void setBusy(bool busy) override;
+    bool busy = false;
+    int busyCount = 0;
+};
+
+class MemorySettingsBacking : public SettingsBacking
+{
+public:
+    QString read(const QString& key, const QString& defaultValue) const override;
+    void write(const QString& key, const QString& value) override;
+    bool contains(const QString& key) const override { return values.contains(key); }
+    QHash<QString, QString> values;
+    QStringList writes;
+};
+
+// All recorders in one place, handed out as SystemServices.
+struct TestServices
+{
+    ScriptedDialogs dialogs;
+    RecordingLauncher launcher;
+    RecordingOpener opener;
+    MemoryClipboard clipboard;
+    RecordingPointer pointer;
+    SystemServices services() { return {dialogs, launcher, opener, clipboard, pointer}; }
+};
