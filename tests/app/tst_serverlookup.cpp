@@ -1,0 +1,129 @@
+#include "app/AppState.h"
+#include "app/ServerLookup.h"
+#include "scanner/MarkerFiles.h"
+#include "search/HttpClient.h"
+
+#include "TestServer.h"
+
+#include <QFile>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestServerLookup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void answerParsing_data();
+    void answerParsing();
+    void lookupAgainstServer_data();
+    void lookupAgainstServer();
+    void refusedConnectionGivesServiceHost();
+    void silentServerBoundedByTicks();
+    void terminateMarker();
+};
+
+void TestServerLookup::answerParsing_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("host");
+    QTest::newRow("host then markup") << "search.example.net:8080<HTML></HTML>"
+                                      << "search.example.net:8080";
+    QTest::newRow("empty") << ""
+                           << "service:1";
+    QTest::newRow("markup first") << "<HTML>error</HTML>"
+                                  << "";
+    QTest::newRow("no markup") << "plain.example.org"
+                               << "plain.example.org";
+    QTest::newRow("line break") << "h.example.com\r\n<HTML>"
+                                << "h.example.com";
+}
+
+void TestServerLookup::answerParsing()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, host);
+    QCOMPARE(ServerLookup::hostFromAnswer(answer, QStringLiteral("service:1")), host);
+}
+
+void TestServerLookup::lookupAgainstServer_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("chunk");
+    QTest::addColumn<QString>("expected"); // "@" stands for the server's own host:port
+    QTest::newRow("host answer in pieces")
+        << QByteArray("dir.example.com:81<HTML>ok</HTML>") << 3 << "dir.example.com:81";
+    QTest::newRow("empty answer") << QByteArray() << 0 << "@";
+    QTest::newRow("markup answer") << QByteArray("<HTML>down</HTML>") << 0 << "";
+}
+
+void TestServerLookup::lookupAgainstServer()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, chunk);
+    QFETCH(QString, expected);
+    TestServer server;
+    QVERIFY(server.start());
+    server.setReply(ScriptedReply::page(body, 200, "text/html", chunk, 5));
+    AppState state;
+    HttpClient client;
+    ServerLookup lookup(client, state);
+    QSignalSpy done(&lookup, &ServerLookup::finished);
+    lookup.start(server.hostPort());
+    QVERIFY(done.wait(5000));
+    QCOMPARE(server.targets(), QList<QByteArray>{"/redirect.asp?P=Q"});
+    if (expected == QStringLiteral("@"))
+        expected = server.hostPort();
+    QCOMPARE(done.at(0).at(0).toString(), expected);
+}
+
+void TestServerLookup::refusedConnectionGivesServiceHost()
+{
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const QString host = QStringLiteral("127.0.0.1:") + QString::number(probe.serverPort());
+    probe.close();
+    AppState state;
+    HttpClient client;
+    ServerLookup lookup(client, state);
+    QSignalSpy done(&lookup, &ServerLookup::finished);
+    lookup.start(host);
+    QVERIFY(done.wait(5000));
+    QCOMPARE(done.at(0).at(0).toString(), host);
+}
+
+void TestServerLookup::silentServerBoundedByTicks()
+{
+    TestServer server;
+    QVERIFY(server.start());
+    server.setReply(ScriptedReply::silence());
+    AppState state;
+    HttpClient client;
+    ServerLookup lookup(client, state);
+    QSignalSpy done(&lookup, &ServerLookup::finished);
+    lookup.start(server.hostPort());
+    QTRY_COMPARE(server.targets().size(), 1);
+    for (int i = 0; i < ServerLookup::kSilenceLimit - 1; ++i)
+        state.tick();
+    QCOMPARE(done.size(), 0);
+    state.tick();
+    QCOMPARE(done.size(), 1);
+    QCOMPARE(done.at(0).at(0).toString(), server.hostPort());
+    QVERIFY(!client.IsBusy());
+}
+
+void TestServerLookup::terminateMarker()
+{
+    QTemporaryDir dir;
+    QVERIFY(!MarkerFiles::exists(dir.path(), MarkerFiles::kTerminate));
+    QVERIFY(MarkerFiles::writeTerminate(dir.path()));
+    QFile file(MarkerFiles::path(dir.path(), MarkerFiles::kTerminate));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("TERMINATE\r\n"));
+    QVERIFY(!MarkerFiles::writeTerminate(dir.filePath(QStringLiteral("missing-folder"))));
+}
+
+QTEST_GUILESS_MAIN(TestServerLookup)
+#include "tst_serverlookup.moc"

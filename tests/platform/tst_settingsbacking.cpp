@@ -1,0 +1,122 @@
+#include "platform/IniSettingsBacking.h"
+#include "platform/SingleInstance.h"
+#include "platform/Twips.h"
+
+#include <QFile>
+#include <QLockFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSettingsBacking : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void valueSurvivesWriteAndRead_data();
+    void valueSurvivesWriteAndRead();
+    void missingKeyGivesDefault();
+    void valuesLiveInSettingsSection();
+    void unwritableStoreIsNoOp();
+    void secondInstanceRefused();
+    void staleLockTakenOver();
+    void twipsConversion();
+};
+
+void TestSettingsBacking::valueSurvivesWriteAndRead_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("preset separator")
+        << (QStringLiteral("WXYZ Radio") + QChar(0xFF) + QStringLiteral("http://h/a.ram"));
+    QTest::newRow("commas") << QStringLiteral("a,b,,c,");
+    QTest::newRow("double quotes") << QStringLiteral("say \"hi\" \"");
+    QTest::newRow("blanks around") << QStringLiteral("  padded  ");
+    QTest::newRow("backslashes") << QStringLiteral("C:\\Players\\real.exe \\\\x");
+    QTest::newRow("line breaks") << QStringLiteral("one\ntwo\r\nthree\r");
+    QTest::newRow("leading at") << QStringLiteral("@Variant(x)");
+    QTest::newRow("at only") << QStringLiteral("@");
+    QTest::newRow("non-ASCII") << QStringLiteral("Zürich, Österreich ÿ 日本 🎵");
+    QTest::newRow("equals and semicolon") << QStringLiteral("a=b;c #d");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("number text") << QStringLiteral("0007095");
+    QTest::newRow("boolean text") << QStringLiteral("true");
+}
+
+void TestSettingsBacking::valueSurvivesWriteAndRead()
+{
+    QFETCH(QString, value);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.ini"));
+    {
+        IniSettingsBacking backing(path);
+        backing.write(QStringLiteral("Key"), value);
+    }
+    IniSettingsBacking reread(path);
+    QCOMPARE(reread.read(QStringLiteral("Key"), QStringLiteral("default")), value);
+    QVERIFY(reread.contains(QStringLiteral("Key")));
+}
+
+void TestSettingsBacking::missingKeyGivesDefault()
+{
+    QTemporaryDir dir;
+    IniSettingsBacking backing(dir.filePath(QStringLiteral("s.ini")));
+    QCOMPARE(backing.read(QStringLiteral("Nope"), QStringLiteral("dflt")), QStringLiteral("dflt"));
+    QVERIFY(!backing.contains(QStringLiteral("Nope")));
+}
+
+void TestSettingsBacking::valuesLiveInSettingsSection()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.ini"));
+    IniSettingsBacking(path).write(QStringLiteral("ConSpeed"), QStringLiteral("Cable/DSL"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    QVERIFY2(text.startsWith("[Settings]"), text.constData());
+    QVERIFY(text.contains("ConSpeed=Cable/DSL"));
+}
+
+void TestSettingsBacking::unwritableStoreIsNoOp()
+{
+    QTemporaryDir dir;
+    // A folder where the file should be makes every write fail; nothing may be thrown or shown.
+    const QString path = dir.filePath(QStringLiteral("blocked"));
+    QVERIFY(QDir().mkpath(path + QStringLiteral("/inner")));
+    IniSettingsBacking backing(path);
+    backing.write(QStringLiteral("Key"), QStringLiteral("v"));
+    QVERIFY(QFileInfo(path).isDir());
+}
+
+void TestSettingsBacking::secondInstanceRefused()
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("instance.lock"));
+    SingleInstance first(lock);
+    QVERIFY(first.isFirst());
+    SingleInstance second(lock);
+    QVERIFY(!second.isFirst());
+}
+
+void TestSettingsBacking::staleLockTakenOver()
+{
+    QTemporaryDir dir;
+    const QString lock = dir.filePath(QStringLiteral("instance.lock"));
+    // A lock file naming a process that no longer exists, as a crash leaves it behind.
+    QFile file(lock);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("999999\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
+               QSysInfo::machineHostName().toUtf8() + "\n");
+    file.close();
+    SingleInstance next(lock);
+    QVERIFY(next.isFirst());
+}
+
+void TestSettingsBacking::twipsConversion()
+{
+    QCOMPARE(Twips::toPixels(1440, 96), 96);
+    QCOMPARE(Twips::toPixels(7095, 96), 473);
+    QCOMPARE(Twips::fromPixels(96, 96), 1440.0);
+    QCOMPARE(Twips::toPixels(Twips::fromPixels(529, 120), 120), 529);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsBacking)
+#include "tst_settingsbacking.moc"
