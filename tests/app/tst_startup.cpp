@@ -1,0 +1,133 @@
+#include "app/AppState.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "scanner/MarkerFiles.h"
+#include "search/HttpClient.h"
+
+#include "Recorders.h"
+#include "TestServer.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+class RecordingStartupView : public StartupView
+{
+public:
+    void restoreSettings() override { steps << QStringLiteral("settings"); }
+    void showSplash() override { steps << QStringLiteral("splash"); }
+    void copySplashPicture() override { steps << QStringLiteral("picture"); }
+    void closeSplash() override { steps << QStringLiteral("close splash"); }
+    void setCaption(const QString& caption) override { steps << QStringLiteral("caption ") + caption; }
+    void showConnectionSetup() override { steps << QStringLiteral("setup"); }
+    void showMainWindow() override { steps << QStringLiteral("main"); }
+    QStringList steps;
+};
+
+const QString kPrompt = QStringLiteral(
+    "Please select your connection type so that you may receive the best content for your speed.");
+} // namespace
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void firstRunPromptsUntilChosen();
+    void storedConnectionSkipsPrompt();
+    void unreachableServiceEndsProgram();
+
+private:
+    void startAgainst(const QByteArray& answer);
+
+    std::unique_ptr<TestServer> m_server;
+    std::unique_ptr<QTemporaryDir> m_dir;
+    MemorySettingsBacking m_backing;
+    std::unique_ptr<Settings> m_settings;
+    AppState m_state;
+    ScriptedDialogs m_dialogs;
+    RecordingStartupView m_view;
+    HttpClient m_client;
+    std::unique_ptr<Startup> m_startup;
+};
+
+void TestStartup::init()
+{
+    m_server = std::make_unique<TestServer>();
+    QVERIFY(m_server->start());
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_backing.values.clear();
+    m_backing.values.insert(QStringLiteral("ServiceHost"), m_server->hostPort());
+    m_settings = std::make_unique<Settings>(m_backing);
+    m_state.ConSpeed.clear();
+    m_state.QueryHost.clear();
+    m_dialogs.messages.clear();
+    m_view.steps.clear();
+    m_startup = std::make_unique<Startup>(m_view, *m_settings, m_state, m_dialogs, m_client, m_dir->path());
+}
+
+void TestStartup::startAgainst(const QByteArray& answer)
+{
+    m_server->setReply(ScriptedReply::page(answer));
+    m_startup->run();
+    QCOMPARE(m_view.steps, (QStringList{QStringLiteral("settings"), QStringLiteral("splash")}));
+    m_startup->splashTimedOut();
+}
+
+void TestStartup::firstRunPromptsUntilChosen()
+{
+    startAgainst("search.example.net<HTML></HTML>");
+    QTRY_VERIFY(m_view.steps.contains(QStringLiteral("setup")));
+    QCOMPARE(m_state.QueryHost, QStringLiteral("search.example.net"));
+    QCOMPARE(m_view.steps,
+             (QStringList{QStringLiteral("settings"), QStringLiteral("splash"), QStringLiteral("picture"),
+                          QStringLiteral("close splash"), QStringLiteral("caption Skylark! Broadcast v3.0"),
+                          QStringLiteral("setup")}));
+    QVERIFY(MarkerFiles::exists(m_dir->path(), MarkerFiles::kTerminate));
+    QCOMPARE(m_dialogs.messages.size(), 1);
+    QCOMPARE(m_dialogs.messages.at(0).text, kPrompt);
+    QCOMPARE(m_dialogs.messages.at(0).title, QStringLiteral("Skylark"));
+    QCOMPARE(m_dialogs.messages.at(0).icon, MessageIcon::Critical);
+
+    // Closing the dialog without a choice asks again.
+    m_startup->setupClosed();
+    QCOMPARE(m_dialogs.messages.size(), 2);
+    QCOMPARE(m_view.steps.count(QStringLiteral("setup")), 2);
+
+    QSignalSpy ready(m_startup.get(), &Startup::ready);
+    m_state.ConSpeed = QStringLiteral("Cable/DSL");
+    m_startup->setupClosed();
+    QCOMPARE(ready.size(), 1);
+    QCOMPARE(m_view.steps.constLast(), QStringLiteral("main"));
+    QCOMPARE(m_dialogs.messages.size(), 2);
+}
+
+void TestStartup::storedConnectionSkipsPrompt()
+{
+    m_backing.values.insert(QStringLiteral("ConSpeed"), QStringLiteral("ISDN 64k"));
+    QSignalSpy ready(m_startup.get(), &Startup::ready);
+    startAgainst("");
+    QVERIFY(ready.wait(5000));
+    // An empty answer names the service host itself.
+    QCOMPARE(m_state.QueryHost, m_server->hostPort());
+    QCOMPARE(m_state.ConSpeed, QStringLiteral("ISDN 64k"));
+    QVERIFY(m_dialogs.messages.isEmpty());
+    QVERIFY(!m_view.steps.contains(QStringLiteral("setup")));
+}
+
+void TestStartup::unreachableServiceEndsProgram()
+{
+    QSignalSpy failed(m_startup.get(), &Startup::failed);
+    startAgainst("<HTML>maintenance</HTML>");
+    QVERIFY(failed.wait(5000));
+    QCOMPARE(m_dialogs.texts(),
+             QStringList{QStringLiteral("Unable to contact server, please try back later.")});
+    QCOMPARE(m_dialogs.messages.at(0).icon, MessageIcon::Critical);
+    QVERIFY(!m_view.steps.contains(QStringLiteral("main")));
+    QVERIFY(!MarkerFiles::exists(m_dir->path(), MarkerFiles::kTerminate));
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"
