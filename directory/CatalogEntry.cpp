@@ -1,0 +1,20 @@
+#include "directory/CatalogEntry.h"
+
+QString CatalogEntry::location() const
+{
+    if (region.isEmpty())
+        return city + QLatin1Char(',');
+    return city + QStringLiteral(", ") + region;
+}
+
+QString CatalogEntry::searchableText() const
+{
+    const QStringList fields{
+        name, title, additional, format, city, region, styles.join(QLatin1Char(',')), category, location()};
+    return fields.join(QLatin1Char('\n'));
+}
+
+QString CatalogEntry::bitrateText() const
+{
+    return QString::number(bitrate, 'g', 12);
+}

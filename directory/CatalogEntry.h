@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One live station or archived clip of the directory. Entries held by a Catalog are already
+// cleaned for output (see EntryCleaner), so every text here may be written to a page as is.
+struct CatalogEntry
+{
+    enum class Kind
+    {
+        Live,
+        Clip
+    };
+
+    Kind kind = Kind::Live;
+    QString name;       // live station name
+    QString title;      // clip title
+    QString additional; // clip additional text
+    QString streamUrl;
+    QString site;
+    QString format;
+    QString city;
+    QString region;
+    QStringList styles;
+    QString category;   // "College", "Religious", "Talk/News", "Live Television", "Special" or empty
+    double bitrate = 0; // kbit/s; 0 = unknown
+    int seconds = 0;    // clip length; 0 = unknown
+    bool video = false;
+
+    bool isLive() const { return kind == Kind::Live; }
+    // "City, Region" with the short shapes kept: "City," without a region, ", Region" without a
+    // city and "," without either.
+    QString location() const;
+    // Everything a keyword may be found in, one field per line so words never run together.
+    QString searchableText() const;
+    // The bit rate as written on pages: "0" when unknown, no trailing zeros.
+    QString bitrateText() const;
+};

@@ -1,0 +1,100 @@
+#include "directory/EntryCleaner.h"
+
+namespace {
+
+bool isMarkerChar(QChar c)
+{
+    return QStringLiteral("*&^$~@").contains(c);
+}
+
+bool isControl(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
+QString collapseRuns(const QString& text, bool (*isRunChar)(QChar))
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (isRunChar(c) && !out.isEmpty() && out.back() == c)
+            continue;
+        out.append(c);
+    }
+    while (!out.isEmpty() && (isRunChar(out.back()) || out.back().isSpace()))
+        out.chop(1);
+    return out;
+}
+
+bool isAt(QChar c)
+{
+    return c == QLatin1Char('@');
+}
+
+} // namespace
+
+QString EntryCleaner::cleanText(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text) {
+        if (c != QLatin1Char('"') && c != QLatin1Char('<') && !isControl(c))
+            kept.append(c);
+    }
+    return collapseRuns(kept, isMarkerChar).trimmed();
+}
+
+QString EntryCleaner::cleanAddress(const QString& address)
+{
+    QString kept;
+    kept.reserve(address.size());
+    for (const QChar c : address) {
+        if (c != QLatin1Char('"') && c != QLatin1Char('<') && c != QLatin1Char('>') && !c.isSpace() &&
+            !isControl(c))
+            kept.append(c);
+    }
+    return collapseRuns(kept, isAt);
+}
+
+CatalogEntry EntryCleaner::clean(CatalogEntry entry)
+{
+    entry.name = cleanText(entry.name);
+    // The client splits a clip's name field at its first ":" into title and additional text.
+    entry.title = cleanText(entry.title).remove(QLatin1Char(':')).trimmed();
+    entry.additional = cleanText(entry.additional);
+    if (entry.title.isEmpty())
+        entry.additional.remove(QLatin1Char(':'));
+    entry.format = cleanText(entry.format);
+    entry.city = cleanText(entry.city);
+    entry.region = cleanText(entry.region);
+    entry.category = cleanText(entry.category);
+    for (QString& style : entry.styles)
+        style = cleanText(style);
+    entry.streamUrl = cleanAddress(entry.streamUrl);
+    entry.site = cleanAddress(entry.site);
+    return entry;
+}
+
+bool EntryCleaner::holdsReservedText(const CatalogEntry& entry)
+{
+    static const QStringList errorPageTexts{QStringLiteral("302 Moved Temporarily"),
+                                            QStringLiteral("301 Moved Permanently"),
+                                            QStringLiteral("404 Object Not Found"),
+                                            QStringLiteral("404 File Not Found"),
+                                            QStringLiteral("Forbidden"),
+                                            QStringLiteral("403.6")};
+    static const QStringList scanTexts{QStringLiteral("ERROR<BR>"), QStringLiteral("EXCEPTION OC")};
+    const QStringList written{entry.name, entry.title,  entry.additional, entry.format,
+                              entry.city, entry.region, entry.site,       entry.streamUrl};
+    for (const QString& field : written) {
+        for (const QString& text : errorPageTexts) {
+            if (field.contains(text))
+                return true;
+        }
+        for (const QString& text : scanTexts) {
+            if (field.contains(text, Qt::CaseInsensitive))
+                return true;
+        }
+    }
+    return false;
+}

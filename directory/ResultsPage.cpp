@@ -1,0 +1,43 @@
+#include "directory/ResultsPage.h"
+
+#include <QStringList>
+
+namespace {
+
+const QLatin1String kHead("<HTML><HEAD><TITLE>Search Results</TITLE></HEAD><BODY>\n");
+const QLatin1String kTail("</BODY></HTML>\n");
+
+QString videoFlag(const CatalogEntry& entry)
+{
+    return entry.video ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+QString nameField(const CatalogEntry& entry)
+{
+    return entry.isLive() ? entry.name : entry.title + QLatin1Char(':') + entry.additional;
+}
+
+} // namespace
+
+QByteArray ResultsPage::build(const QList<CatalogEntry>& entries)
+{
+    QString page = kHead;
+    for (const CatalogEntry& entry : entries)
+        page += link(entry) + QStringLiteral("<BR>\n");
+    page += kTail;
+    return page.toUtf8();
+}
+
+QString ResultsPage::linkText(const CatalogEntry& entry)
+{
+    QString text = nameField(entry) + QStringLiteral("**") + entry.format + QStringLiteral("&&") +
+                   entry.location() + QStringLiteral("^^") + entry.bitrateText() + QStringLiteral("$$");
+    if (!entry.isLive())
+        text += QString::number(entry.seconds) + QStringLiteral("~~");
+    return text + videoFlag(entry) + QStringLiteral("@@") + entry.site;
+}
+
+QString ResultsPage::link(const CatalogEntry& entry)
+{
+    return QStringLiteral("<A HREF=\"%1\">%2</A>").arg(entry.streamUrl, linkText(entry));
+}
