@@ -1,0 +1,73 @@
+#include "search/NumericText.h"
+
+#include <QLocale>
+
+#include <cmath>
+
+namespace {
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+// Length of the decimal number (digits, optional "." and fraction) at the start of text.
+qsizetype numberLength(QStringView text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && isDigit(text[at]))
+        ++at;
+    const qsizetype whole = at;
+    if (at < text.size() && text[at] == u'.') {
+        qsizetype fraction = at + 1;
+        while (fraction < text.size() && isDigit(text[fraction]))
+            ++fraction;
+        if (fraction > at + 1 || whole > 0)
+            at = fraction;
+    }
+    return at;
+}
+} // namespace
+
+double NumericText::value(QStringView text)
+{
+    qsizetype start = 0;
+    while (start < text.size() && isBlank(text[start]))
+        ++start;
+    const qsizetype length = numberLength(text.mid(start));
+    if (length == 0)
+        return 0;
+    bool ok = false;
+    const double result = text.mid(start, length).toDouble(&ok);
+    return ok && std::isfinite(result) ? result : 0;
+}
+
+QString NumericText::text(double value)
+{
+    if (value == std::trunc(value) && std::fabs(value) < 1e15)
+        return QString::number(static_cast<qint64>(value));
+    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+}
+
+bool NumericText::isNumber(QStringView text)
+{
+    QStringView rest = trimBlanks(text);
+    if (!rest.isEmpty() && (rest.front() == u'+' || rest.front() == u'-'))
+        rest = rest.mid(1);
+    return !rest.isEmpty() && numberLength(rest) == rest.size();
+}
+
+QStringView NumericText::trimBlanks(QStringView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start] == u' ')
+        ++start;
+    while (end > start && text[end - 1] == u' ')
+        --end;
+    return text.mid(start, end - start);
+}

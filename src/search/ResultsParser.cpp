@@ -1,0 +1,257 @@
+#include "search/ResultsParser.h"
+
+#include "search/NumericText.h"
+#include "search/ResultsModel.h"
+#include "search/SearchRequest.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+const QLatin1String kLinkStart("A HREF");
+const QLatin1String kLinkEnd("</A>");
+const QLatin1String kQuote("\"");
+
+int clampToInt(qsizetype value)
+{
+    return static_cast<int>(std::min<qsizetype>(value, std::numeric_limits<int>::max()));
+}
+
+// The text before the first marker goes to field and the text after it stays in rest.
+bool cut(QStringView& rest, QLatin1String marker, QStringView& field)
+{
+    const qsizetype at = rest.indexOf(marker);
+    if (at < 0)
+        return false;
+    field = rest.left(at);
+    rest = rest.mid(at + marker.size());
+    return true;
+}
+
+struct Fields
+{
+    QStringView name;
+    QStringView format;
+    QStringView location;
+    QStringView speed;
+    QStringView length;
+    QStringView flag;
+    QStringView page;
+};
+
+std::optional<Fields> cutFields(QStringView text, bool archive)
+{
+    Fields fields;
+    QStringView rest = text;
+    if (!cut(rest, QLatin1String("**"), fields.name) || !cut(rest, QLatin1String("&&"), fields.format) ||
+        !cut(rest, QLatin1String("^^"), fields.location) || !cut(rest, QLatin1String("$$"), fields.speed))
+        return std::nullopt;
+    if (archive && !cut(rest, QLatin1String("~~"), fields.length))
+        return std::nullopt;
+    if (!cut(rest, QLatin1String("@@"), fields.flag))
+        return std::nullopt;
+    fields.name = NumericText::trimBlanks(fields.name);
+    fields.page = rest;
+    return fields;
+}
+
+QString orUnknown(QStringView text)
+{
+    return text.isEmpty() ? QStringLiteral("Unknown") : text.toString();
+}
+
+QString stripUrl(const QString& url)
+{
+    QStringView view(url);
+    auto isStrip = [](QChar c) { return c == u'"' || c == u' '; };
+    while (!view.isEmpty() && isStrip(view.front()))
+        view = view.mid(1);
+    while (!view.isEmpty() && isStrip(view.back()))
+        view.chop(1);
+    return view.trimmed().toString();
+}
+
+void fillArchive(ResultRow& row, const Fields& fields, const QString& url, const QString& speed)
+{
+    auto& cells = row.cells;
+    if (fields.flag == u"0") {
+        row.picture = ResultPicture::Audio;
+        cells[ResultsModel::ArchiveFlag] = QStringLiteral("0");
+    } else if (fields.flag == u"1") {
+        row.picture = ResultPicture::Video;
+        cells[ResultsModel::ArchiveFlag] = QStringLiteral("1");
+    } else {
+        cells[ResultsModel::ArchivePicture] = QStringLiteral("?");
+    }
+    cells[ResultsModel::ArchiveLength] = ResultsParser::lengthText(fields.length);
+    cells[ResultsModel::ArchiveSeconds] = fields.length.toString();
+    QStringView name = fields.name;
+    if (name.startsWith(u':'))
+        name = name.mid(1);
+    const qsizetype colon = name.indexOf(u':');
+    cells[ResultsModel::ArchiveTitle] = (colon < 0 ? name : name.left(colon)).toString();
+    cells[ResultsModel::ArchiveAdditional] = colon < 0 ? QString() : name.mid(colon + 1).toString();
+    cells[ResultsModel::ArchiveUrl] = url;
+    cells[ResultsModel::ArchivePage] = fields.page.toString();
+    const qsizetype k = speed.indexOf(u'k');
+    cells[ResultsModel::ArchiveSpeedValue] =
+        NumericText::normalized(k < 0 ? QStringView(speed) : QStringView(speed).left(k));
+}
+
+void fillLive(ResultRow& row, const Fields& fields, const QString& url, const QString& speed)
+{
+    auto& cells = row.cells;
+    cells[ResultsModel::LiveStation] = orUnknown(fields.name);
+    cells[ResultsModel::LiveFormat] = fields.format.isEmpty()
+                                          ? QStringLiteral("Unknown")
+                                          : NumericText::trimBlanks(fields.format).toString();
+    cells[ResultsModel::LiveLocation] = ResultsParser::cleanLocation(fields.location);
+    cells[ResultsModel::LiveSpeed] = speed;
+    cells[ResultsModel::LiveUrl] = stripUrl(url);
+    cells[ResultsModel::LivePage] = fields.page.toString();
+    const double value = NumericText::value(speed);
+    cells[ResultsModel::LiveSpeedValue] = value == 0 ? QStringLiteral("5000") : NumericText::text(value);
+}
+} // namespace
+
+ResultsParser::ResultsParser(ResultsModel& model, QObject* parent)
+    : QObject(parent), m_model(model), m_linkStart(kLinkStart, Qt::CaseInsensitive),
+      m_linkEnd(kLinkEnd, Qt::CaseInsensitive), m_quote(kQuote, Qt::CaseSensitive)
+{}
+
+void ResultsParser::setOptions(bool archive, const QString& conSpeed)
+{
+    m_archive = archive;
+    m_ceiling = SearchRequest::speedCeiling(conSpeed);
+}
+
+void ResultsParser::resetSearch()
+{
+    clearBuffer();
+    m_resultCount = 0;
+}
+
+void ResultsParser::clearBuffer()
+{
+    m_buffer.clear();
+    m_pos = 0;
+    m_linkStart.reset();
+    m_linkEnd.reset();
+    m_quote.reset();
+}
+
+void ResultsParser::append(QStringView block)
+{
+    m_buffer.append(block);
+    extract();
+}
+
+void ResultsParser::extract()
+{
+    Q_EMIT progressMaximum(clampToInt(m_buffer.size() - m_pos));
+    const QStringView buffer(m_buffer);
+    while (!stopped() && m_linkStart.find(buffer, m_pos) >= 0) {
+        const qsizetype end = m_linkEnd.find(buffer, m_pos);
+        if (end < 0)
+            break;
+        Q_EMIT progressValue(clampToInt(buffer.size() - m_pos));
+        // The link begins after the first double quote; the cut spans as many characters as lie
+        // between the consumed position and the closing tag.
+        const qsizetype quote = m_quote.find(buffer, m_pos);
+        const qsizetype start = quote < 0 ? m_pos : quote + 1;
+        const QStringView link = buffer.mid(std::min(start, buffer.size()), end - m_pos);
+        m_pos = end + 1;
+
+        QStringView text = link.mid(link.indexOf(u'>') + 1);
+        const qsizetype close = text.indexOf(kLinkEnd, 0, Qt::CaseInsensitive);
+        if (close >= 0)
+            text = text.left(close);
+        QStringView url = link;
+        if (const qsizetype tag = url.indexOf(u'<'); tag >= 0)
+            url = url.left(tag);
+        if (const qsizetype closing = url.indexOf(u'"'); closing >= 0)
+            url = url.left(closing);
+        if (!url.isEmpty() && !text.isEmpty())
+            ParseResultRecord(url.toString(), text);
+    }
+    compact();
+    if (!m_blockRows.isEmpty())
+        m_model.appendRecords(std::exchange(m_blockRows, {}));
+}
+
+void ResultsParser::compact()
+{
+    // Dropping consumed text only once it is the larger part keeps the copying linear.
+    if (m_pos == 0 || m_pos * 2 < m_buffer.size())
+        return;
+    m_buffer.remove(0, m_pos);
+    m_linkStart.shift(m_pos);
+    m_linkEnd.shift(m_pos);
+    m_quote.shift(m_pos);
+    m_pos = 0;
+}
+
+void ResultsParser::ParseResultRecord(const QString& url, QStringView text)
+{
+    std::optional<ResultRow> row = recordRow(url, text, m_archive, m_ceiling);
+    if (!row)
+        return;
+    ++m_resultCount;
+    if (m_resultCount <= 100 || m_resultCount % 100 == 0)
+        Q_EMIT countShown(m_resultCount);
+    m_blockRows.append(std::move(*row));
+}
+
+std::optional<ResultRow> ResultsParser::recordRow(const QString& url, QStringView text, bool archive,
+                                                  std::optional<int> speedCeiling)
+{
+    const std::optional<Fields> fields = cutFields(text, archive);
+    if (!fields)
+        return std::nullopt;
+    const QString speed = speedText(fields->speed);
+    if (speedCeiling && NumericText::value(speed) > *speedCeiling)
+        return std::nullopt;
+    ResultRow row;
+    row.cells[2] = speed;
+    if (archive)
+        fillArchive(row, *fields, url, speed);
+    else
+        fillLive(row, *fields, url, speed);
+    return row;
+}
+
+QString ResultsParser::speedText(QStringView speed)
+{
+    if (NumericText::value(speed) == 0 || speed == u"0")
+        return QStringLiteral("Unknown");
+    if (speed.endsWith(u'k'))
+        return speed.toString();
+    return speed.toString() + u'k';
+}
+
+QString ResultsParser::cleanLocation(QStringView location)
+{
+    QString text = NumericText::trimBlanks(location).toString();
+    if (text == QLatin1String(","))
+        text = QStringLiteral("Unknown");
+    else if (text.startsWith(u','))
+        text = NumericText::trimBlanks(QStringView(text).mid(1)).toString();
+    if (text.endsWith(u','))
+        text = NumericText::trimBlanks(QStringView(text).left(text.indexOf(u','))).toString();
+    text.replace(QLatin1String("Unknown, Internet"), QLatin1String("Internet Based"));
+    text.replace(QLatin1String("Unknown, Unknown"), QLatin1String("Unknown"));
+    text.remove(QLatin1String("Unknown, "));
+    return NumericText::trimBlanks(text).toString();
+}
+
+QString ResultsParser::lengthText(QStringView seconds)
+{
+    static const QString unknown = QStringLiteral("[??:??]");
+    if (!NumericText::isNumber(seconds))
+        return unknown;
+    // A fractional length counts as whole seconds; none or a negative one is unknown.
+    const qint64 whole = qRound64(NumericText::trimBlanks(seconds).toDouble());
+    if (whole <= 0)
+        return unknown;
+    return u'[' + QString::number(whole / 60) + u':' + QString::number(whole % 60) + u']';
+}

@@ -1,0 +1,351 @@
+#include "search/SearchRun.h"
+
+#include "app/AppState.h"
+#include "app/Branding.h"
+#include "platform/SystemServices.h"
+#include "search/ErrorPages.h"
+#include "search/HttpClient.h"
+#include "search/NumericText.h"
+#include "search/ResultsModel.h"
+#include "search/SearchRequest.h"
+#include "search/SearchView.h"
+
+namespace {
+// Toolbar positions of Setup, Play, Website, Scan and Bookmarks, locked during a search.
+const QList<int> kLockedButtons{1, 5, 7, 9, 11};
+constexpr int kStopImage = 8;
+constexpr int kSearchImage = 5;
+
+QString countCaption(int count)
+{
+    return QStringLiteral("  Search Results (") + QString::number(count) + u')';
+}
+} // namespace
+
+SearchRun::SearchRun(HttpClient& http, AppState& state, Dialogs& dialogs, BusyPointer& pointer,
+                     ResultsModel& model, SearchView& view, QObject* parent)
+    : QObject(parent), m_http(http), m_state(state), m_dialogs(dialogs), m_pointer(pointer), m_model(model),
+      m_view(view), m_parser(model)
+{
+    m_parser.setStopFlag(&m_state.StopRequested);
+    connect(&m_http, &HttpClient::DocumentEvent, this, &SearchRun::onDocumentEvent);
+    connect(&m_http, &HttpClient::ErrorEvent, this, &SearchRun::onErrorEvent);
+    connect(&m_http, &HttpClient::StateChangeEvent, this, &SearchRun::onClientStateChange);
+    connect(&m_state, &AppState::ticked, this, &SearchRun::onTick);
+    connect(&m_parser, &ResultsParser::progressMaximum, this,
+            [this](int maximum) { m_view.setProgressMaximum(maximum); });
+    connect(&m_parser, &ResultsParser::progressValue, this,
+            [this](int value) { m_view.setProgressValue(value); });
+    connect(&m_parser, &ResultsParser::countShown, this,
+            [this](int count) { m_view.setStatusPanel(2, QString::number(count)); });
+}
+
+void SearchRun::RunSearch()
+{
+    if (isSearching()) {
+        queueStart(m_view.searchText(), m_searchFormat);
+        return;
+    }
+    if (m_view.searchText().isEmpty()) {
+        m_dialogs.message(MessageIcon::Critical, kShortTitle,
+                          QStringLiteral("Please enter keyword(s) for search."));
+        return;
+    }
+    beginSearch();
+}
+
+void SearchRun::StartSearch()
+{
+    if (isSearching()) {
+        queueStart(m_view.searchText(), SearchRequest::kTypedSearch);
+        return;
+    }
+    m_searchFormat = SearchRequest::kTypedSearch;
+    RunSearch();
+}
+
+void SearchRun::StopSearch()
+{
+    m_pending.reset();
+    cancelTransfer();
+    checkWaitEnd();
+}
+
+void SearchRun::GenreSearch(const QString& keywords, const QString& category)
+{
+    const int searchFormat = static_cast<int>(NumericText::value(category));
+    if (isSearching()) {
+        queueStart(keywords, searchFormat);
+        return;
+    }
+    m_searchFormat = searchFormat;
+    m_view.setSearchText(keywords);
+    RunSearch();
+}
+
+void SearchRun::SubmitSearchBox()
+{
+    const QString text = m_view.searchText();
+    if (text.isEmpty()) {
+        m_dialogs.message(MessageIcon::Information, kAppTitle, QStringLiteral("Please enter search text."));
+        return;
+    }
+    if (isSearching()) {
+        queueStart(text, SearchRequest::kTypedSearch);
+        return;
+    }
+    m_searchFormat = SearchRequest::kTypedSearch;
+    RunSearch();
+}
+
+void SearchRun::SelectMenuClicked()
+{
+    if (!m_view.archiveMode())
+        return;
+    m_dialogs.message(MessageIcon::Information, kShortTitle,
+                      QStringLiteral("This feature is only used for LIVE Broadcasts, please select LIVE "
+                                     "Broadcasts below."));
+}
+
+void SearchRun::elapsedTick()
+{
+    if (!m_elapsedRunning)
+        return;
+    m_view.setStatusPanel(1, QStringLiteral("Searching..."));
+    ++m_elapsedSeconds;
+    const QString seconds = QString::number(m_elapsedSeconds);
+    m_view.setStatusPanel(3, QStringLiteral("00:") +
+                                 (m_elapsedSeconds < 10 ? QStringLiteral("0") : QString()) + seconds);
+}
+
+void SearchRun::beginSearch()
+{
+    m_pointer.setBusy(true);
+    m_model.resetForSearch();
+    m_view.setGridRedraw(false);
+    lockControls();
+    m_view.setStatusPanel(1, QStringLiteral("Searching..."));
+    m_view.setResultsCaption(countCaption(0));
+    const QString url = prepareRequest();
+    resetSearchState();
+    m_phase = Phase::Waiting;
+    m_http.RequestDocument(url);
+}
+
+void SearchRun::lockControls()
+{
+    m_view.setToolbarButtonsEnabled(kLockedButtons, false);
+    m_view.setSearchButton(QStringLiteral("Stop"), QStringLiteral("Stop Search"), kStopImage);
+    m_view.setSearchBoxEnabled(false);
+    m_view.setModeButtonsEnabled(false);
+}
+
+QString SearchRun::prepareRequest()
+{
+    SearchRequest request;
+    request.formats = m_view.formatFilters();
+    request.keywords = SearchRequest::encodeKeywords(m_view.searchText());
+    m_view.setSearchText(request.keywords);
+    if (m_history.remember(request.keywords, m_searchFormat))
+        m_view.addHistoryEntry(request.keywords);
+    request.archive = m_view.archiveMode();
+    request.searchFormat = m_searchFormat;
+    request.conSpeed = m_state.ConSpeed;
+    request.host = m_state.QueryHost;
+    m_archive = request.archive;
+    return request.url();
+}
+
+void SearchRun::resetSearchState()
+{
+    m_state.StopRequested = false;
+    m_state.IdleSeconds = 0;
+    // The leftover of an earlier page must not be taken for this search's error page when this
+    // one ends before its document begins.
+    m_parser.resetSearch();
+    m_elapsedSeconds = 0;
+    m_httpError = 0;
+    m_elapsedRunning = true;
+    m_view.setElapsedTimerRunning(true);
+    m_docDone = false;
+}
+
+void SearchRun::onDocumentEvent(int state, const QString& block)
+{
+    if (m_phase != Phase::Waiting || m_state.StopRequested)
+        return;
+    switch (state) {
+    case HttpClient::Begin:
+        m_parser.clearBuffer();
+        m_state.IdleSeconds = 0;
+        break;
+    case HttpClient::Headers:
+        m_state.IdleSeconds = 0;
+        break;
+    case HttpClient::Data:
+        m_state.IdleSeconds = 0;
+        m_parser.setOptions(m_view.archiveMode(), m_state.ConSpeed);
+        m_parser.append(block);
+        break;
+    case HttpClient::Error:
+        m_httpError = -1;
+        break;
+    case HttpClient::End:
+        m_docDone = true;
+        break;
+    default:
+        break;
+    }
+    checkWaitEnd();
+}
+
+void SearchRun::onErrorEvent(int number, const QString& description)
+{
+    Q_UNUSED(description);
+    if (m_phase != Phase::Waiting)
+        return;
+    m_httpError = number;
+    checkWaitEnd();
+}
+
+void SearchRun::onTick()
+{
+    if (m_phase == Phase::Waiting)
+        checkWaitEnd();
+    else if (m_phase == Phase::WindingDown)
+        onClientStateChange();
+}
+
+void SearchRun::onClientStateChange()
+{
+    if (m_phase == Phase::WindingDown && !m_http.IsBusy())
+        finish();
+}
+
+void SearchRun::checkWaitEnd()
+{
+    if (m_phase != Phase::Waiting)
+        return;
+    if (m_state.IdleSeconds >= kTimeoutSeconds || m_httpError != 0 || m_docDone || m_state.StopRequested)
+        endWait();
+}
+
+void SearchRun::endWait()
+{
+    m_phase = Phase::Ending;
+    if (m_state.IdleSeconds >= kTimeoutSeconds)
+        m_httpError = -1;
+    m_http.CancelRequest();
+    // The rest runs from the event loop, not from inside the client's signal, so that its
+    // message boxes and a queued next search start from a clean stack.
+    QMetaObject::invokeMethod(this, &SearchRun::afterCancel, Qt::QueuedConnection);
+}
+
+void SearchRun::afterCancel()
+{
+    if (m_phase != Phase::Ending)
+        return;
+    m_phase = Phase::WindingDown;
+    onClientStateChange();
+}
+
+void SearchRun::finish()
+{
+    m_phase = Phase::Finishing;
+    m_elapsedRunning = false;
+    m_view.setElapsedTimerRunning(false);
+    if (m_httpError == 0)
+        checkErrorPage();
+    reportResults();
+    if (m_searchFormat != SearchRequest::kTypedSearch)
+        m_view.setSearchText(QString());
+    m_view.setSearchBoxEnabled(true);
+    m_view.setProgressValue(0);
+    m_view.setStatusPanel(1, QStringLiteral("Done"));
+    m_view.setStatusPanel(2, QString());
+    m_view.setResultsCaption(countCaption(ResultCount()));
+    if (m_httpError != 0) {
+        m_dialogs.message(
+            MessageIcon::None, kAppTitle,
+            QStringLiteral("Error connecting to Quillon Technologies. If this problem persists, "
+                           "please contact ") +
+                kSupportEmail,
+            MessageButtons::Ok);
+    }
+    unlockControls();
+    m_phase = Phase::Idle;
+    Q_EMIT searchFinished();
+    startPending();
+}
+
+void SearchRun::checkErrorPage()
+{
+    const std::optional<QString> message = ErrorPages::CheckErrorPage(m_parser.ResponseBuffer());
+    if (!message)
+        return;
+    m_dialogs.message(MessageIcon::Critical, kAppTitle, *message);
+    m_httpError = -1;
+}
+
+void SearchRun::reportResults()
+{
+    if (ResultCount() >= 1) {
+        m_view.setGridRedraw(false);
+        const int key = m_archive ? int{ResultsModel::ArchiveTitle} : int{ResultsModel::LiveStation};
+        m_model.sortRows(key, Qt::AscendingOrder, ResultsModel::SortKind::Text);
+        m_view.setGridRedraw(true);
+    } else if (m_httpError == 0) {
+        const QString note =
+            m_view.formatFilters().all()
+                ? QString()
+                : QStringLiteral(" **NOTE : Not all player formats are selected, this may cause you receive "
+                                 "less results.");
+        if (!m_state.StopRequested) {
+            m_dialogs.message(MessageIcon::Information, kShortTitle,
+                              QStringLiteral("No results returned. Try a less specific search. ") + note);
+        }
+    }
+    if (m_httpError != 0) {
+        m_dialogs.message(MessageIcon::Critical, kShortTitle,
+                          QStringLiteral("Error retrieving data, Please check your Internet connection or "
+                                         "contact ") +
+                              kSupportEmail + QStringLiteral(" for system status."));
+    }
+}
+
+void SearchRun::unlockControls()
+{
+    m_view.setModeButtonsEnabled(true);
+    m_view.setSearchButton(QStringLiteral("Search"), QStringLiteral("Start Search"), kSearchImage);
+    m_view.setToolbarButtonsEnabled(kLockedButtons, true);
+    m_pointer.setBusy(false);
+    m_view.setGridRedraw(true);
+    m_view.layoutGrid();
+}
+
+void SearchRun::queueStart(const QString& text, int searchFormat)
+{
+    m_pending = PendingStart{text, searchFormat};
+    if (m_phase != Phase::Waiting)
+        return; // already on its way to the end, which starts the pending search
+    cancelTransfer();
+    checkWaitEnd();
+}
+
+void SearchRun::cancelTransfer()
+{
+    if (m_http.ConnectionStateText() != QLatin1String("Disconnected") &&
+        m_http.ProtocolStateText() != QLatin1String("Base"))
+        m_http.CancelRequest();
+    m_state.StopRequested = true;
+}
+
+void SearchRun::startPending()
+{
+    if (!m_pending)
+        return;
+    const PendingStart next = *std::exchange(m_pending, std::nullopt);
+    m_searchFormat = next.searchFormat;
+    m_view.setSearchText(next.text);
+    RunSearch();
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "search/ResultsParser.h"
+#include "search/SearchHistory.h"
+
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class AppState;
+class BusyPointer;
+class Dialogs;
+class HttpClient;
+class ResultsModel;
+class SearchView;
+
+// One search of the directory from start to finish: the request, the receiving of the page
+// while it arrives, the wait with its 30-second silence limit, and the finishing of the grid and
+// the window's controls. The run never blocks: it moves from state to state on the HTTP client's
+// events and on AppState's one-second tick.
+//
+// A start command while a search runs stops that search and starts the new one (with the text
+// and category it was given) as soon as the first one has finished.
+class SearchRun : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kTimeoutSeconds = 30;
+
+    SearchRun(HttpClient& http, AppState& state, Dialogs& dialogs, BusyPointer& pointer, ResultsModel& model,
+              SearchView& view, QObject* parent = nullptr);
+
+    // Searches for the search box text with the current SearchFormat.
+    void RunSearch();
+    // menuStart and the toolbar's Search button: a typed search.
+    void StartSearch();
+    // menuStop and the toolbar's Stop button; also drops a start waiting for the running search.
+    void StopSearch();
+    // A genre shortcut: the keyword list goes into the box, the category is sent with it.
+    void GenreSearch(const QString& keywords, const QString& category);
+    // Enter in the search box or a pick from its list.
+    void SubmitSearchBox();
+    // A click on the "&Select Format" menu.
+    void SelectMenuClicked();
+    // Timer2's tick while a search waits: the elapsed-time display.
+    void elapsedTick();
+
+    bool isSearching() const { return m_phase != Phase::Idle; }
+    int SearchFormat() const { return m_searchFormat; }
+    const SearchHistory& history() const { return m_history; }
+    // State of the current or last search.
+    qint32 HttpError() const { return m_httpError; }
+    bool DocDone() const { return m_docDone; }
+    qint32 ElapsedSeconds() const { return m_elapsedSeconds; }
+    int ResultCount() const { return m_parser.ResultCount(); }
+    QStringView ResponseBuffer() const { return m_parser.ResponseBuffer(); }
+
+Q_SIGNALS:
+    // The window is back in its idle state (after the last step of a search).
+    void searchFinished();
+
+private:
+    enum class Phase
+    {
+        Idle,
+        Waiting,     // the request is out; events and ticks decide when it ends
+        Ending,      // the request was cancelled; the finishing steps are queued
+        WindingDown, // the client still reports itself busy after the cancel
+        Finishing    // the finishing steps run (their message boxes may take a while)
+    };
+    struct PendingStart
+    {
+        QString text;
+        int searchFormat;
+    };
+
+    void beginSearch();
+    void lockControls();
+    QString prepareRequest();
+    void resetSearchState();
+    void onDocumentEvent(int state, const QString& block);
+    void onErrorEvent(int number, const QString& description);
+    void onTick();
+    void onClientStateChange();
+    void checkWaitEnd();
+    void endWait();
+    void afterCancel();
+    void finish();
+    void checkErrorPage();
+    void reportResults();
+    void unlockControls();
+    void queueStart(const QString& text, int searchFormat);
+    void cancelTransfer();
+    void startPending();
+
+    HttpClient& m_http;
+    AppState& m_state;
+    Dialogs& m_dialogs;
+    BusyPointer& m_pointer;
+    ResultsModel& m_model;
+    SearchView& m_view;
+    ResultsParser m_parser;
+    SearchHistory m_history;
+    Phase m_phase = Phase::Idle;
+    int m_searchFormat = -1;
+    bool m_archive = false;
+    bool m_docDone = false;
+    qint32 m_httpError = 0;
+    qint32 m_elapsedSeconds = 0;
+    bool m_elapsedRunning = false;
+    std::optional<PendingStart> m_pending;
+};
