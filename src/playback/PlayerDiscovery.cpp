@@ -1,0 +1,187 @@
+#include "playback/PlayerDiscovery.h"
+
+#include "app/Settings.h"
+#include "platform/DefaultApps.h"
+#include "platform/SystemServices.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <array>
+
+namespace {
+struct FamilyTypes
+{
+    const char* documentType;
+    std::initializer_list<const char*> mimeTypes;
+};
+
+// Types that players of each family declare, beside the one the MIME database gives the
+// file-name ending: on some desktops ".ram" is application/ram, which players rarely list.
+const std::array kFamilies{
+    FamilyTypes{".ram",
+                {"application/ram", "audio/x-pn-realaudio", "application/vnd.rn-realmedia",
+                 "audio/vnd.rn-realaudio"}},
+    FamilyTypes{
+        ".asf",
+        {"application/vnd.ms-asf", "video/x-ms-asf", "audio/x-ms-asx", "audio/x-ms-wma", "video/x-ms-wmv"}},
+    FamilyTypes{"Winamp.file",
+                {"audio/x-mpegurl", "application/vnd.apple.mpegurl", "audio/x-scpls", "audio/mpeg"}},
+};
+
+struct PlayerKey
+{
+    Player player;
+    Settings::Key key;
+    const char* documentType;
+    bool isTypeName;
+};
+
+const std::array kDiscoveryOrder{
+    PlayerKey{Player::Winamp, Settings::Key::Winamp, "Winamp.file", true},
+    PlayerKey{Player::RealPlayer, Settings::Key::Real, ".ram", false},
+    PlayerKey{Player::MediaPlayer, Settings::Key::Netshow, ".asf", false},
+    PlayerKey{Player::StreamWorks, Settings::Key::StreamWorks, ".xdm", false},
+};
+
+// Types every file or every text file has; their default application is no player.
+bool isGeneric(const QString& mimeType)
+{
+    return mimeType == QLatin1String("application/octet-stream") || mimeType == QLatin1String("text/plain");
+}
+
+void appendFamily(QStringList& types, const QString& documentType)
+{
+    for (const FamilyTypes& family : kFamilies) {
+        if (documentType.compare(QLatin1String(family.documentType), Qt::CaseInsensitive) != 0)
+            continue;
+        for (const char* type : family.mimeTypes)
+            types.append(QLatin1String(type));
+    }
+}
+
+// Field codes stand for files, addresses, the icon or the desktop file; the link is added
+// by the launcher instead.
+QString withoutFieldCodes(QString word)
+{
+    static const QRegularExpression fieldCode(QStringLiteral("%[fFuUickdDnNvm]"));
+    return word.remove(fieldCode).replace(QLatin1String("%%"), QLatin1String("%"));
+}
+
+QString quotedWord(const QString& word)
+{
+    const bool needsQuotes = word.contains(QLatin1Char('"')) ||
+                             std::any_of(word.begin(), word.end(), [](QChar c) { return c.isSpace(); });
+    if (!needsQuotes)
+        return word;
+    QString inner = word;
+    inner.replace(QLatin1String("\""), QLatin1String("\"\"\""));
+    return QLatin1Char('"') + inner + QLatin1Char('"');
+}
+
+QString programOnPath(const QString& program)
+{
+    if (!program.contains(QLatin1Char('/')))
+        return QStandardPaths::findExecutable(program);
+    const QFileInfo info(program);
+    return info.isAbsolute() && info.isFile() && info.isExecutable() ? program : QString();
+}
+
+QString fromDesktopCommand(const QString& openCommand)
+{
+    QStringList words;
+    for (const QString& word : QProcess::splitCommand(openCommand)) {
+        const QString kept = withoutFieldCodes(word);
+        if (!kept.isEmpty())
+            words.append(kept);
+    }
+    if (words.isEmpty())
+        return {};
+    const QString program = programOnPath(words.constFirst());
+    if (program.isEmpty())
+        return {};
+    if (words.size() == 1)
+        return program; // a lone program stays a plain path, blanks and all
+    words[0] = program;
+    QStringList quoted;
+    for (const QString& word : words)
+        quoted.append(quotedWord(word));
+    return quoted.join(QLatin1Char(' '));
+}
+
+QString fromWindowsCommand(const QString& openCommand, qsizetype exeAt)
+{
+    QString path = openCommand.left(exeAt + 4);
+    while (path.startsWith(QLatin1Char(' ')) || path.startsWith(QLatin1Char('"')))
+        path.remove(0, 1);
+    return path;
+}
+} // namespace
+
+QString PlayerDiscovery::getShellCommand(const QString& s, bool skip)
+{
+    for (const QString& mimeType : mimeTypesFor(s, skip)) {
+        const QString openCommand = m_apps.openCommandForMimeType(mimeType);
+        if (!openCommand.isEmpty())
+            return commandFromOpenCommand(openCommand);
+    }
+    return {};
+}
+
+QStringList PlayerDiscovery::mimeTypesFor(const QString& s, bool skip)
+{
+    QStringList types;
+    if (!skip)
+        types = extensionTypes(s);
+    else if (s.contains(QLatin1Char('/')))
+        types.append(s);
+    appendFamily(types, s);
+    types.removeDuplicates();
+    return types;
+}
+
+QStringList PlayerDiscovery::extensionTypes(const QString& extension)
+{
+    const QString mimeType = m_apps.mimeTypeForExtension(extension);
+    if (mimeType.isEmpty() || isGeneric(mimeType))
+        return {};
+    return QStringList{mimeType} + m_apps.aliasesOf(mimeType);
+}
+
+void PlayerDiscovery::discoverPlayers(Settings& settings, PlayerPaths& paths)
+{
+    for (const PlayerKey& entry : kDiscoveryOrder) {
+        const QString stored = settings.text(entry.key);
+        if (!stored.isEmpty()) {
+            paths[entry.player] = stored;
+            continue;
+        }
+        paths[entry.player] = getShellCommand(QLatin1String(entry.documentType), entry.isTypeName);
+        settings.setText(entry.key, paths[entry.player]);
+    }
+}
+
+QString PlayerDiscovery::commandFromOpenCommand(const QString& openCommand)
+{
+    if (openCommand.size() < 2)
+        return {};
+    const qsizetype exeAt = openCommand.indexOf(QLatin1String(".EXE"), 0, Qt::CaseInsensitive);
+    if (exeAt >= 0)
+        return fromWindowsCommand(openCommand, exeAt);
+    return fromDesktopCommand(openCommand);
+}
+
+void PlayerDiscovery::showMissingPlayersWarning(Dialogs& dialogs)
+{
+    dialogs.message(MessageIcon::Critical, kAppTitle,
+                    QStringLiteral("You are missing neccesary players to take full advantage of "
+                                   "Skylark!'s functionality."));
+    dialogs.message(
+        MessageIcon::Information, kAppTitle,
+        QStringLiteral("Please manually locate players or download by clicking on the appropriate "
+                       "player logo and remember to close and restart Skylark! Broadcast after "
+                       "installing a new player."));
+}
