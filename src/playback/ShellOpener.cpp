@@ -1,0 +1,35 @@
+#include "playback/ShellOpener.h"
+
+#include <algorithm>
+
+std::optional<QUrl> ShellOpener::openableAddress(const QString& target)
+{
+    const bool hasControl = std::any_of(target.begin(), target.end(),
+                                        [](QChar c) { return c.category() == QChar::Other_Control; });
+    if (hasControl)
+        return std::nullopt;
+    const QUrl url(target.trimmed(), QUrl::TolerantMode);
+    if (!url.isValid())
+        return std::nullopt;
+    const QString scheme = url.scheme().toLower();
+    const bool web =
+        scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp");
+    if (web && !url.host().isEmpty())
+        return url;
+    if (scheme == QLatin1String("mailto") && !url.path().isEmpty())
+        return url;
+    return std::nullopt;
+}
+
+bool ShellOpener::OpenWithShell(const QString& target)
+{
+    m_services.pointer.setBusy(true);
+    const std::optional<QUrl> url = openableAddress(target);
+    const bool opened = url && m_services.opener.open(*url);
+    m_services.pointer.setBusy(false);
+    if (!opened) {
+        m_services.dialogs.message(MessageIcon::Critical, kAppTitle,
+                                   QStringLiteral("Error executing application or file not found"));
+    }
+    return opened;
+}
