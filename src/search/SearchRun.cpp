@@ -172,8 +172,15 @@ void SearchRun::resetSearchState()
 
 void SearchRun::onDocumentEvent(int state, const QString& block)
 {
-    if (m_phase != Phase::Waiting || m_state.StopRequested)
+    if (m_phase != Phase::Waiting)
         return;
+    if (!m_state.StopRequested)
+        receive(state, block);
+    checkWaitEnd();
+}
+
+void SearchRun::receive(int state, const QString& block)
+{
     switch (state) {
     case HttpClient::Begin:
         m_parser.clearBuffer();
@@ -196,7 +203,6 @@ void SearchRun::onDocumentEvent(int state, const QString& block)
     default:
         break;
     }
-    checkWaitEnd();
 }
 
 void SearchRun::onErrorEvent(int number, const QString& description)

@@ -81,6 +81,7 @@ private:
     QString prepareRequest();
     void resetSearchState();
     void onDocumentEvent(int state, const QString& block);
+    void receive(int state, const QString& block);
     void onErrorEvent(int number, const QString& description);
     void onTick();
     void onClientStateChange();
