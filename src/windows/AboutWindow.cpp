@@ -18,6 +18,8 @@ AboutWindow::AboutWindow(const QPixmap& picture, const Settings& settings, Produ
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About"));
     setAttribute(Qt::WA_DeleteOnClose);
+    // Always shown modally, and without a nested loop: showing returns at once.
+    setWindowModality(Qt::ApplicationModal);
 
     const QSize size = designSize();
     const QPixmap shown = picture.isNull() ? Artwork::splashPicture() : picture;

@@ -7,7 +7,7 @@
 class Settings;
 
 // The product picture and a link to the support page, at a fixed size of 5385 by 3345 twips.
-// Opened modally without blocking; it deletes itself when closed, so keep it in a QPointer.
+// Application-modal, shown with show(); it deletes itself when closed, so keep it in a QPointer.
 class AboutWindow : public QWidget
 {
     Q_OBJECT

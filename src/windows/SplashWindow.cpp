@@ -18,14 +18,15 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
     layout->addWidget(m_picture);
     setFixedSize(Artwork::kSplashSize);
 
-    m_timer.setObjectName(QStringLiteral("tmrSplash"));
-    m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, &SplashWindow::countdownFinished);
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("tmrSplash"));
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &SplashWindow::countdownFinished);
 }
 
 void SplashWindow::startCountdown(std::chrono::milliseconds delay)
 {
-    m_timer.start(delay);
+    m_timer->start(delay);
 }
 
 QPixmap SplashWindow::picture() const

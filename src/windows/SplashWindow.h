@@ -21,7 +21,7 @@ public:
 
     // Starts the single-shot timer; countdownFinished() follows once it runs out.
     void startCountdown(std::chrono::milliseconds delay = kShowTime);
-    bool countdownActive() const { return m_timer.isActive(); }
+    bool countdownActive() const { return m_timer->isActive(); }
     // The picture shown, for the main window to keep a copy of.
     QPixmap picture() const;
 
@@ -33,5 +33,5 @@ protected:
 
 private:
     QLabel* m_picture = nullptr;
-    QTimer m_timer;
+    QTimer* m_timer = nullptr;
 };
