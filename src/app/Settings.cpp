@@ -163,15 +163,29 @@ std::optional<bool> Settings::textToBoolean(const QString& text)
     return number != 0.0;
 }
 
-std::optional<qint16> Settings::textToInt16(const QString& text)
+namespace {
+// Whole-number conversion of text: halves round to even, values out of range do not convert.
+std::optional<double> wholeNumber(const QString& text, double lowest, double highest)
 {
     bool ok = false;
     const double number = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(number))
         return std::nullopt;
-    // Whole-number conversion rounds halves to even, as the classic conversion does.
     const double rounded = std::nearbyint(number);
-    if (rounded < -32768.0 || rounded > 32767.0)
+    if (rounded < lowest || rounded > highest)
         return std::nullopt;
-    return static_cast<qint16>(rounded);
+    return rounded;
+}
+} // namespace
+
+std::optional<qint16> Settings::textToInt16(const QString& text)
+{
+    const auto value = wholeNumber(text, -32768.0, 32767.0);
+    return value ? std::optional<qint16>(static_cast<qint16>(*value)) : std::nullopt;
+}
+
+std::optional<qint32> Settings::textToInt32(const QString& text)
+{
+    const auto value = wholeNumber(text, -2147483648.0, 2147483647.0);
+    return value ? std::optional<qint32>(static_cast<qint32>(*value)) : std::nullopt;
 }

@@ -76,6 +76,7 @@ public:
     static std::optional<float> textToSingle(const QString& text);
     static std::optional<bool> textToBoolean(const QString& text);
     static std::optional<qint16> textToInt16(const QString& text);
+    static std::optional<qint32> textToInt32(const QString& text);
 
 private:
     SettingsBacking& m_backing;
