@@ -126,6 +126,8 @@ void SetupDialog::makeWidgets()
 {
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    // All seven tabs in view, as on a tabbed dialog card.
+    m_tabs->setUsesScrollButtons(false);
     m_tabs->addTab(makeFormatTab(), QStringLiteral("Select Format"));
     for (const PlayerTab& tab : playerTabs())
         m_tabs->addTab(makePlayerTab(tab.player), tab.caption);
@@ -157,7 +159,7 @@ void SetupDialog::makeWidgets()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
     layout->addLayout(bottom);
-    resize(500, 340);
+    resize(620, 340);
 }
 
 QWidget* SetupDialog::makeFormatTab()

@@ -503,6 +503,11 @@ void TestSetupDialog::showingNeverBlocks()
     m_dialog->showModeless();
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(m_dialog->windowModality(), Qt::NonModal);
+
+    // Escape only hides it as well.
+    QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
+    QVERIFY(!m_dialog->isVisible());
+    QCOMPARE(hidden.count(), 2);
 }
 
 void TestSetupDialog::formatStatesFromSettings_data()
