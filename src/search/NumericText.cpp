@@ -41,6 +41,13 @@ double NumericText::value(QStringView text)
     const qsizetype length = numberLength(text.mid(start));
     if (length == 0)
         return 0;
+    if (length <= 15 && isDigit(text[start + length - 1]) && !text.mid(start, length).contains(u'.')) {
+        // Whole numbers of up to 15 digits are exact in a double; no need for the locale's reader.
+        qint64 whole = 0;
+        for (const QChar digit : text.mid(start, length))
+            whole = whole * 10 + (digit.unicode() - u'0');
+        return static_cast<double>(whole);
+    }
     bool ok = false;
     const double result = text.mid(start, length).toDouble(&ok);
     return ok && std::isfinite(result) ? result : 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMetaType>
+#include <QTypeInfo>
 #include <QString>
 
 #include <array>
@@ -22,3 +23,4 @@ struct ResultRow
     std::array<QString, kColumnCount> cells;
     ResultPicture picture = ResultPicture::None;
 };
+Q_DECLARE_TYPEINFO(ResultRow, Q_RELOCATABLE_TYPE);

@@ -83,7 +83,6 @@ void ResultsModel::appendRecords(QList<ResultRow> rows)
     const auto start = static_cast<int>(m_rows.size());
     const auto count = static_cast<int>(std::distance(first, rows.end()));
     beginInsertRows(QModelIndex(), start, start + count - 1);
-    m_rows.reserve(m_rows.size() + count);
     std::move(first, rows.end(), std::back_inserter(m_rows));
     endInsertRows();
 }
@@ -124,6 +123,19 @@ void ResultsModel::setHeader(int column, const QString& text)
         return;
     m_headers[column] = text;
     Q_EMIT headerDataChanged(Qt::Horizontal, column, column);
+}
+
+void ResultsModel::writeModeHeaders(bool archive)
+{
+    static const QStringList live{QStringLiteral("Station"), QStringLiteral("Format"),
+                                  QStringLiteral("Location"), QStringLiteral("Speed Kb/s")};
+    static const QStringList clips{QStringLiteral("Len"), QStringLiteral("BPS"), QStringLiteral("Title"),
+                                   QStringLiteral("Additional")};
+    const QStringList& texts = archive ? clips : live;
+    const int first = archive ? int{ArchiveLength} : int{LiveStation};
+    for (int at = 0; at < texts.size(); ++at)
+        m_headers[first + at] = texts.at(at);
+    Q_EMIT headerDataChanged(Qt::Horizontal, first, first + static_cast<int>(texts.size()) - 1);
 }
 
 void ResultsModel::sortRows(int column, Qt::SortOrder order, SortKind kind)

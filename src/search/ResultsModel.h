@@ -70,6 +70,9 @@ public:
     void clearCells();
     void setHeaders(const QStringList& headers);
     void setHeader(int column, const QString& text);
+    // The header texts of a mode: live mode writes columns 0 to 3, archive mode columns 1 to 4
+    // (its picture column keeps whatever header it has, empty after a clear).
+    void writeModeHeaders(bool archive);
     // Stable sort of all rows on one column; equal keys keep their order.
     void sortRows(int column, Qt::SortOrder order, SortKind kind);
 

@@ -20,7 +20,7 @@ int clampToInt(qsizetype value)
 // The text before the first marker goes to field and the text after it stays in rest.
 bool cut(QStringView& rest, QLatin1String marker, QStringView& field)
 {
-    const qsizetype at = rest.indexOf(marker);
+    const qsizetype at = TextScanner::indexOf(rest, marker, 0, Qt::CaseSensitive);
     if (at < 0)
         return false;
     field = rest.left(at);
@@ -163,7 +163,7 @@ void ResultsParser::extract()
         m_pos = end + 1;
 
         QStringView text = link.mid(link.indexOf(u'>') + 1);
-        const qsizetype close = text.indexOf(kLinkEnd, 0, Qt::CaseInsensitive);
+        const qsizetype close = TextScanner::indexOf(text, kLinkEnd, 0, Qt::CaseInsensitive);
         if (close >= 0)
             text = text.left(close);
         QStringView url = link;

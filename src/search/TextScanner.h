@@ -3,9 +3,9 @@
 #include <QString>
 #include <QStringView>
 
-// Finds the next occurrence of a fixed text in a buffer that only grows at its end and is only
-// read from an advancing position. The last answer and how far the buffer is known not to hold
-// the text are remembered, so a whole page costs one pass however often it is asked.
+// Finds the next occurrence of a fixed ASCII text in a buffer that only grows at its end and is
+// only read from an advancing position. The last answer and how far the buffer is known not to
+// hold the text are remembered, so a whole page costs one pass however often it is asked.
 class TextScanner
 {
 public:
@@ -16,6 +16,10 @@ public:
     // The buffer lost its first `removed` characters.
     void shift(qsizetype removed);
     void reset();
+
+    // One search without memory: ASCII letters of the needle match either case.
+    static qsizetype indexOf(QStringView text, QLatin1String needle, qsizetype from,
+                             Qt::CaseSensitivity sensitivity);
 
 private:
     QLatin1String m_needle;

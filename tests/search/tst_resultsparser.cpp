@@ -92,6 +92,7 @@ private Q_SLOTS:
     void oneInsertionPerBlock();
     void sortRows();
     void clearCellsAndReset();
+    void modeHeaders();
 
 private:
     std::unique_ptr<ResultsModel> m_model;
@@ -486,6 +487,26 @@ void TestResultsParser::clearCellsAndReset()
     m_model->resetForSearch();
     QCOMPARE(m_model->rowCount(), 1);
     QCOMPARE(m_model->header(1), QString());
+}
+
+void TestResultsParser::modeHeaders()
+{
+    m_model->writeModeHeaders(false);
+    QStringList live;
+    for (int column = 0; column < ResultsModel::kColumnCount; ++column)
+        live.append(m_model->header(column));
+    QCOMPARE(live, texts({"Station", "Format", "Location", "Speed Kb/s", "", "", "", "", "", ""}));
+    // Switching to archive mode after a search: cells and headers cleared, rows kept, column 0 without
+    // header.
+    m_parser->append(livePage(3));
+    m_model->clearCells();
+    m_model->writeModeHeaders(true);
+    QStringList archive;
+    for (int column = 0; column < ResultsModel::kColumnCount; ++column)
+        archive.append(m_model->header(column));
+    QCOMPARE(archive, texts({"", "Len", "BPS", "Title", "Additional", "", "", "", "", ""}));
+    QCOMPARE(m_model->rowCount(), 3);
+    QCOMPARE(m_model->cell(2, 0), QString());
 }
 
 QTEST_GUILESS_MAIN(TestResultsParser)

@@ -1,5 +1,6 @@
 #include "search/ErrorPages.h"
 #include "search/Genres.h"
+#include "search/NumericText.h"
 #include "search/SearchHistory.h"
 #include "search/SearchRequest.h"
 
@@ -25,6 +26,8 @@ private Q_SLOTS:
     void speedTable();
     void wireKeywords_data();
     void wireKeywords();
+    void numericText_data();
+    void numericText();
     void history();
     void genres();
     void genreEntries_data();
@@ -169,6 +172,35 @@ void TestSearchRequest::wireKeywords()
     QFETCH(QString, wire);
     QCOMPARE(SearchRequest::encodeKeywords(boxText), shown);
     QCOMPARE(SearchRequest::wireKeywords(shown), wire);
+}
+
+void TestSearchRequest::numericText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("whole") << "28" << 28.0 << "28";
+    QTest::newRow("fraction") << "28.8" << 28.8 << "28.8";
+    QTest::newRow("trailing zeros") << "28.80k" << 28.8 << "28.8";
+    QTest::newRow("leading blanks") << "  56k" << 56.0 << "56";
+    QTest::newRow("leading zeros") << "007" << 7.0 << "7";
+    QTest::newRow("no number") << "Unknown" << 0.0 << "0";
+    QTest::newRow("empty") << "" << 0.0 << "0";
+    QTest::newRow("fraction only") << ".5" << 0.5 << "0.5";
+    QTest::newRow("point without fraction") << "5." << 5.0 << "5";
+    QTest::newRow("sign is not read") << "-5" << 0.0 << "0";
+    QTest::newRow("long number") << "12345678901234567890" << 12345678901234567890.0
+                                 << "12345678901234567000";
+    QTest::newRow("version") << "3.0" << 3.0 << "3";
+}
+
+void TestSearchRequest::numericText()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    QFETCH(QString, shown);
+    QCOMPARE(NumericText::value(text), value);
+    QCOMPARE(NumericText::normalized(text), shown);
 }
 
 void TestSearchRequest::history()

@@ -63,6 +63,7 @@ private Q_SLOTS:
     void cleanup();
     void liveSearch();
     void archiveSearchSortsByTitle();
+    void onePagePerByte();
     void genreSearch();
     void emptySearchText();
     void selectMenuNotice();
@@ -201,6 +202,34 @@ void TestSearchRun::archiveSearchSortsByTitle()
     QCOMPARE(m_model->cell(2, ResultsModel::ArchiveAdditional), u"two"_s);
     QCOMPARE(m_model->picture(2), ResultPicture::Video);
     QCOMPARE(m_model->cell(0, ResultsModel::ArchivePicture), u"?"_s);
+}
+
+void TestSearchRun::onePagePerByte()
+{
+    const QByteArray page = livePage({"Echo", "Delta", "Charlie"}) + "<P>trailing text</P>";
+    m_server->setReply(ScriptedReply::page(page));
+    startTyped(u"whole"_s);
+    waitFinished();
+    QList<QStringList> whole;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < ResultsModel::kColumnCount; ++column)
+            cells.append(m_model->cell(row, column));
+        whole.append(cells);
+    }
+    QCOMPARE(whole.size(), 3);
+
+    m_server->setReply(ScriptedReply::page(page, 200, "text/html", 1, 0));
+    startTyped(u"bytes"_s);
+    waitFinished();
+    QTRY_COMPARE(m_finished->size(), 2);
+    QCOMPARE(m_run->ResultCount(), 3);
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        for (int column = 0; column < ResultsModel::kColumnCount; ++column)
+            QCOMPARE(m_model->cell(row, column), whole.at(row).at(column));
+    }
+    QCOMPARE(m_run->ResponseBuffer(), QStringView(u"/A><BR>\n</BODY></HTML><P>trailing text</P>"));
+    QVERIFY(messageTexts().isEmpty());
 }
 
 void TestSearchRun::genreSearch()
