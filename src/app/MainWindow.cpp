@@ -31,6 +31,7 @@
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
@@ -57,6 +58,8 @@ constexpr std::array<ToolbarEntry, 7> kToolbar{{
     {"Email Link", "Email Link to a Friend"},
 }};
 
+constexpr double kTopHeight = 1140;
+
 const QString kLiveHint = QStringLiteral("Enter Station Name, Format, Region or Keywords");
 const QString kArchiveHint = QStringLiteral("Enter Keywords (Subject, Band Name, Person, etc)");
 } // namespace
@@ -80,7 +83,10 @@ MainWindow::MainWindow(MainWindowContext context, QWidget* parent)
     buildPresets();
     m_search = new SearchRun(*m_http, m_ctx.state, m_ctx.services.dialogs, m_ctx.services.pointer, *m_model,
                              *this, this);
-    m_play = new PlayDispatch(m_ctx.state, m_ctx.services, *m_http, *this, this);
+    // StreamWorks descriptions are fetched on a client of their own, so that playing one while
+    // a search runs neither cancels the search nor feeds its page.
+    m_streamHttp = new HttpClient(nullptr, this);
+    m_play = new PlayDispatch(m_ctx.state, m_ctx.services, *m_streamHttp, *this, this);
 
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
@@ -102,6 +108,8 @@ void MainWindow::buildControls()
 {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("frmMainClient"));
+    // The client area gets its final size after the window's own resize event.
+    central->installEventFilter(this);
     setCentralWidget(central);
 
     m_picSplash = new QLabel(central);
@@ -519,21 +527,21 @@ void MainWindow::layoutControls()
     const int clientHeight = centralWidget()->height();
     const int band = px(255);
     m_lblSearch->setGeometry(0, 0, clientWidth, band);
-    m_frameTop->setGeometry(0, band, clientWidth, px(900));
-    m_label3->setGeometry(px(120), px(90), px(3600), px(240));
-    m_txtSearch->setGeometry(px(120), px(360), px(2900), px(330));
-    m_optLive->setGeometry(px(3120), px(240), px(1700), px(270));
-    m_optArch->setGeometry(px(3120), px(510), px(1700), px(270));
+    m_frameTop->setGeometry(0, band, clientWidth, px(kTopHeight));
+    m_label3->setGeometry(px(120), px(60), px(4600), px(240));
+    m_txtSearch->setGeometry(px(120), px(330), px(2900), px(330));
+    m_optLive->setGeometry(px(120), px(750), px(1800), px(270));
+    m_optArch->setGeometry(px(2000), px(750), px(2700), px(270));
     const int sideWidth = px(2880);
-    m_frameSide->setGeometry(clientWidth - (sideWidth + px(200)), band, sideWidth, px(900));
-    m_labelS->setGeometry(0, px(30), sideWidth, px(240));
+    m_frameSide->setGeometry(clientWidth - (sideWidth + px(200)), band, sideWidth, px(kTopHeight));
+    m_labelS->setGeometry(px(60), px(60), sideWidth, px(240));
     for (int i = 0; i < PresetTable::kCount; ++i) {
         const int column = i % 5;
         const int row = i / 5;
         m_presetButtons.at(std::size_t(i))
-            ->setGeometry(px(60 + column * 560), px(300 + row * 300), px(520), px(270));
+            ->setGeometry(px(60 + column * 560), px(330 + row * 370), px(520), px(330));
     }
-    const int resultsTop = band + px(900);
+    const int resultsTop = band + px(kTopHeight);
     m_lblSearch2->setGeometry(0, resultsTop, clientWidth, band);
     const int progressWidth = px(2000);
     m_progBar->setGeometry(clientWidth - (progressWidth + px(200)), resultsTop + px(45), progressWidth,
@@ -546,7 +554,11 @@ void MainWindow::layoutGridColumns()
 {
     const bool archive = archiveMode();
     m_grid->setUpdatesEnabled(false);
-    const auto widths = GridLayout::columnWidths(archive, pixelsToTwips(m_grid->width()));
+    // The columns share the width inside the grid's frame and vertical scroll bar, so the live
+    // layout fits without a horizontal scroll bar.
+    const int inner =
+        m_grid->width() - 2 * m_grid->frameWidth() - m_grid->verticalScrollBar()->sizeHint().width();
+    const auto widths = GridLayout::columnWidths(archive, pixelsToTwips(inner));
     const auto headers = GridLayout::headers(archive);
     for (int column = 0; column < GridLayout::kColumns; ++column) {
         const int width = widths.at(std::size_t(column));
@@ -724,7 +736,13 @@ void MainWindow::visitWebsite()
 void MainWindow::onPresetClicked(int index)
 {
     const PresetRecord& preset = m_presets[index];
-    m_play->launchURL(preset.Link, preset.Name, index);
+    play(preset.Link, preset.Name, index);
+}
+
+void MainWindow::play(const QString& link, const QString& name, int presetIndex)
+{
+    m_streamHttp->ProxySettings() = m_http->ProxySettings();
+    m_play->launchURL(link, name, presetIndex);
 }
 
 void MainWindow::onToolbarButton(const QString& caption)
@@ -825,6 +843,10 @@ void MainWindow::showAbout()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::Resize && watched == centralWidget() && !isMinimized()) {
+        layoutControls();
+        layoutGridColumns();
+    }
     if (event->type() == QEvent::KeyPress && watched == m_txtSearch->lineEdit()) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

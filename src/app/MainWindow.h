@@ -148,6 +148,7 @@ private:
     void onAddStation();
     void onSupport();
     void onPresetClicked(int index);
+    void play(const QString& link, const QString& name, int presetIndex);
     void onExit();
     void notYetAvailable() {}
     QString currentCell(int column) const;
@@ -155,6 +156,7 @@ private:
     MainWindowContext m_ctx;
     ShellOpener m_opener;
     HttpClient* m_http = nullptr;
+    HttpClient* m_streamHttp = nullptr;
     ResultsModel* m_model = nullptr;
     SearchRun* m_search = nullptr;
     PlayDispatch* m_play = nullptr;
