@@ -53,15 +53,23 @@ void DirectoryQuery::readSearch(const QueryString& query)
             m_search.formats.append(flag);
     }
     m_search.live = isOn(query, QStringLiteral("LIVE"));
-    const QString fmt = query.value(QStringLiteral("FMT"));
-    if (fmt == QLatin1String("1"))
-        m_search.category = SearchQuery::Category::Formats;
-    else if (fmt == QLatin1String("2"))
-        m_search.category = SearchQuery::Category::MusicStyle;
-    else if (query.contains(QStringLiteral("FMT")))
-        return fail(QStringLiteral("FMT must be 1 or 2"));
-    if (readSpeed(query, m_search.speedCeiling))
+    if (readCategory(query) && readSpeed(query, m_search.speedCeiling))
         m_form = Form::Search;
+}
+
+// FMT is optional; when given it is 1 (categories) or 2 (music styles).
+bool DirectoryQuery::readCategory(const QueryString& query)
+{
+    if (!query.contains(QStringLiteral("FMT")))
+        return true;
+    const QString fmt = query.value(QStringLiteral("FMT"));
+    if (fmt == QLatin1String("1") || fmt == QLatin1String("2")) {
+        m_search.category =
+            fmt == QLatin1String("1") ? SearchQuery::Category::Formats : SearchQuery::Category::MusicStyle;
+        return true;
+    }
+    fail(QStringLiteral("FMT must be 1 or 2"));
+    return false;
 }
 
 void DirectoryQuery::readScan(const QueryString& query)
@@ -74,8 +82,10 @@ void DirectoryQuery::readScan(const QueryString& query)
     const QString position = query.value(QStringLiteral("LS"));
     bool ok = isWholeNumber(position);
     m_scan.after = ok ? position.toLongLong(&ok) : 0;
-    if (!ok)
-        return fail(QStringLiteral("LS must be a list position (0 or more)"));
+    if (!ok) {
+        fail(QStringLiteral("LS must be a list position (0 or more)"));
+        return;
+    }
     if (readSpeed(query, m_scan.speedCeiling))
         m_form = Form::Scan;
 }

@@ -32,6 +32,7 @@ public:
 private:
     void readSearch(const QueryString& query);
     void readScan(const QueryString& query);
+    bool readCategory(const QueryString& query);
     bool readSpeed(const QueryString& query, double& ceiling);
     void fail(const QString& error);
 
