@@ -17,7 +17,7 @@
 
 namespace {
 constexpr qsizetype kBlockSize = 8 * 1024;
-constexpr int kRepeats = 3;
+constexpr int kRepeats = 7;
 
 QByteArray livePage(int records)
 {

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QMetaType>
-#include <QTypeInfo>
 #include <QString>
+#include <QStringView>
+#include <QTypeInfo>
 
 #include <array>
 
@@ -15,12 +16,26 @@ enum class ResultPicture : quint8
 };
 Q_DECLARE_METATYPE(ResultPicture)
 
-// One row of the results grid: ten text cells and the picture of cell 0.
-struct ResultRow
+// One row of the results grid: ten text cells and the picture of cell 0. The cells share one
+// string, so a row costs one allocation however many cells it fills; large result pages stay
+// small in memory.
+class ResultRow
 {
+public:
     static constexpr int kColumnCount = 10;
+    using Cells = std::array<QStringView, kColumnCount>;
 
-    std::array<QString, kColumnCount> cells;
-    ResultPicture picture = ResultPicture::None;
+    ResultRow() = default;
+    explicit ResultRow(const Cells& cells, ResultPicture picture = ResultPicture::None);
+
+    QStringView cellView(int column) const;
+    QString cell(int column) const { return cellView(column).toString(); }
+    ResultPicture picture() const { return m_picture; }
+
+private:
+    QString m_text;
+    // End of each cell in m_text; a cell starts where the one before it ends.
+    std::array<quint32, kColumnCount> m_ends{};
+    ResultPicture m_picture = ResultPicture::None;
 };
 Q_DECLARE_TYPEINFO(ResultRow, Q_RELOCATABLE_TYPE);

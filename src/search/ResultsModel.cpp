@@ -24,9 +24,9 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
         return {};
     const ResultRow& row = m_rows.at(index.row());
     if (role == Qt::DisplayRole)
-        return row.cells.at(static_cast<size_t>(index.column()));
-    if (role == Qt::DecorationRole && index.column() == 0 && row.picture != ResultPicture::None)
-        return QVariant::fromValue(row.picture);
+        return row.cell(index.column());
+    if (role == Qt::DecorationRole && index.column() == 0 && row.picture() != ResultPicture::None)
+        return QVariant::fromValue(row.picture());
     return {};
 }
 
@@ -44,14 +44,14 @@ void ResultsModel::sort(int column, Qt::SortOrder order)
 
 QString ResultsModel::cell(int row, int column) const
 {
-    if (row < 0 || row >= m_rows.size() || column < 0 || column >= kColumnCount)
+    if (row < 0 || row >= m_rows.size())
         return {};
-    return m_rows.at(row).cells.at(static_cast<size_t>(column));
+    return m_rows.at(row).cell(column);
 }
 
 ResultPicture ResultsModel::picture(int row) const
 {
-    return row >= 0 && row < m_rows.size() ? m_rows.at(row).picture : ResultPicture::None;
+    return row >= 0 && row < m_rows.size() ? m_rows.at(row).picture() : ResultPicture::None;
 }
 
 QString ResultsModel::header(int column) const
@@ -142,7 +142,6 @@ void ResultsModel::sortRows(int column, Qt::SortOrder order, SortKind kind)
 {
     if (column < 0 || column >= kColumnCount || m_rows.size() < 2)
         return;
-    const auto key = static_cast<size_t>(column);
     QList<int> permutation(m_rows.size());
     std::iota(permutation.begin(), permutation.end(), 0);
     const bool ascending = order == Qt::AscendingOrder;
@@ -150,14 +149,14 @@ void ResultsModel::sortRows(int column, Qt::SortOrder order, SortKind kind)
         QList<double> values;
         values.reserve(m_rows.size());
         for (const ResultRow& row : std::as_const(m_rows))
-            values.append(NumericText::value(row.cells[key]));
+            values.append(NumericText::value(row.cellView(column)));
         std::stable_sort(permutation.begin(), permutation.end(), [&](int a, int b) {
             return ascending ? values.at(a) < values.at(b) : values.at(b) < values.at(a);
         });
     } else {
         std::stable_sort(permutation.begin(), permutation.end(), [&](int a, int b) {
-            const QString& left = m_rows.at(a).cells[key];
-            const QString& right = m_rows.at(b).cells[key];
+            const QStringView left = m_rows.at(a).cellView(column);
+            const QStringView right = m_rows.at(b).cellView(column);
             return ascending ? left < right : right < left;
         });
     }

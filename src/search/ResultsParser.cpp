@@ -55,62 +55,70 @@ std::optional<Fields> cutFields(QStringView text, bool archive)
     return fields;
 }
 
-QString orUnknown(QStringView text)
+constexpr QStringView kUnknown = u"Unknown";
+
+QStringView orUnknown(QStringView text)
 {
-    return text.isEmpty() ? QStringLiteral("Unknown") : text.toString();
+    return text.isEmpty() ? kUnknown : text;
 }
 
-QString stripUrl(const QString& url)
+QStringView stripUrl(QStringView url)
 {
-    QStringView view(url);
     auto isStrip = [](QChar c) { return c == u'"' || c == u' '; };
-    while (!view.isEmpty() && isStrip(view.front()))
-        view = view.mid(1);
-    while (!view.isEmpty() && isStrip(view.back()))
-        view.chop(1);
-    return view.trimmed().toString();
+    while (!url.isEmpty() && isStrip(url.front()))
+        url = url.mid(1);
+    while (!url.isEmpty() && isStrip(url.back()))
+        url.chop(1);
+    return url.trimmed();
 }
 
-void fillArchive(ResultRow& row, const Fields& fields, const QString& url, const QString& speed)
+ResultRow archiveRow(const Fields& fields, QStringView url, const QString& speed)
 {
-    auto& cells = row.cells;
+    ResultRow::Cells cells{};
+    ResultPicture picture = ResultPicture::None;
     if (fields.flag == u"0") {
-        row.picture = ResultPicture::Audio;
-        cells[ResultsModel::ArchiveFlag] = QStringLiteral("0");
+        picture = ResultPicture::Audio;
+        cells[ResultsModel::ArchiveFlag] = u"0";
     } else if (fields.flag == u"1") {
-        row.picture = ResultPicture::Video;
-        cells[ResultsModel::ArchiveFlag] = QStringLiteral("1");
+        picture = ResultPicture::Video;
+        cells[ResultsModel::ArchiveFlag] = u"1";
     } else {
-        cells[ResultsModel::ArchivePicture] = QStringLiteral("?");
+        cells[ResultsModel::ArchivePicture] = u"?";
     }
-    cells[ResultsModel::ArchiveLength] = ResultsParser::lengthText(fields.length);
-    cells[ResultsModel::ArchiveSeconds] = fields.length.toString();
+    const QString length = ResultsParser::lengthText(fields.length);
+    cells[ResultsModel::ArchiveLength] = length;
+    cells[ResultsModel::ArchiveSpeed] = speed;
+    cells[ResultsModel::ArchiveSeconds] = fields.length;
     QStringView name = fields.name;
     if (name.startsWith(u':'))
         name = name.mid(1);
     const qsizetype colon = name.indexOf(u':');
-    cells[ResultsModel::ArchiveTitle] = (colon < 0 ? name : name.left(colon)).toString();
-    cells[ResultsModel::ArchiveAdditional] = colon < 0 ? QString() : name.mid(colon + 1).toString();
+    cells[ResultsModel::ArchiveTitle] = colon < 0 ? name : name.left(colon);
+    cells[ResultsModel::ArchiveAdditional] = colon < 0 ? QStringView() : name.mid(colon + 1);
     cells[ResultsModel::ArchiveUrl] = url;
-    cells[ResultsModel::ArchivePage] = fields.page.toString();
+    cells[ResultsModel::ArchivePage] = fields.page;
     const qsizetype k = speed.indexOf(u'k');
-    cells[ResultsModel::ArchiveSpeedValue] =
+    const QString speedValue =
         NumericText::normalized(k < 0 ? QStringView(speed) : QStringView(speed).left(k));
+    cells[ResultsModel::ArchiveSpeedValue] = speedValue;
+    return ResultRow(cells, picture);
 }
 
-void fillLive(ResultRow& row, const Fields& fields, const QString& url, const QString& speed)
+ResultRow liveRow(const Fields& fields, QStringView url, const QString& speed)
 {
-    auto& cells = row.cells;
+    ResultRow::Cells cells{};
     cells[ResultsModel::LiveStation] = orUnknown(fields.name);
-    cells[ResultsModel::LiveFormat] = fields.format.isEmpty()
-                                          ? QStringLiteral("Unknown")
-                                          : NumericText::trimBlanks(fields.format).toString();
-    cells[ResultsModel::LiveLocation] = ResultsParser::cleanLocation(fields.location);
+    cells[ResultsModel::LiveFormat] =
+        fields.format.isEmpty() ? kUnknown : NumericText::trimBlanks(fields.format);
+    const QString location = ResultsParser::cleanLocation(fields.location);
+    cells[ResultsModel::LiveLocation] = location;
     cells[ResultsModel::LiveSpeed] = speed;
     cells[ResultsModel::LiveUrl] = stripUrl(url);
-    cells[ResultsModel::LivePage] = fields.page.toString();
+    cells[ResultsModel::LivePage] = fields.page;
     const double value = NumericText::value(speed);
-    cells[ResultsModel::LiveSpeedValue] = value == 0 ? QStringLiteral("5000") : NumericText::text(value);
+    const QString speedValue = value == 0 ? QStringLiteral("5000") : NumericText::text(value);
+    cells[ResultsModel::LiveSpeedValue] = speedValue;
+    return ResultRow(cells);
 }
 } // namespace
 
@@ -172,7 +180,7 @@ void ResultsParser::extract()
         if (const qsizetype closing = url.indexOf(u'"'); closing >= 0)
             url = url.left(closing);
         if (!url.isEmpty() && !text.isEmpty())
-            ParseResultRecord(url.toString(), text);
+            ParseResultRecord(url, text);
     }
     compact();
     if (!m_blockRows.isEmpty())
@@ -191,7 +199,7 @@ void ResultsParser::compact()
     m_pos = 0;
 }
 
-void ResultsParser::ParseResultRecord(const QString& url, QStringView text)
+void ResultsParser::ParseResultRecord(QStringView url, QStringView text)
 {
     std::optional<ResultRow> row = recordRow(url, text, m_archive, m_ceiling);
     if (!row)
@@ -202,7 +210,7 @@ void ResultsParser::ParseResultRecord(const QString& url, QStringView text)
     m_blockRows.append(std::move(*row));
 }
 
-std::optional<ResultRow> ResultsParser::recordRow(const QString& url, QStringView text, bool archive,
+std::optional<ResultRow> ResultsParser::recordRow(QStringView url, QStringView text, bool archive,
                                                   std::optional<int> speedCeiling)
 {
     const std::optional<Fields> fields = cutFields(text, archive);
@@ -211,13 +219,7 @@ std::optional<ResultRow> ResultsParser::recordRow(const QString& url, QStringVie
     const QString speed = speedText(fields->speed);
     if (speedCeiling && NumericText::value(speed) > *speedCeiling)
         return std::nullopt;
-    ResultRow row;
-    row.cells[2] = speed;
-    if (archive)
-        fillArchive(row, *fields, url, speed);
-    else
-        fillLive(row, *fields, url, speed);
-    return row;
+    return archive ? archiveRow(*fields, url, speed) : liveRow(*fields, url, speed);
 }
 
 QString ResultsParser::speedText(QStringView speed)
@@ -231,7 +233,10 @@ QString ResultsParser::speedText(QStringView speed)
 
 QString ResultsParser::cleanLocation(QStringView location)
 {
-    QString text = NumericText::trimBlanks(location).toString();
+    const QStringView trimmed = NumericText::trimBlanks(location);
+    if (!trimmed.startsWith(u',') && !trimmed.endsWith(u',') && !trimmed.contains(kUnknown))
+        return trimmed.toString();
+    QString text = trimmed.toString();
     if (text == QLatin1String(","))
         text = QStringLiteral("Unknown");
     else if (text.startsWith(u','))

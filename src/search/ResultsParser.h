@@ -46,7 +46,7 @@ public:
 
     // The row of one record, or nothing when it is dropped. url is the link target as cut
     // from the page, text the link text.
-    static std::optional<ResultRow> recordRow(const QString& url, QStringView text, bool archive,
+    static std::optional<ResultRow> recordRow(QStringView url, QStringView text, bool archive,
                                               std::optional<int> speedCeiling);
     // The location as shown in live mode.
     static QString cleanLocation(QStringView location);
@@ -64,7 +64,7 @@ Q_SIGNALS:
     void countShown(int count);
 
 private:
-    void ParseResultRecord(const QString& url, QStringView text);
+    void ParseResultRecord(QStringView url, QStringView text);
     bool stopped() const { return m_stop && *m_stop; }
     void compact();
 

@@ -58,8 +58,8 @@ QStringList cellsOf(const std::optional<ResultRow>& row)
 {
     QStringList cells;
     if (row) {
-        for (const QString& cell : row->cells)
-            cells.append(cell);
+        for (int column = 0; column < ResultRow::kColumnCount; ++column)
+            cells.append(row->cell(column));
     }
     return cells;
 }
@@ -169,7 +169,7 @@ void TestResultsParser::liveRecord()
     const std::optional<ResultRow> row = ResultsParser::recordRow(url, text, false, std::nullopt);
     QCOMPARE(cellsOf(row), cells);
     if (row)
-        QCOMPARE(row->picture, ResultPicture::None);
+        QCOMPARE(row->picture(), ResultPicture::None);
 }
 
 void TestResultsParser::location_data()
