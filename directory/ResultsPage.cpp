@@ -14,7 +14,13 @@ QString videoFlag(const CatalogEntry& entry)
 
 QString nameField(const CatalogEntry& entry)
 {
-    return entry.isLive() ? entry.name : entry.title + QLatin1Char(':') + entry.additional;
+    if (entry.isLive())
+        return entry.name;
+    // The client drops one leading ":" before it splits title from additional text, so a clip
+    // without a title needs a second one to keep its additional text apart.
+    const QString title =
+        entry.title.isEmpty() && !entry.additional.isEmpty() ? QStringLiteral(":") : entry.title;
+    return title + QLatin1Char(':') + entry.additional;
 }
 
 } // namespace

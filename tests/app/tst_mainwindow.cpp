@@ -405,9 +405,12 @@ void TestMainWindow::modeChangeKeepsRowsAndWritesHeaders()
     MainWindow& w = window();
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    ResultRow row;
-    row.cells[0] = QStringLiteral("WXYZ");
-    row.cells[4] = QStringLiteral("http://h/a.ram");
+    const QString name = QStringLiteral("WXYZ");
+    const QString link = QStringLiteral("http://h/a.ram");
+    ResultRow::Cells cells{};
+    cells[0] = name;
+    cells[4] = link;
+    const ResultRow row(cells);
     w.results().appendRecords({row, row, row});
     const int rows = w.results().rowCount();
     w.findChild<QRadioButton*>(QStringLiteral("optArch"))->click();

@@ -49,7 +49,9 @@ QStringList clientFields(QString text, bool live)
 
 QStringList expectedFields(const CatalogEntry& entry)
 {
-    QStringList fields{entry.isLive() ? entry.name : entry.title + QLatin1Char(':') + entry.additional,
+    const QString title =
+        entry.title.isEmpty() && !entry.additional.isEmpty() ? QStringLiteral(":") : entry.title;
+    QStringList fields{entry.isLive() ? entry.name : title + QLatin1Char(':') + entry.additional,
                        entry.format, entry.location(), entry.bitrateText()};
     if (!entry.isLive())
         fields.append(QString::number(entry.seconds));
@@ -167,7 +169,7 @@ void TestDirectoryPages::linkText_data()
                                  "RealAudio&&Dayton, Ohio^^28.8$$125~~1@@http://www.example.org/a.htm</A>");
     QTest::newRow("unknowns") << clipEntry({}, QStringLiteral("Jam"), QStringLiteral("http://h/x.pls"))
                               << QStringLiteral(
-                                     "<A HREF=\"http://h/x.pls\">:Jam**RealAudio&&Dayton, Ohio^^0$$0~~0@@"
+                                     "<A HREF=\"http://h/x.pls\">::Jam**RealAudio&&Dayton, Ohio^^0$$0~~0@@"
                                      "http://www.example.com/</A>");
 }
 
