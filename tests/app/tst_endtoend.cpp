@@ -11,16 +11,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-class NoDefaultApps : public DefaultApps
-{
-public:
-    QString mimeTypeForExtension(const QString&) override { return {}; }
-    QStringList aliasesOf(const QString&) override { return {}; }
-    QString openCommandForMimeType(const QString&) override { return {}; }
-};
-} // namespace
-
 // The program's main job against the bundled directory service: search, pick a row, play it.
 class TestEndToEnd : public QObject
 {
@@ -97,6 +87,12 @@ void TestEndToEnd::searchThenPlayRow()
 
     QTableView* grid = m_window->grid();
     QCOMPARE(grid->currentIndex().row(), 0);
+    // A click shows the row's stream format in the status bar.
+    auto* panel = m_window->findChild<QLabel*>(QStringLiteral("statBarPanel1"));
+    QCOMPARE(panel->text(), QStringLiteral("Done"));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualRect(grid->model()->index(0, 0)).center());
+    QVERIFY2(panel->text().endsWith(QLatin1String(" Stream")), qPrintable(panel->text()));
     const QString link = model.cell(0, ResultsModel::LiveUrl);
     m_window->playCurrentRow();
     QCOMPARE(m_services.launcher.launches.size(), 1);

@@ -24,13 +24,6 @@
 #include <QToolButton>
 
 namespace {
-class NoDefaultApps : public DefaultApps
-{
-public:
-    QString mimeTypeForExtension(const QString&) override { return {}; }
-    QStringList aliasesOf(const QString&) override { return {}; }
-    QString openCommandForMimeType(const QString&) override { return {}; }
-};
 
 QString value(const MemorySettingsBacking& backing, const char* key)
 {
@@ -57,6 +50,7 @@ private Q_SLOTS:
     void shutDownWritesState();
     void maximisedWindowStoresNormalGeometry();
     void escapeSavesLikeExit();
+    void enterInEmptySearchBoxAsksForText();
     void focusStartsInSearchBox();
     void captionsAndShortcuts();
     void toolbarRefusedWhileScanning();
@@ -304,6 +298,18 @@ void TestMainWindow::escapeSavesLikeExit()
     QCOMPARE(ended.size(), 1);
     QCOMPARE(value(m_backing, "LastSearch"), QStringLiteral("kept"));
     QCOMPARE(value(m_backing, "Version"), QStringLiteral("3.0"));
+}
+
+void TestMainWindow::enterInEmptySearchBoxAsksForText()
+{
+    MainWindow& w = window();
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto* box = w.findChild<QComboBox*>(QStringLiteral("txtSearch"));
+    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    QCOMPARE(m_services.dialogs.texts(), QStringList{QStringLiteral("Please enter search text.")});
+    QCOMPARE(m_services.dialogs.messages.at(0).title, QStringLiteral("Skylark! Broadcast"));
+    QVERIFY(!w.search().isSearching());
 }
 
 void TestMainWindow::focusStartsInSearchBox()

@@ -56,3 +56,11 @@ void MemorySettingsBacking::write(const QString& key, const QString& value)
     values.insert(key, value);
     writes.append(key);
 }
+
+QStringList strings(std::initializer_list<const char*> texts)
+{
+    QStringList result;
+    for (const char* text : texts)
+        result.append(QString::fromUtf8(text));
+    return result;
+}

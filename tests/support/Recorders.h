@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/DefaultApps.h"
 #include "platform/SettingsBacking.h"
 #include "platform/SystemServices.h"
 
@@ -97,3 +98,15 @@ struct TestServices
     RecordingPointer pointer;
     SystemServices services() { return {dialogs, launcher, opener, clipboard, pointer}; }
 };
+
+// A desktop without any default applications.
+class NoDefaultApps : public DefaultApps
+{
+public:
+    QString mimeTypeForExtension(const QString&) override { return {}; }
+    QStringList aliasesOf(const QString&) override { return {}; }
+    QString openCommandForMimeType(const QString&) override { return {}; }
+};
+
+// Plain literals for expected lists; the build forbids implicit conversions from char strings.
+QStringList strings(std::initializer_list<const char*> texts);

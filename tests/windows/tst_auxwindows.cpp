@@ -19,14 +19,6 @@
 #include <chrono>
 
 namespace {
-// Plain literals for expected lists; the build forbids implicit conversions from char strings.
-QStringList strings(std::initializer_list<const char*> texts)
-{
-    QStringList result;
-    for (const char* text : texts)
-        result.append(QString::fromUtf8(text));
-    return result;
-}
 
 // More than one colour: a picture that drew nothing, or drew everything in one fill, fails.
 bool hasDrawing(const QPixmap& pixmap)

@@ -22,14 +22,6 @@ Q_DECLARE_METATYPE(Player)
 Q_DECLARE_METATYPE(Settings::Key)
 
 namespace {
-// Plain literals for expected lists; the build forbids implicit conversions from char strings.
-QStringList strings(std::initializer_list<const char*> texts)
-{
-    QStringList result;
-    for (const char* text : texts)
-        result.append(QString::fromUtf8(text));
-    return result;
-}
 
 const QString kReal = QStringLiteral("/opt/players/realplay");
 const QString kMedia = QStringLiteral("/opt/players/mediaplayer");
