@@ -1,8 +1,8 @@
+#include <QApplication>
+
 #include "app/Program.h"
 #include "platform/AppPaths.h"
 #include "platform/SingleInstance.h"
-
-#include <QApplication>
 
 int main(int argc, char* argv[])
 {

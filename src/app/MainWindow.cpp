@@ -1,22 +1,6 @@
 #include "app/MainWindow.h"
 
-#include "app/Branding.h"
-#include "app/ResultsIconModel.h"
-#include "app/SetupDialog.h"
-#include "platform/Twips.h"
-#include "playback/PlayDispatch.h"
-#include "playback/PlayerDiscovery.h"
-#include "playback/StreamFormat.h"
-#include "scanner/MarkerFiles.h"
-#include "search/Genres.h"
-#include "search/GridLayout.h"
-#include "search/HttpClient.h"
-#include "search/ResultsModel.h"
-#include "search/SearchRun.h"
-#include "windows/AboutWindow.h"
-#include "windows/Artwork.h"
-#include "windows/ProductSite.h"
-#include "windows/QuickHelpWindow.h"
+#include <cmath>
 
 #include <QAction>
 #include <QApplication>
@@ -39,7 +23,23 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <cmath>
+#include "app/Branding.h"
+#include "app/ResultsIconModel.h"
+#include "app/SetupDialog.h"
+#include "platform/Twips.h"
+#include "playback/PlayDispatch.h"
+#include "playback/PlayerDiscovery.h"
+#include "playback/StreamFormat.h"
+#include "scanner/MarkerFiles.h"
+#include "search/Genres.h"
+#include "search/GridLayout.h"
+#include "search/HttpClient.h"
+#include "search/ResultsModel.h"
+#include "search/SearchRun.h"
+#include "windows/AboutWindow.h"
+#include "windows/Artwork.h"
+#include "windows/ProductSite.h"
+#include "windows/QuickHelpWindow.h"
 
 namespace {
 struct ToolbarEntry
