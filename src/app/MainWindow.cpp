@@ -771,7 +771,8 @@ void MainWindow::onSelectMenuShown()
         return;
     }
     // The notice comes before the menu opens, as a click on the menu title does.
-    const QPoint at = m_menuSelect->pos();
+    const QRect title = menuBar()->actionGeometry(m_menuSelect->menuAction());
+    const QPoint at = menuBar()->mapToGlobal(title.bottomLeft());
     QTimer::singleShot(0, this, [this, at] {
         m_menuSelect->hide();
         m_search->SelectMenuClicked();
