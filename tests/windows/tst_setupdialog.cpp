@@ -2,13 +2,12 @@
 #include "app/Settings.h"
 #include "app/SetupDialog.h"
 #include "platform/AppPaths.h"
-#include "windows/Artwork.h"
 
 #include "Recorders.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,8 +17,7 @@
 
 #include <memory>
 
-Q_DECLARE_METATYPE(Player)
-Q_DECLARE_METATYPE(Settings::Key)
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -27,11 +25,6 @@ const QString kReal = QStringLiteral("/opt/players/realplay");
 const QString kMedia = QStringLiteral("/opt/players/mediaplayer");
 const QString kWinamp = QStringLiteral("/opt/players/winamp");
 const QString kXing = QStringLiteral("/opt/players/streamworks");
-
-QImage cursorImage(const QCursor& cursor)
-{
-    return cursor.pixmap().toImage();
-}
 } // namespace
 
 class TestSetupDialog : public QObject
@@ -40,41 +33,30 @@ class TestSetupDialog : public QObject
 
 private Q_SLOTS:
     void init();
-    void cleanup();
+    void cleanup() { m_dialog.reset(); }
 
     void loadReadsStoredValues_data();
     void loadReadsStoredValues();
-    void choosingConnectionStoresAtOnce();
-    void typedKeysChangeNothing_data();
     void typedKeysChangeNothing();
-    void arrowKeysStillChoose();
-    void connectionPromptNeverStoresPlaceholder();
-    void browseSetsCurrentPlayer_data();
-    void browseSetsCurrentPlayer();
-    void cancelledBrowseChangesNothing();
+    void choosingStoresAtOnceButNeverThePlaceholder();
+    void browseSetsTheTabsPlayer();
     void okStoresProxyAsTyped_data();
     void okStoresProxyAsTyped();
-    void closeBoxKeepsTabAndValues();
-    void pathBoxOnPlayerTabsOnly_data();
+    void hidingKeepsTabAndValuesAndNeverBlocks();
     void pathBoxOnPlayerTabsOnly();
-    void logosOpenDownloadPages_data();
-    void logosOpenDownloadPages();
-    void winampNoticeComesBeforePage();
-    void logoPointers();
-    void showingNeverBlocks();
-    void formatStatesFromSettings_data();
-    void formatStatesFromSettings();
-    void formatStatesStoredInOrder();
+    void logosOpenPagesWinampNoticeFirst();
+    void formatStatesRestoredAndStored();
 
 private:
     void makeDialog();
-    template <typename T> T* child(const QString& name) const
+    template <typename T> T* child(const char* name) const
     {
-        T* found = m_dialog->findChild<T*>(name);
+        T* found = m_dialog->findChild<T*>(QString::fromLatin1(name));
         if (!found)
-            qFatal("missing child widget");
+            qFatal("missing child widget %s", name);
         return found;
     }
+    QString saved(const char* key) const { return m_backing->values.value(QString::fromLatin1(key)); }
     void choose(const QString& connection);
 
     std::unique_ptr<MemorySettingsBacking> m_backing;
@@ -96,11 +78,6 @@ void TestSetupDialog::init()
     m_state->Players[Player::StreamWorks] = kXing;
 }
 
-void TestSetupDialog::cleanup()
-{
-    m_dialog.reset();
-}
-
 void TestSetupDialog::makeDialog()
 {
     // Wired as the program wires it: pages go to the desktop's address opener.
@@ -113,7 +90,7 @@ void TestSetupDialog::makeDialog()
 void TestSetupDialog::choose(const QString& connection)
 {
     // What a click on a list entry does: the entry becomes current, then the list reports it.
-    auto* combo = child<QComboBox>(QStringLiteral("comboB"));
+    auto* combo = child<QComboBox>("comboB");
     const int index = combo->findText(connection);
     QVERIFY(index >= 0);
     combo->setCurrentIndex(index);
@@ -126,13 +103,9 @@ void TestSetupDialog::loadReadsStoredValues_data()
     QTest::addColumn<QString>("conSpeed");
     QTest::addColumn<QString>("listText");
 
-    QTest::newRow("nothing stored") << QString() << "Phone Modem 56k"
-                                    << "Phone Modem 56k";
-    QTest::newRow("stored entry") << "ISDN 64k"
-                                  << "ISDN 64k"
-                                  << "ISDN 64k";
-    QTest::newRow("not an entry") << "Carrier Pigeon"
-                                  << "Carrier Pigeon" << QString();
+    QTest::newRow("nothing stored") << QString() << u"Phone Modem 56k"_s << u"Phone Modem 56k"_s;
+    QTest::newRow("stored entry") << u"ISDN 64k"_s << u"ISDN 64k"_s << u"ISDN 64k"_s;
+    QTest::newRow("not an entry") << u"Carrier Pigeon"_s << u"Carrier Pigeon"_s << QString();
 }
 
 void TestSetupDialog::loadReadsStoredValues()
@@ -141,172 +114,112 @@ void TestSetupDialog::loadReadsStoredValues()
     QFETCH(QString, conSpeed);
     QFETCH(QString, listText);
     if (!stored.isNull())
-        m_backing->values.insert(QStringLiteral("ConSpeed"), stored);
-    m_backing->values.insert(QStringLiteral("ProxyHost"), QStringLiteral("proxy.lan"));
-    m_backing->values.insert(QStringLiteral("ProxyPort"), QStringLiteral(" 3128 "));
+        m_backing->values.insert(u"ConSpeed"_s, stored);
+    m_backing->values.insert(u"ProxyHost"_s, u"proxy.lan"_s);
+    m_backing->values.insert(u"ProxyPort"_s, u" 3128 "_s);
     m_services->pointer.busy = true;
     makeDialog();
 
     QCOMPARE(m_state->ConSpeed, conSpeed);
     QCOMPARE(m_dialog->connectionText(), listText);
-    auto* combo = child<QComboBox>(QStringLiteral("comboB"));
-    QStringList entries;
-    for (int i = 0; i < combo->count(); ++i)
-        entries.append(combo->itemText(i));
-    QCOMPARE(entries, strings({"Phone Modem 28.8", "Phone Modem 33.6", "Phone Modem 56k", "ISDN 64k",
-                               "ISDN 128k", "Cable/DSL", "All Connections"}));
-    QCOMPARE(child<QLineEdit>(QStringLiteral("txtHost"))->text(), QStringLiteral("proxy.lan"));
-    QCOMPARE(child<QLineEdit>(QStringLiteral("txtPort"))->text(), QStringLiteral(" 3128 "));
+    QCOMPARE(child<QLineEdit>("txtHost")->text(), u"proxy.lan"_s);
+    QCOMPARE(child<QLineEdit>("txtPort")->text(), u" 3128 "_s);
     QVERIFY(!m_services->pointer.busy);
     QVERIFY(m_backing->writes.isEmpty());
 }
 
-void TestSetupDialog::choosingConnectionStoresAtOnce()
-{
-    makeDialog();
-    m_dialog->showModeless();
-    QSignalSpy chosen(m_dialog.get(), &SetupDialog::conSpeedChosen);
-    choose(QStringLiteral("ISDN 128k"));
-
-    QCOMPARE(m_backing->values.value(QStringLiteral("ConSpeed")), QStringLiteral("ISDN 128k"));
-    QCOMPARE(m_state->ConSpeed, QStringLiteral("ISDN 128k"));
-    QCOMPARE(chosen.count(), 1);
-    QVERIFY(m_dialog->isVisible());
-}
-
-void TestSetupDialog::typedKeysChangeNothing_data()
-{
-    QTest::addColumn<QString>("keys");
-    QTest::addColumn<bool>("inPopupList");
-
-    QTest::newRow("first letter of an entry") << "I" << false;
-    QTest::newRow("several letters") << "Cable" << false;
-    QTest::newRow("digits") << "128" << false;
-    QTest::newRow("space") << " " << false;
-    QTest::newRow("letters in the open list") << "IC" << true;
-}
-
 void TestSetupDialog::typedKeysChangeNothing()
 {
-    QFETCH(QString, keys);
-    QFETCH(bool, inPopupList);
     makeDialog();
     m_dialog->showModeless();
-    auto* combo = child<QComboBox>(QStringLiteral("comboB"));
+    auto* combo = child<QComboBox>("comboB");
     const QString before = m_dialog->connectionText();
+    QTest::keyClicks(combo, u"Cable"_s);
 
-    if (inPopupList) {
-        // In the open list typed letters would move the highlight, which Enter then takes.
-        combo->showPopup();
-        const int highlighted = combo->view()->currentIndex().row();
-        QTest::keyClicks(combo->view(), keys);
-        QCOMPARE(combo->view()->currentIndex().row(), highlighted);
-        combo->hidePopup();
-    } else {
-        QTest::keyClicks(combo, keys);
-    }
+    // In the open list typed letters would move the highlight, which Enter then takes.
+    combo->showPopup();
+    const int highlighted = combo->view()->currentIndex().row();
+    QTest::keyClicks(combo->view(), u"IC"_s);
+    QCOMPARE(combo->view()->currentIndex().row(), highlighted);
+    combo->hidePopup();
 
     QCOMPARE(m_dialog->connectionText(), before);
     QCOMPARE(m_state->ConSpeed, before);
     QVERIFY(m_backing->writes.isEmpty());
 }
 
-void TestSetupDialog::arrowKeysStillChoose()
-{
-    makeDialog();
-    m_dialog->showModeless();
-    auto* combo = child<QComboBox>(QStringLiteral("comboB"));
-    QTest::keyClick(combo, Qt::Key_Down);
-
-    QCOMPARE(m_dialog->connectionText(), QStringLiteral("ISDN 64k"));
-    QCOMPARE(m_backing->values.value(QStringLiteral("ConSpeed")), QStringLiteral("ISDN 64k"));
-}
-
-void TestSetupDialog::connectionPromptNeverStoresPlaceholder()
+void TestSetupDialog::choosingStoresAtOnceButNeverThePlaceholder()
 {
     makeDialog();
     m_state->ConSpeed.clear();
     m_dialog->prepareConnectionPrompt();
     QSignalSpy hidden(m_dialog.get(), &SetupDialog::hidden);
+    QSignalSpy chosen(m_dialog.get(), &SetupDialog::conSpeedChosen);
     m_dialog->showModal();
 
     QCOMPARE(m_dialog->currentTab(), int(SetupDialog::SpeedTab));
-    QCOMPARE(m_dialog->connectionText(), QStringLiteral("Select Connection"));
-    QCOMPARE(child<QComboBox>(QStringLiteral("comboB"))->findText(QStringLiteral("Select Connection")), -1);
+    QCOMPARE(m_dialog->connectionText(), u"Select Connection"_s);
+    QCOMPARE(child<QComboBox>("comboB")->findText(u"Select Connection"_s), -1);
 
     // Leaving without a choice stores nothing and keeps memory empty, so the prompt repeats.
-    child<QPushButton>(QStringLiteral("cmdOK"))->click();
+    child<QPushButton>("cmdOK")->click();
     QCOMPARE(hidden.count(), 1);
-    QVERIFY(!m_backing->values.contains(QStringLiteral("ConSpeed")));
+    QVERIFY(!m_backing->values.contains(u"ConSpeed"_s));
     QVERIFY(m_state->ConSpeed.isEmpty());
 
+    // A choice is stored at once, without OK.
     m_dialog->showModal();
-    choose(QStringLiteral("Cable/DSL"));
-    QCOMPARE(m_backing->values.value(QStringLiteral("ConSpeed")), QStringLiteral("Cable/DSL"));
-    QCOMPARE(m_state->ConSpeed, QStringLiteral("Cable/DSL"));
+    choose(u"ISDN 128k"_s);
+    QCOMPARE(saved("ConSpeed"), u"ISDN 128k"_s);
+    QCOMPARE(m_state->ConSpeed, u"ISDN 128k"_s);
+    QCOMPARE(chosen.count(), 1);
+    QVERIFY(m_dialog->isVisible());
+
+    // Typed letters are held back (see typedKeysChangeNothing), but the arrow keys still choose.
+    QTest::keyClick(child<QComboBox>("comboB"), Qt::Key_Down);
+    QCOMPARE(m_dialog->connectionText(), u"Cable/DSL"_s);
+    QCOMPARE(saved("ConSpeed"), u"Cable/DSL"_s);
 }
 
-void TestSetupDialog::browseSetsCurrentPlayer_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<Player>("player");
-    QTest::addColumn<QString>("key");
-
-    QTest::newRow("RealPlayer") << 1 << "RealAudio Player" << Player::RealPlayer << "Real";
-    QTest::newRow("Winamp") << 2 << "WinAmp Player" << Player::Winamp << "Winamp";
-    QTest::newRow("Microsoft Media") << 3 << "Windows Media Player" << Player::MediaPlayer << "Netshow";
-    QTest::newRow("Streamworks") << 4 << "StreamWorks Player" << Player::StreamWorks << "StreamWorks";
-}
-
-void TestSetupDialog::browseSetsCurrentPlayer()
-{
-    QFETCH(int, tab);
-    QFETCH(QString, filter);
-    QFETCH(Player, player);
-    QFETCH(QString, key);
-    makeDialog();
-    const PlayerPaths before = m_state->Players;
-    const QString picked = QStringLiteral("/home/user/players/picked");
-    m_services->dialogs.fileAnswer = picked;
-    m_dialog->selectTab(tab);
-    m_dialog->showModeless();
-    child<QPushButton>(QStringLiteral("cmdBrowse"))->click();
-
-    QCOMPARE(m_services->dialogs.fileDialogs, 1);
-    QCOMPARE(m_services->dialogs.lastFileFilter, filter);
-    QCOMPARE(m_services->dialogs.lastFileFolder, AppPaths::programDir());
-    QCOMPARE(child<QLineEdit>(QStringLiteral("txtCMD"))->text(), picked);
-    QCOMPARE(m_state->Players[player], picked);
-    QCOMPARE(m_backing->writes, strings({"Real", "Winamp", "StreamWorks", "Netshow"}));
-    QCOMPARE(m_backing->values.value(key), picked);
-
-    // The other three keys receive the paths held in memory, unchanged.
-    const std::pair<Player, QString> keys[] = {{Player::RealPlayer, QStringLiteral("Real")},
-                                               {Player::Winamp, QStringLiteral("Winamp")},
-                                               {Player::StreamWorks, QStringLiteral("StreamWorks")},
-                                               {Player::MediaPlayer, QStringLiteral("Netshow")}};
-    for (const auto& [other, otherKey] : keys) {
-        if (other == player)
-            continue;
-        QCOMPARE(m_state->Players[other], before[other]);
-        QCOMPARE(m_backing->values.value(otherKey), before[other]);
-    }
-}
-
-void TestSetupDialog::cancelledBrowseChangesNothing()
+void TestSetupDialog::browseSetsTheTabsPlayer()
 {
     makeDialog();
-    m_services->dialogs.fileAnswer = std::nullopt;
     m_dialog->selectTab(SetupDialog::RealPlayerTab);
     m_dialog->showModeless();
-    child<QPushButton>(QStringLiteral("cmdBrowse"))->click();
+    auto* path = child<QLineEdit>("txtCMD");
+    auto* browse = child<QPushButton>("cmdBrowse");
 
+    // Cancelled: nothing changes.
+    m_services->dialogs.fileAnswer = std::nullopt;
+    browse->click();
     QCOMPARE(m_services->dialogs.fileDialogs, 1);
-    QCOMPARE(child<QLineEdit>(QStringLiteral("txtCMD"))->text(), kReal);
+    QCOMPARE(path->text(), kReal);
     QCOMPARE(m_state->Players[Player::RealPlayer], kReal);
-    QCOMPARE(m_state->Players[Player::Winamp], kWinamp);
     QVERIFY(m_backing->writes.isEmpty());
+
+    const QString picked = u"/home/user/players/picked"_s;
+    m_services->dialogs.fileAnswer = picked;
+    browse->click();
+    QCOMPARE(m_services->dialogs.fileDialogs, 2);
+    QCOMPARE(m_services->dialogs.lastFileFilter, u"RealAudio Player"_s);
+    QCOMPARE(m_services->dialogs.lastFileFolder, AppPaths::programDir());
+    QCOMPARE(path->text(), picked);
+    QCOMPARE(m_state->Players[Player::RealPlayer], picked);
+    // All four keys are written, the other three with the paths held in memory, unchanged.
+    QCOMPARE(m_backing->writes, strings({"Real", "Winamp", "StreamWorks", "Netshow"}));
+    QCOMPARE(saved("Real"), picked);
+    QCOMPARE(saved("Winamp"), kWinamp);
+    QCOMPARE(saved("StreamWorks"), kXing);
+    QCOMPARE(saved("Netshow"), kMedia);
+
+    // The tab decides the player: the third player tab is Windows Media Player's.
+    m_services->dialogs.fileAnswer = u"/home/user/players/other"_s;
+    m_dialog->selectTab(SetupDialog::MediaPlayerTab);
+    browse->click();
+    QCOMPARE(m_services->dialogs.lastFileFilter, u"Windows Media Player"_s);
+    QCOMPARE(m_state->Players[Player::MediaPlayer], u"/home/user/players/other"_s);
+    QCOMPARE(saved("Netshow"), u"/home/user/players/other"_s);
+    QCOMPARE(m_state->Players[Player::RealPlayer], picked);
 }
 
 void TestSetupDialog::okStoresProxyAsTyped_data()
@@ -315,22 +228,10 @@ void TestSetupDialog::okStoresProxyAsTyped_data()
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("portInMemory");
 
-    QTest::newRow("spaces around the number") << "proxy.lan"
-                                              << " 8080 "
-                                              << "8080";
-    QTest::newRow("plain number") << "10.0.0.1"
-                                  << "3128"
-                                  << "3128";
-    QTest::newRow("text after the number") << "p"
-                                           << "80 or 8080"
-                                           << "80";
-    QTest::newRow("leading zeros") << "p"
-                                   << "0080"
-                                   << "80";
-    QTest::newRow("not a number") << "p"
-                                  << "abc"
-                                  << "0";
-    QTest::newRow("empty") << QString() << QString() << "0";
+    QTest::newRow("spaces around the number") << u"proxy.lan"_s << u" 8080 "_s << u"8080"_s;
+    QTest::newRow("leading zeros, text after") << u"p"_s << u"0080 or 8080"_s << u"80"_s;
+    QTest::newRow("not a number") << u"p"_s << u"abc"_s << u"0"_s;
+    QTest::newRow("empty") << QString() << QString() << u"0"_s;
 }
 
 void TestSetupDialog::okStoresProxyAsTyped()
@@ -342,159 +243,41 @@ void TestSetupDialog::okStoresProxyAsTyped()
     m_dialog->selectTab(SetupDialog::ProxyTab);
     m_dialog->showModeless();
     QSignalSpy hidden(m_dialog.get(), &SetupDialog::hidden);
-    child<QLineEdit>(QStringLiteral("txtHost"))->setText(host);
-    child<QLineEdit>(QStringLiteral("txtPort"))->setText(port);
-    child<QPushButton>(QStringLiteral("cmdOK"))->click();
+    child<QLineEdit>("txtHost")->setText(host);
+    child<QLineEdit>("txtPort")->setText(port);
+    child<QPushButton>("cmdOK")->click();
 
-    QCOMPARE(m_backing->values.value(QStringLiteral("ProxyHost")), host);
-    QCOMPARE(m_backing->values.value(QStringLiteral("ProxyPort")), port);
+    QCOMPARE(saved("ProxyHost"), host);
+    QCOMPARE(saved("ProxyPort"), port);
     QCOMPARE(m_state->ProxyHost, host);
     QCOMPARE(m_state->ProxyPort, portInMemory);
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(hidden.count(), 1);
 }
 
-void TestSetupDialog::closeBoxKeepsTabAndValues()
+void TestSetupDialog::hidingKeepsTabAndValuesAndNeverBlocks()
 {
     makeDialog();
-    m_dialog->selectTab(SetupDialog::ProxyTab);
-    m_dialog->showModeless();
-    child<QLineEdit>(QStringLiteral("txtHost"))->setText(QStringLiteral("typed.host"));
-    child<QCheckBox>(QStringLiteral("chkMA"))->setChecked(false);
     QSignalSpy hidden(m_dialog.get(), &SetupDialog::hidden);
+    m_dialog->selectTab(SetupDialog::ProxyTab);
+    m_dialog->showModal();
+    QVERIFY(m_dialog->isVisible());
+    QCOMPARE(m_dialog->windowModality(), Qt::ApplicationModal);
+    child<QLineEdit>("txtHost")->setText(u"typed.host"_s);
+    child<QCheckBox>("chkMA")->setChecked(false);
 
+    // The close box only hides it.
     QVERIFY(!m_dialog->close());
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(hidden.count(), 1);
 
     m_dialog->showModeless();
-    QCOMPARE(m_dialog->currentTab(), int(SetupDialog::ProxyTab));
-    QCOMPARE(child<QLineEdit>(QStringLiteral("txtHost"))->text(), QStringLiteral("typed.host"));
-    QCOMPARE(m_dialog->formatState(Settings::Key::ChkMA), 0);
-    QVERIFY(m_backing->writes.isEmpty());
-}
-
-void TestSetupDialog::pathBoxOnPlayerTabsOnly_data()
-{
-    QTest::addColumn<int>("tab");
-    QTest::addColumn<bool>("shown");
-    QTest::addColumn<QString>("path");
-
-    QTest::newRow("Select Format") << 0 << false << QString();
-    QTest::newRow("RealPlayer") << 1 << true << kReal;
-    QTest::newRow("Winamp") << 2 << true << kWinamp;
-    QTest::newRow("Microsoft Media") << 3 << true << kMedia;
-    QTest::newRow("Streamworks") << 4 << true << kXing;
-    QTest::newRow("Proxy Settings") << 5 << false << QString();
-    QTest::newRow("Select Speed") << 6 << false << QString();
-}
-
-void TestSetupDialog::pathBoxOnPlayerTabsOnly()
-{
-    QFETCH(int, tab);
-    QFETCH(bool, shown);
-    QFETCH(QString, path);
-    makeDialog();
-    m_dialog->showModeless();
-    // Arrive from a player tab, so that hiding is really tested.
-    m_dialog->selectTab(tab == 1 ? 2 : 1);
-    m_dialog->selectTab(tab);
-
-    QCOMPARE(child<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(), tab);
-    QCOMPARE(child<QLabel>(QStringLiteral("lblPlay"))->isVisible(), shown);
-    QCOMPARE(child<QLineEdit>(QStringLiteral("txtCMD"))->isVisible(), shown);
-    QCOMPARE(child<QPushButton>(QStringLiteral("cmdBrowse"))->isVisible(), shown);
-    if (shown)
-        QCOMPARE(child<QLineEdit>(QStringLiteral("txtCMD"))->text(), path);
-}
-
-void TestSetupDialog::logosOpenDownloadPages_data()
-{
-    QTest::addColumn<QString>("logo");
-    QTest::addColumn<QString>("serviceHost");
-    QTest::addColumn<QString>("page");
-
-    QTest::newRow("RealPlayer") << "pReal" << QString() << "http://127.0.0.1:8642/download/realplayer.htm";
-    QTest::newRow("Winamp") << "pWinAMP" << QString() << "http://127.0.0.1:8642/download/winamp.htm";
-    QTest::newRow("Windows Media Player")
-        << "pMicro" << QString() << "http://127.0.0.1:8642/download/mediaplayer.htm";
-    QTest::newRow("StreamWorks") << "pXing" << QString() << "http://127.0.0.1:8642/download/streamworks.htm";
-    QTest::newRow("configured host") << "pXing"
-                                     << "directory.example:9000"
-                                     << "http://directory.example:9000/download/streamworks.htm";
-}
-
-void TestSetupDialog::logosOpenDownloadPages()
-{
-    QFETCH(QString, logo);
-    QFETCH(QString, serviceHost);
-    QFETCH(QString, page);
-    if (!serviceHost.isNull())
-        m_backing->values.insert(QStringLiteral("ServiceHost"), serviceHost);
-    makeDialog();
-    m_dialog->showModeless();
-    QTest::mouseClick(child<QLabel>(logo), Qt::LeftButton);
-
-    QCOMPARE(m_services->opener.opened, QList<QUrl>({QUrl(page)}));
-}
-
-void TestSetupDialog::winampNoticeComesBeforePage()
-{
-    makeDialog();
-    m_dialog->selectTab(SetupDialog::WinampTab);
-    m_dialog->showModeless();
-    int pagesAtNotice = -1;
-    m_services->dialogs.onMessage = [this, &pagesAtNotice](const RecordedMessage&) {
-        pagesAtNotice = int(m_services->opener.opened.size());
-    };
-    QTest::mouseClick(child<QLabel>(QStringLiteral("pWinAMP")), Qt::LeftButton);
-
-    QCOMPARE(m_services->dialogs.messages.size(), 1);
-    const RecordedMessage& notice = m_services->dialogs.messages.constFirst();
-    QCOMPARE(notice.icon, MessageIcon::Information);
-    QCOMPARE(notice.title, QStringLiteral("Skylark! Broadcast"));
-    QCOMPARE(notice.text,
-             QStringLiteral(
-                 "Skylark! Broadcast is only compatible with WinAMP Standard versions 2.24 and greater."));
-    QCOMPARE(pagesAtNotice, 0);
-    QCOMPARE(m_services->opener.opened.size(), 1);
-
-    // The other logos open their page without a notice.
-    QTest::mouseClick(child<QLabel>(QStringLiteral("pReal")), Qt::LeftButton);
-    QCOMPARE(m_services->dialogs.messages.size(), 1);
-}
-
-void TestSetupDialog::logoPointers()
-{
-    makeDialog();
-    m_dialog->selectTab(SetupDialog::RealPlayerTab);
-    m_dialog->showModeless();
-    auto* logo = child<QLabel>(QStringLiteral("pReal"));
-    const QPoint inside = logo->rect().center();
-
-    QTest::mousePress(logo, Qt::LeftButton, {}, inside);
-    QCOMPARE(cursorImage(logo->cursor()), cursorImage(Artwork::pointerCursor(Artwork::PointerPressed)));
-    QTest::mouseMove(logo, inside + QPoint(1, 1));
-    QCOMPARE(cursorImage(logo->cursor()), cursorImage(Artwork::pointerCursor(Artwork::PointerHand)));
-
-    // Released away from the logo: no page.
-    QTest::mouseRelease(logo, Qt::LeftButton, {}, QPoint(-5, -5));
-    QVERIFY(m_services->opener.opened.isEmpty());
-}
-
-void TestSetupDialog::showingNeverBlocks()
-{
-    makeDialog();
-    QSignalSpy hidden(m_dialog.get(), &SetupDialog::hidden);
-    m_dialog->showModal();
-    QVERIFY(m_dialog->isVisible());
-    QCOMPARE(m_dialog->windowModality(), Qt::ApplicationModal);
-    m_dialog->hide();
-    QCOMPARE(hidden.count(), 1);
-
-    m_dialog->showModeless();
     QVERIFY(m_dialog->isVisible());
     QCOMPARE(m_dialog->windowModality(), Qt::NonModal);
+    QCOMPARE(m_dialog->currentTab(), int(SetupDialog::ProxyTab));
+    QCOMPARE(child<QLineEdit>("txtHost")->text(), u"typed.host"_s);
+    QCOMPARE(m_dialog->formatState(Settings::Key::ChkMA), 0);
+    QVERIFY(m_backing->writes.isEmpty());
 
     // Escape only hides it as well.
     QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
@@ -502,48 +285,87 @@ void TestSetupDialog::showingNeverBlocks()
     QCOMPARE(hidden.count(), 2);
 }
 
-void TestSetupDialog::formatStatesFromSettings_data()
+void TestSetupDialog::pathBoxOnPlayerTabsOnly()
 {
-    QTest::addColumn<Settings::Key>("key");
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<int>("before");
-    QTest::addColumn<int>("after");
-
-    QTest::newRow("missing: checked") << Settings::Key::ChkRA << QString() << 0 << 1;
-    QTest::newRow("stored 0") << Settings::Key::ChkNV << "0" << 1 << 0;
-    QTest::newRow("stored 1") << Settings::Key::ChkXDM << "1" << 0 << 1;
-    QTest::newRow("not a number: unchanged") << Settings::Key::ChkMA << "abc" << 0 << 0;
-    QTest::newRow("out of range: unchanged") << Settings::Key::ChkRV << "7" << 1 << 1;
-    QTest::newRow("fraction rounds") << Settings::Key::ChkNA << "0.4" << 1 << 0;
+    makeDialog();
+    m_dialog->showModeless();
+    // Each tab's player path; none on the other tabs.
+    const QString paths[] = {QString(), kReal, kWinamp, kMedia, kXing, QString(), QString()};
+    // Shown and hidden tabs take turns, so that every change is really tested.
+    for (const int tab : {1, 0, 2, 5, 3, 6, 4}) {
+        m_dialog->selectTab(tab);
+        const bool shown = !paths[tab].isNull();
+        QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), tab);
+        QCOMPARE(child<QLabel>("lblPlay")->isVisible(), shown);
+        QCOMPARE(child<QLineEdit>("txtCMD")->isVisible(), shown);
+        QCOMPARE(child<QPushButton>("cmdBrowse")->isVisible(), shown);
+        if (shown)
+            QCOMPARE(child<QLineEdit>("txtCMD")->text(), paths[tab]);
+    }
 }
 
-void TestSetupDialog::formatStatesFromSettings()
+void TestSetupDialog::logosOpenPagesWinampNoticeFirst()
 {
-    QFETCH(Settings::Key, key);
-    QFETCH(QString, stored);
-    QFETCH(int, before);
-    QFETCH(int, after);
     makeDialog();
-    m_dialog->setFormatState(key, qint16(before));
-    if (!stored.isNull())
-        m_backing->values.insert(Settings::name(key), stored);
+    m_dialog->selectTab(SetupDialog::WinampTab);
+    m_dialog->showModeless();
+    qsizetype pagesAtNotice = -1;
+    m_services->dialogs.onMessage = [this, &pagesAtNotice](const RecordedMessage&) {
+        pagesAtNotice = m_services->opener.opened.size();
+    };
+    QTest::mouseClick(child<QLabel>("pWinAMP"), Qt::LeftButton);
+
+    QCOMPARE(m_services->dialogs.messages.size(), 1);
+    const RecordedMessage& notice = m_services->dialogs.messages.constFirst();
+    QCOMPARE(notice.icon, MessageIcon::Information);
+    QCOMPARE(notice.title, u"Skylark! Broadcast"_s);
+    QCOMPARE(notice.text,
+             u"Skylark! Broadcast is only compatible with WinAMP Standard versions 2.24 and greater."_s);
+    QCOMPARE(pagesAtNotice, 0);
+    QCOMPARE(m_services->opener.opened, QList<QUrl>({QUrl(u"http://127.0.0.1:8642/download/winamp.htm"_s)}));
+
+    // A press released away from a logo opens nothing.
+    m_dialog->selectTab(SetupDialog::RealPlayerTab);
+    auto* logo = child<QLabel>("pReal");
+    QTest::mousePress(logo, Qt::LeftButton, {}, logo->rect().center());
+    QTest::mouseRelease(logo, Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(m_services->opener.opened.size(), 1);
+
+    // The other logos open their page without a notice.
+    QTest::mouseClick(logo, Qt::LeftButton);
+    QCOMPARE(m_services->dialogs.messages.size(), 1);
+    QCOMPARE(m_services->opener.opened.last(), QUrl(u"http://127.0.0.1:8642/download/realplayer.htm"_s));
+}
+
+void TestSetupDialog::formatStatesRestoredAndStored()
+{
+    makeDialog();
+    // Missing: checked. Stored 0: unchecked. Not a number, or out of range: the box stays as it is.
+    m_dialog->setFormatState(Settings::Key::ChkRA, qint16(0));
+    m_dialog->setFormatState(Settings::Key::ChkNV, qint16(1));
+    m_dialog->setFormatState(Settings::Key::ChkMA, qint16(1));
+    m_dialog->setFormatState(Settings::Key::ChkRV, qint16(1));
+    m_dialog->setFormatState(Settings::Key::ChkXDM, qint16(0));
+    m_backing->values.insert(u"chkNV"_s, u"0"_s);
+    m_backing->values.insert(u"chkMA"_s, u"abc"_s);
+    m_backing->values.insert(u"chkRV"_s, u"7"_s);
+    m_backing->values.insert(u"chkXDM"_s, u"2"_s);
     m_dialog->restoreFormatStates(*m_settings);
 
-    QCOMPARE(m_dialog->formatState(key), after);
-    QCOMPARE(child<QCheckBox>(Settings::name(key))->isChecked(), after == 1);
-}
+    QCOMPARE(m_dialog->formatState(Settings::Key::ChkRA), 1);
+    QCOMPARE(m_dialog->formatState(Settings::Key::ChkNV), 0);
+    QCOMPARE(m_dialog->formatState(Settings::Key::ChkMA), 1);
+    QCOMPARE(m_dialog->formatState(Settings::Key::ChkRV), 1);
+    QCOMPARE(m_dialog->formatState(Settings::Key::ChkXDM), 0);
+    QVERIFY(child<QCheckBox>("chkRA")->isChecked());
+    QVERIFY(!child<QCheckBox>("chkNV")->isChecked());
 
-void TestSetupDialog::formatStatesStoredInOrder()
-{
-    makeDialog();
-    child<QCheckBox>(QStringLiteral("chkNA"))->setChecked(false);
-    child<QCheckBox>(QStringLiteral("chkXDM"))->setChecked(false);
+    // Written back in their fixed order.
+    m_backing->writes.clear();
     m_dialog->storeFormatStates(*m_settings);
-
     QCOMPARE(m_backing->writes, strings({"chkRA", "chkNA", "chkMA", "chkRV", "chkNV", "chkXDM"}));
-    QCOMPARE(m_backing->values.value(QStringLiteral("chkRA")), QStringLiteral("1"));
-    QCOMPARE(m_backing->values.value(QStringLiteral("chkNA")), QStringLiteral("0"));
-    QCOMPARE(m_backing->values.value(QStringLiteral("chkXDM")), QStringLiteral("0"));
+    QCOMPARE(saved("chkRA"), u"1"_s);
+    QCOMPARE(saved("chkXDM"), u"0"_s);
 }
 
 QTEST_MAIN(TestSetupDialog)
