@@ -2,40 +2,34 @@
 
 #include "directory/Catalog.h"
 
+#include <QAnyStringView>
+
 // Entries for small in-memory catalogs; site and location are derived from the name.
-inline CatalogEntry liveEntry(const QString& name, const QString& url, const QString& styles = {},
-                              const QString& category = {}, double bitrate = 0, bool video = false)
+inline CatalogEntry liveEntry(QAnyStringView name, QAnyStringView url, QAnyStringView styles = {},
+                              QAnyStringView category = {}, double bitrate = 0, bool video = false)
 {
     CatalogEntry entry;
-    entry.name = name;
-    entry.streamUrl = url;
-    entry.site =
-        QStringLiteral("http://www.example.com/") + QString(name).replace(QLatin1Char(' '), QLatin1Char('-'));
+    entry.name = name.toString();
+    entry.streamUrl = url.toString();
+    entry.site = QStringLiteral("http://www.example.com/") +
+                 QString(entry.name).replace(QLatin1Char(' '), QLatin1Char('-'));
     entry.format = QStringLiteral("RealAudio");
     entry.city = QStringLiteral("Dayton");
     entry.region = QStringLiteral("Ohio");
-    entry.styles = styles.split(QLatin1Char(','), Qt::SkipEmptyParts);
-    entry.category = category;
+    entry.styles = styles.toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    entry.category = category.toString();
     entry.bitrate = bitrate;
     entry.video = video;
     return entry;
 }
 
-inline CatalogEntry clipEntry(const QString& title, const QString& additional, const QString& url,
+inline CatalogEntry clipEntry(QAnyStringView title, QAnyStringView additional, QAnyStringView url,
                               double bitrate = 0, int seconds = 0, bool video = false)
 {
-    CatalogEntry entry = liveEntry(QString(), url, QString(), QString(), bitrate, video);
+    CatalogEntry entry = liveEntry({}, url, {}, {}, bitrate, video);
     entry.kind = CatalogEntry::Kind::Clip;
-    entry.title = title;
-    entry.additional = additional;
+    entry.title = title.toString();
+    entry.additional = additional.toString();
     entry.seconds = seconds;
     return entry;
-}
-
-inline Catalog catalogOf(const QList<CatalogEntry>& entries)
-{
-    Catalog catalog;
-    for (const CatalogEntry& entry : entries)
-        catalog.append(entry);
-    return catalog;
 }
