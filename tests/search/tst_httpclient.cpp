@@ -9,34 +9,35 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-QList<int> states(const QSignalSpy& spy)
+// A client with its events recorded.
+struct Fetch
 {
-    QList<int> result;
-    for (const QList<QVariant>& event : spy)
-        result.append(event.at(0).toInt());
-    return result;
-}
+    HttpClient client;
+    QSignalSpy events{&client, &HttpClient::DocumentEvent};
+    QSignalSpy errors{&client, &HttpClient::ErrorEvent};
 
-QString text(const QSignalSpy& spy)
-{
-    QString result;
-    for (const QList<QVariant>& event : spy)
-        result += event.at(1).toString();
-    return result;
-}
-
-ScriptedReply rawReply(const QByteArray& contentType, const QList<QByteArray>& bodyChunks, int delayMs)
-{
-    qsizetype length = 0;
-    for (const QByteArray& chunk : bodyChunks)
-        length += chunk.size();
-    ScriptedReply reply;
-    reply.delayMs = delayMs;
-    reply.chunks.append("HTTP/1.1 200 OK\r\nContent-Type: " + contentType + "\r\nContent-Length: " +
-                        QByteArray::number(length) + "\r\nConnection: close\r\n\r\n");
-    reply.chunks.append(bodyChunks);
-    return reply;
-}
+    QList<int> states() const
+    {
+        QList<int> result;
+        for (const QList<QVariant>& event : events)
+            result.append(event.at(0).toInt());
+        return result;
+    }
+    QString text() const
+    {
+        QString result;
+        for (const QList<QVariant>& event : events)
+            result += event.at(1).toString();
+        return result;
+    }
+    // Requests url and waits for the document's end or an error.
+    bool get(const QString& url)
+    {
+        client.RequestDocument(url);
+        return QTest::qWaitFor([this] { return !errors.isEmpty() || states().contains(HttpClient::End); },
+                               10000);
+    }
+};
 } // namespace
 
 class TestHttpClient : public QObject
@@ -45,17 +46,12 @@ class TestHttpClient : public QObject
 
 private Q_SLOTS:
     void init();
-    void eventOrder();
-    void errorStatusIsStillADocument();
+    void document_data();
+    void document();
     void refusedConnection();
-    void cancel();
     void proxy();
-    void characterSplitAcrossBlocks();
-    void charsetFromContentType();
 
 private:
-    void finished(const QSignalSpy& events, const QSignalSpy& errors);
-
     TestServer m_server;
 };
 
@@ -65,48 +61,48 @@ void TestHttpClient::init()
         QVERIFY(m_server.start());
 }
 
-void TestHttpClient::finished(const QSignalSpy& events, const QSignalSpy& errors)
+void TestHttpClient::document_data()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(!errors.isEmpty() || states(events).contains(HttpClient::End), 10000);
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("contentType");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("blockSize"); // 0: one block
+    QTest::addColumn<QString>("text");
+    QTest::newRow("delayed blocks in order")
+        << 200 << QByteArray("text/html; charset=utf-8")
+        << QByteArray("<HTML>first block|second block|third block</HTML>") << 17
+        << u"<HTML>first block|second block|third block</HTML>"_s;
+    QTest::newRow("404 body delivered, then the end")
+        << 404 << QByteArray("text/html") << QByteArray("<H1>404 Object Not Found</H1>") << 0
+        << u"<H1>404 Object Not Found</H1>"_s;
+    // "é" is C3 A9 in UTF-8; the first block ends between the two.
+    QTest::newRow("character split across blocks")
+        << 200 << QByteArray("text/html; charset=utf-8") << QByteArray("caf\xC3\xA9 au lait") << 4
+        << u"caf\u00e9 au lait"_s;
+    QTest::newRow("charset from Content-Type")
+        << 200 << QByteArray("text/html; charset=ISO-8859-1") << QByteArray("caf\xE9 M\xFCnchen") << 0
+        << u"caf\u00e9 M\u00fcnchen"_s;
 }
 
-void TestHttpClient::eventOrder()
+void TestHttpClient::document()
 {
-    const QByteArray body = "<HTML>first block|second block|third block</HTML>";
-    m_server.setReply(ScriptedReply::page(body, 200, "text/html; charset=utf-8", 17, 60));
-    HttpClient client;
-    QSignalSpy events(&client, &HttpClient::DocumentEvent);
-    QSignalSpy errors(&client, &HttpClient::ErrorEvent);
-    QCOMPARE(client.ConnectionStateText(), u"Disconnected"_s);
-    QCOMPARE(client.ProtocolStateText(), u"Base"_s);
-    client.RequestDocument(m_server.url(u"/search.asp?V=3"_s));
-    QVERIFY(client.IsBusy());
-    finished(events, errors);
-    const QList<int> order = states(events);
-    QVERIFY(order.size() >= 5);
+    QFETCH(int, status);
+    QFETCH(QByteArray, contentType);
+    QFETCH(QByteArray, body);
+    QFETCH(int, blockSize);
+    QFETCH(QString, text);
+    m_server.setReply(ScriptedReply::page(body, status, contentType, blockSize, 60));
+    Fetch fetch;
+    QVERIFY(fetch.get(m_server.url(u"/search.asp?V=3"_s)));
+    QCOMPARE(m_server.targets().last(), QByteArray("/search.asp?V=3"));
+    const QList<int> order = fetch.states();
     QCOMPARE(order.mid(0, 2), QList<int>({HttpClient::Begin, HttpClient::Headers}));
     QCOMPARE(order.last(), int{HttpClient::End});
     QCOMPARE(order.mid(2, order.size() - 3), QList<int>(order.size() - 3, HttpClient::Data));
-    QVERIFY(order.count(HttpClient::Data) >= 2); // the delayed blocks arrive one by one
-    QCOMPARE(text(events), QString::fromLatin1(body));
-    QVERIFY(errors.isEmpty());
-    QVERIFY(!client.IsBusy());
-    QCOMPARE(client.ConnectionStateText(), u"Disconnected"_s);
-    QCOMPARE(m_server.targets().last(), QByteArray("/search.asp?V=3"));
-}
-
-void TestHttpClient::errorStatusIsStillADocument()
-{
-    m_server.setReply(ScriptedReply::page("<H1>404 Object Not Found</H1>", 404));
-    HttpClient client;
-    QSignalSpy events(&client, &HttpClient::DocumentEvent);
-    QSignalSpy errors(&client, &HttpClient::ErrorEvent);
-    client.RequestDocument(m_server.url(u"/missing"_s));
-    finished(events, errors);
-    QCOMPARE(states(events).first(), int{HttpClient::Begin});
-    QCOMPARE(states(events).last(), int{HttpClient::End});
-    QCOMPARE(text(events), u"<H1>404 Object Not Found</H1>"_s);
-    QVERIFY(errors.isEmpty());
+    QVERIFY(order.count(HttpClient::Data) >= (blockSize ? 2 : 1)); // delayed blocks arrive one by one
+    QCOMPARE(fetch.text(), text);
+    QVERIFY(fetch.errors.isEmpty());
+    QVERIFY(!fetch.client.IsBusy());
 }
 
 void TestHttpClient::refusedConnection()
@@ -115,33 +111,12 @@ void TestHttpClient::refusedConnection()
     QVERIFY(closed.listen(QHostAddress::LocalHost));
     const quint16 port = closed.serverPort();
     closed.close();
-    HttpClient client;
-    QSignalSpy events(&client, &HttpClient::DocumentEvent);
-    QSignalSpy errors(&client, &HttpClient::ErrorEvent);
-    client.RequestDocument(u"http://127.0.0.1:"_s + QString::number(port) + u"/search.asp"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(errors.size(), 1, 10000);
-    QVERIFY(errors.at(0).at(0).toInt() != 0);
-    QVERIFY(!states(events).contains(HttpClient::End));
-    QVERIFY(!client.IsBusy());
-}
-
-void TestHttpClient::cancel()
-{
-    m_server.setReply(ScriptedReply::silence());
-    HttpClient client;
-    QSignalSpy events(&client, &HttpClient::DocumentEvent);
-    QSignalSpy errors(&client, &HttpClient::ErrorEvent);
-    client.CancelRequest(); // harmless when idle
-    client.RequestDocument(m_server.url(u"/slow"_s));
-    QTRY_VERIFY(!m_server.targets().isEmpty() && m_server.targets().last() == "/slow");
-    client.CancelRequest();
-    QVERIFY(!client.IsBusy());
-    QCOMPARE(client.ConnectionStateText(), u"Disconnected"_s);
-    QCOMPARE(client.ProtocolStateText(), u"Base"_s);
-    const qsizetype seen = events.size();
-    QTest::qWait(100);
-    QCOMPARE(events.size(), seen);
-    QVERIFY(errors.isEmpty());
+    Fetch fetch;
+    QVERIFY(fetch.get(u"http://127.0.0.1:"_s + QString::number(port) + u"/search.asp"_s));
+    QCOMPARE(fetch.errors.size(), 1);
+    QVERIFY(fetch.errors.at(0).at(0).toInt() != 0);
+    QVERIFY(!fetch.states().contains(HttpClient::End));
+    QVERIFY(!fetch.client.IsBusy());
 }
 
 void TestHttpClient::proxy()
@@ -149,51 +124,23 @@ void TestHttpClient::proxy()
     TestServer proxy;
     QVERIFY(proxy.start());
     proxy.setReply(ScriptedReply::page("through the proxy"));
-    HttpClient client;
-    client.ProxySettings() = {true, u"127.0.0.1"_s, proxy.port()};
-    QSignalSpy events(&client, &HttpClient::DocumentEvent);
-    QSignalSpy errors(&client, &HttpClient::ErrorEvent);
-    client.RequestDocument(u"http://directory.example/search.asp?V=3&T1=jazz"_s);
-    finished(events, errors);
-    QVERIFY(errors.isEmpty());
-    QCOMPARE(text(events), u"through the proxy"_s);
+    Fetch fetch;
+    fetch.client.ProxySettings() = {true, u"127.0.0.1"_s, proxy.port()};
+    QVERIFY(fetch.get(u"http://directory.example/search.asp?V=3&T1=jazz"_s));
+    QVERIFY(fetch.errors.isEmpty());
+    QCOMPARE(fetch.text(), u"through the proxy"_s);
     QCOMPARE(proxy.heads().size(), 1);
     QVERIFY2(
         proxy.heads().at(0).startsWith("GET http://directory.example/search.asp?V=3&T1=jazz HTTP/1.1\r\n"),
         proxy.heads().at(0).constData());
 
     // Switched off again: the request goes straight to the server.
-    client.ProxySettings().ProxyOn = false;
-    events.clear();
+    fetch.client.ProxySettings().ProxyOn = false;
+    fetch.events.clear();
     m_server.setReply(ScriptedReply::page("direct"));
-    client.RequestDocument(m_server.url(u"/direct"_s));
-    finished(events, errors);
-    QCOMPARE(text(events), u"direct"_s);
+    QVERIFY(fetch.get(m_server.url(u"/direct"_s)));
+    QCOMPARE(fetch.text(), u"direct"_s);
     QCOMPARE(proxy.heads().size(), 1);
-}
-
-void TestHttpClient::characterSplitAcrossBlocks()
-{
-    // "é" is C3 A9 in UTF-8; the blocks split it in two.
-    m_server.setReply(rawReply("text/html; charset=utf-8", {"caf\xC3", "\xA9 au lait"}, 80));
-    HttpClient client;
-    QSignalSpy events(&client, &HttpClient::DocumentEvent);
-    QSignalSpy errors(&client, &HttpClient::ErrorEvent);
-    client.RequestDocument(m_server.url(u"/utf8"_s));
-    finished(events, errors);
-    QVERIFY(states(events).count(HttpClient::Data) >= 2);
-    QCOMPARE(text(events), QStringLiteral("caf\u00e9 au lait"));
-}
-
-void TestHttpClient::charsetFromContentType()
-{
-    m_server.setReply(rawReply("text/html; charset=ISO-8859-1", {"caf\xE9 M\xFCnchen"}, 0));
-    HttpClient client;
-    QSignalSpy events(&client, &HttpClient::DocumentEvent);
-    QSignalSpy errors(&client, &HttpClient::ErrorEvent);
-    client.RequestDocument(m_server.url(u"/latin1"_s));
-    finished(events, errors);
-    QCOMPARE(text(events), QStringLiteral("caf\u00e9 M\u00fcnchen"));
 }
 
 QTEST_GUILESS_MAIN(TestHttpClient)
