@@ -559,14 +559,12 @@ void MainWindow::layoutGridColumns()
     const int inner =
         m_grid->width() - 2 * m_grid->frameWidth() - m_grid->verticalScrollBar()->sizeHint().width();
     const auto widths = GridLayout::columnWidths(archive, pixelsToTwips(inner));
-    const auto headers = GridLayout::headers(archive);
+    m_model->writeModeHeaders(archive);
     for (int column = 0; column < GridLayout::kColumns; ++column) {
         const int width = widths.at(std::size_t(column));
         m_grid->setColumnHidden(column, width == 0);
         if (width > 0)
             m_grid->setColumnWidth(column, int(std::lround(twipsToPixels(width))));
-        if (const auto& header = headers.at(std::size_t(column)))
-            m_model->setHeader(column, *header);
     }
     m_grid->setUpdatesEnabled(true);
     if (m_model->rowCount() > 0) {
@@ -710,8 +708,8 @@ void MainWindow::playCurrentRow()
 {
     const bool archive = archiveMode();
     m_ctx.services.pointer.setBusy(true);
-    m_play->launchURL(currentCell(GridLayout::linkColumn(archive)),
-                      currentCell(GridLayout::nameColumn(archive)), PlayDispatch::kNoPreset);
+    play(currentCell(GridLayout::linkColumn(archive)), currentCell(GridLayout::nameColumn(archive)),
+         PlayDispatch::kNoPreset);
     m_ctx.services.pointer.setBusy(false);
 }
 

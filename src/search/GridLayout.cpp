@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "search/ResultsModel.h"
+
 namespace GridLayout {
 namespace {
 int twips(double value)
@@ -25,40 +27,18 @@ std::array<int, kColumns> columnWidths(bool archiveMode, double gridWidthTwips)
     return widths;
 }
 
-std::array<std::optional<QString>, kColumns> headers(bool archiveMode)
-{
-    std::array<std::optional<QString>, kColumns> texts;
-    if (archiveMode) {
-        texts[1] = QStringLiteral("Len");
-        texts[2] = QStringLiteral("BPS");
-        texts[3] = QStringLiteral("Title");
-        texts[4] = QStringLiteral("Additional");
-    } else {
-        texts[0] = QStringLiteral("Station");
-        texts[1] = QStringLiteral("Format");
-        texts[2] = QStringLiteral("Location");
-        texts[3] = QStringLiteral("Speed Kb/s");
-    }
-    return texts;
-}
-
-int selectionEndColumn(bool archiveMode)
-{
-    return archiveMode ? 6 : 4;
-}
-
 int linkColumn(bool archiveMode)
 {
-    return archiveMode ? 5 : 4;
+    return archiveMode ? int{ResultsModel::ArchiveUrl} : int{ResultsModel::LiveUrl};
 }
 
 int nameColumn(bool archiveMode)
 {
-    return archiveMode ? 3 : 0;
+    return archiveMode ? int{ResultsModel::ArchiveTitle} : int{ResultsModel::LiveStation};
 }
 
 int siteColumn(bool archiveMode)
 {
-    return archiveMode ? 6 : 5;
+    return archiveMode ? int{ResultsModel::ArchivePage} : int{ResultsModel::LivePage};
 }
 } // namespace GridLayout

@@ -1,20 +1,13 @@
 #pragma once
 
-#include <QString>
-
 #include <array>
-#include <optional>
 
-// Column widths and headers of the results grid for each search mode. Widths are twips of the
+// Column widths and cell columns of the results grid for each search mode. Widths are twips of the
 // grid's own width W, rounded to whole twips; columns 5 to 9 are hidden (width 0).
 namespace GridLayout {
 constexpr int kColumns = 10;
 
 std::array<int, kColumns> columnWidths(bool archiveMode, double gridWidthTwips);
-// Header texts the layout writes; columns without a value keep the header they had.
-std::array<std::optional<QString>, kColumns> headers(bool archiveMode);
-// The last column of the highlighted first row.
-int selectionEndColumn(bool archiveMode);
 // Columns holding the stream link, the display name and the web site of a row.
 int linkColumn(bool archiveMode);
 int nameColumn(bool archiveMode);

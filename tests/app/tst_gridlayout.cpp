@@ -9,7 +9,6 @@ class TestGridLayout : public QObject
 private Q_SLOTS:
     void widths_data();
     void widths();
-    void headersPerMode();
     void cellColumns();
 };
 
@@ -37,21 +36,6 @@ void TestGridLayout::widths()
     QCOMPARE(GridLayout::columnWidths(archive, gridWidth), expected);
 }
 
-void TestGridLayout::headersPerMode()
-{
-    const auto live = GridLayout::headers(false);
-    QCOMPARE(live[0].value(), QStringLiteral("Station"));
-    QCOMPARE(live[3].value(), QStringLiteral("Speed Kb/s"));
-    QVERIFY(!live[4].has_value());
-    const auto archive = GridLayout::headers(true);
-    // Column 0 keeps its header (empty after a clear): the archive layout never writes it.
-    QVERIFY(!archive[0].has_value());
-    QCOMPARE(archive[1].value(), QStringLiteral("Len"));
-    QCOMPARE(archive[2].value(), QStringLiteral("BPS"));
-    QCOMPARE(archive[3].value(), QStringLiteral("Title"));
-    QCOMPARE(archive[4].value(), QStringLiteral("Additional"));
-}
-
 void TestGridLayout::cellColumns()
 {
     QCOMPARE(GridLayout::linkColumn(false), 4);
@@ -59,7 +43,6 @@ void TestGridLayout::cellColumns()
     QCOMPARE(GridLayout::nameColumn(true), 3);
     QCOMPARE(GridLayout::siteColumn(false), 5);
     QCOMPARE(GridLayout::siteColumn(true), 6);
-    QCOMPARE(GridLayout::selectionEndColumn(true), 6);
 }
 
 QTEST_GUILESS_MAIN(TestGridLayout)
