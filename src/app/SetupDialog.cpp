@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "platform/AppPaths.h"
+#include "search/SearchRequest.h"
 #include "windows/Artwork.h"
 #include "windows/PictureLabel.h"
 
@@ -269,7 +270,8 @@ QWidget* SetupDialog::makeSpeedTab()
 
 void SetupDialog::load()
 {
-    m_connection->addItems(kConnections);
+    m_connection->addItems(SearchRequest::speedNames());
+    m_connection->addItem(kAllConnections);
     onTabChanged(currentTab());
     m_services.pointer.setBusy(false);
     m_state.ConSpeed = m_settings.text(Settings::Key::ConSpeed, kDefaultConSpeed);

@@ -40,11 +40,8 @@ public:
 
     static inline const QString kPlaceholder = QStringLiteral("Select Connection");
     static inline const QString kDefaultConSpeed = QStringLiteral("Phone Modem 56k");
-    static inline const QStringList kConnections = {
-        QStringLiteral("Phone Modem 28.8"), QStringLiteral("Phone Modem 33.6"),
-        QStringLiteral("Phone Modem 56k"),  QStringLiteral("ISDN 64k"),
-        QStringLiteral("ISDN 128k"),        QStringLiteral("Cable/DSL"),
-        QStringLiteral("All Connections")};
+    // The connection types with a speed limit, then the one without.
+    static inline const QString kAllConnections = QStringLiteral("All Connections");
     // The format boxes by their settings keys, in the order start-up reads and shut-down writes them.
     static constexpr std::array kFormatKeys{Settings::Key::ChkRA, Settings::Key::ChkNA,
                                             Settings::Key::ChkMA, Settings::Key::ChkRV,
