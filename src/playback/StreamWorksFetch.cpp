@@ -48,16 +48,13 @@ void StreamWorksFetch::onDocument(int state, const QString& block)
 {
     if (m_state.StopRequested)
         return;
+    if (HttpClient::isProgress(state))
+        m_state.IdleSeconds = 0;
     switch (state) {
     case HttpClient::Begin:
         m_buffer.clear();
-        m_state.IdleSeconds = 0;
-        break;
-    case HttpClient::Headers:
-        m_state.IdleSeconds = 0;
         break;
     case HttpClient::Data:
-        m_state.IdleSeconds = 0;
         m_buffer += block;
         break;
     case HttpClient::Error:

@@ -33,6 +33,9 @@ public:
         End = 5
     };
 
+    // Begin, headers and data show the transfer is alive: waits restart their silence count.
+    static bool isProgress(int state) { return state >= Begin && state <= Data; }
+
     explicit HttpClient(QNetworkAccessManager* manager = nullptr, QObject* parent = nullptr);
     ~HttpClient() override;
 

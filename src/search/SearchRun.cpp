@@ -181,16 +181,13 @@ void SearchRun::onDocumentEvent(int state, const QString& block)
 
 void SearchRun::receive(int state, const QString& block)
 {
+    if (HttpClient::isProgress(state))
+        m_state.IdleSeconds = 0;
     switch (state) {
     case HttpClient::Begin:
         m_parser.clearBuffer();
-        m_state.IdleSeconds = 0;
-        break;
-    case HttpClient::Headers:
-        m_state.IdleSeconds = 0;
         break;
     case HttpClient::Data:
-        m_state.IdleSeconds = 0;
         m_parser.setOptions(m_view.archiveMode(), m_state.ConSpeed);
         m_parser.append(block);
         break;
