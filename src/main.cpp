@@ -1,18 +1,30 @@
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
 
-#include "app/Program.h"
+#include "core/ProductInfo.h"
 #include "platform/AppPaths.h"
 #include "platform/SingleInstance.h"
+#include "ui/Program.h"
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(AppPaths::kAppName);
+    QApplication::setApplicationName(kProductName);
+    QApplication::setApplicationVersion(kProductVersion);
     QApplication::setQuitOnLastWindowClosed(false);
-    const SingleInstance instance(AppPaths::dataFile(QStringLiteral("instance.lock")));
-    if (!instance.isFirst())
+    const QString dataFolder = AppPaths::dataDir(kProductName);
+    QDir().mkpath(dataFolder);
+    const SingleInstance instance(dataFolder + QStringLiteral("/instance.lock"));
+    if (instance.state() == SingleInstance::State::AnotherRunning)
         return 0;
-    Program program;
+    if (instance.state() == SingleInstance::State::Unwritable) {
+        QMessageBox::critical(nullptr, kAppTitle,
+                              QStringLiteral("Skylark! Broadcast cannot write to its data folder ") + dataFolder +
+                                  QStringLiteral(". Check that the folder exists and can be written."));
+        return 1;
+    }
+    Program program(AppPaths::settingsFile(kProductName), dataFolder);
     QObject::connect(&program, &Program::finished, &app, &QCoreApplication::exit);
     program.start();
     return QApplication::exec();

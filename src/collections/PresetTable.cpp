@@ -1,6 +1,6 @@
 #include "collections/PresetTable.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 
 PresetTable::PresetTable()
 {
@@ -20,16 +20,11 @@ QString PresetTable::join(const PresetRecord& record)
     return record.Name + Settings::kPresetSeparator + record.Link;
 }
 
-std::array<bool, PresetTable::kCount> PresetTable::load(const Settings& settings)
+void PresetTable::load(const Settings& settings)
 {
-    std::array<bool, kCount> named{};
     const QString fallback = join({kEmptyName, kEmptyLink});
-    for (int i = 0; i < kCount; ++i) {
-        const QString value = settings.preset(i, fallback);
-        (*this)[i] = parse(value);
-        named.at(static_cast<std::size_t>(i)) = value.indexOf(Settings::kPresetSeparator) >= 1;
-    }
-    return named;
+    for (int i = 0; i < kCount; ++i)
+        (*this)[i] = parse(settings.preset(i, fallback));
 }
 
 void PresetTable::store(Settings& settings) const

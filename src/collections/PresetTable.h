@@ -29,8 +29,7 @@ public:
     bool isEmpty(int index) const { return (*this)[index].Name == kEmptyName; }
 
     // Reads Preset0..Preset9; a value without a name before its separator is an empty preset.
-    // Returns, per preset, whether its name should become the button's tool tip.
-    std::array<bool, kCount> load(const Settings& settings);
+    void load(const Settings& settings);
     // Writes only the presets that are not empty; values stored earlier for the rest stay.
     void store(Settings& settings) const;
 

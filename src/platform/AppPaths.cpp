@@ -15,27 +15,19 @@ QString xdgHome(const char* variable, const QString& fallback)
 } // namespace
 
 namespace AppPaths {
-QString settingsFile()
+QString settingsFile(const QString& appName)
 {
-    return xdgHome("XDG_CONFIG_HOME", QStringLiteral("/.config")) + QLatin1Char('/') + kAppName +
-           QLatin1Char('/') + kAppName + QStringLiteral(".ini");
+    return xdgHome("XDG_CONFIG_HOME", QStringLiteral("/.config")) + QLatin1Char('/') + appName +
+           QLatin1Char('/') + appName + QStringLiteral(".ini");
 }
 
-QString dataDir()
+QString dataDir(const QString& appName)
 {
-    const QString dir =
-        xdgHome("XDG_DATA_HOME", QStringLiteral("/.local/share")) + QLatin1Char('/') + kAppName;
-    QDir().mkpath(dir);
-    return dir;
+    return xdgHome("XDG_DATA_HOME", QStringLiteral("/.local/share")) + QLatin1Char('/') + appName;
 }
 
 QString programDir()
 {
     return QCoreApplication::applicationDirPath();
-}
-
-QString dataFile(const QString& name)
-{
-    return dataDir() + QLatin1Char('/') + name;
 }
 } // namespace AppPaths

@@ -2,15 +2,12 @@
 
 #include <QString>
 
-// Where the program keeps its files on this desktop.
+// Where a program named appName keeps its files on this desktop.
 namespace AppPaths {
-inline const QString kAppName = QStringLiteral("Skylark! Broadcast");
-// $XDG_CONFIG_HOME/Skylark! Broadcast/Skylark! Broadcast.ini
-QString settingsFile();
-// $XDG_DATA_HOME/Skylark! Broadcast/, for every file the program writes; created on demand.
-QString dataDir();
+// $XDG_CONFIG_HOME/<appName>/<appName>.ini
+QString settingsFile(const QString& appName);
+// $XDG_DATA_HOME/<appName>, for every file the program writes. Not created here.
+QString dataDir(const QString& appName);
 // The folder of the running executable, where the companion programs lie.
 QString programDir();
-// A file in the data folder.
-QString dataFile(const QString& name);
 } // namespace AppPaths

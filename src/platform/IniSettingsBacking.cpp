@@ -30,3 +30,9 @@ bool IniSettingsBacking::contains(const QString& key) const
 {
     return m_settings.contains(address(key));
 }
+
+bool IniSettingsBacking::sync()
+{
+    m_settings.sync();
+    return m_settings.status() == QSettings::NoError;
+}

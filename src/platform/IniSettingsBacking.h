@@ -14,6 +14,8 @@ public:
     void write(const QString& key, const QString& value) override;
     bool contains(const QString& key) const override;
     QString filePath() const { return m_settings.fileName(); }
+    // Writes what is pending; false when the file could not be written.
+    bool sync();
 
 private:
     static QString address(const QString& key);

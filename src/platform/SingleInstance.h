@@ -9,10 +9,19 @@
 class SingleInstance
 {
 public:
+    enum class State
+    {
+        First,
+        AnotherRunning,
+        // The lock file cannot be made: its folder is missing or cannot be written.
+        Unwritable
+    };
+
     explicit SingleInstance(const QString& lockPath);
-    bool isFirst() const { return m_locked; }
+    State state() const { return m_state; }
+    bool isFirst() const { return m_state == State::First; }
 
 private:
     std::unique_ptr<QLockFile> m_lock;
-    bool m_locked = false;
+    State m_state = State::Unwritable;
 };

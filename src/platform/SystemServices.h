@@ -28,10 +28,6 @@ enum class MessageAnswer
     No
 };
 
-// The title of message boxes that name no title of their own.
-inline const QString kShortTitle = QStringLiteral("Skylark");
-inline const QString kAppTitle = QStringLiteral("Skylark! Broadcast");
-
 class Dialogs
 {
 public:
@@ -68,12 +64,45 @@ public:
     virtual QString text() const = 0;
 };
 
+// The arrow-and-hourglass pointer, shown while at least one busy span is open. Spans are
+// opened and closed through BusySpan, so each owner ends only its own.
 class BusyPointer
 {
 public:
     virtual ~BusyPointer() = default;
-    // The arrow-and-hourglass pointer while long work runs; false puts the normal one back.
-    virtual void setBusy(bool busy) = 0;
+    virtual void beginBusy() = 0;
+    virtual void endBusy() = 0;
+};
+
+// One owner's busy span. Opening an open span or closing a closed one does nothing, and a
+// span still open when its owner goes away is closed.
+class BusySpan
+{
+public:
+    explicit BusySpan(BusyPointer& pointer) : m_pointer(pointer) {}
+    ~BusySpan() { close(); }
+    BusySpan(const BusySpan&) = delete;
+    BusySpan& operator=(const BusySpan&) = delete;
+
+    void open()
+    {
+        if (m_open)
+            return;
+        m_open = true;
+        m_pointer.beginBusy();
+    }
+    void close()
+    {
+        if (!m_open)
+            return;
+        m_open = false;
+        m_pointer.endBusy();
+    }
+    bool isOpen() const { return m_open; }
+
+private:
+    BusyPointer& m_pointer;
+    bool m_open = false;
 };
 
 // The bundle handed to every part of the program that talks to the desktop.

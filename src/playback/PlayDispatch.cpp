@@ -1,6 +1,7 @@
 #include "playback/PlayDispatch.h"
 
-#include "app/AppState.h"
+#include "core/LinkSafety.h"
+#include "core/ProductInfo.h"
 #include "playback/PlayView.h"
 #include "playback/PlayerCommand.h"
 #include "playback/PlayerDiscovery.h"
@@ -9,32 +10,11 @@
 
 #include <array>
 
-namespace {
-struct LauncherText
-{
-    const char* started;
-    const char* missing;
-    int setupTab;
-};
 
-// Indexed by Player.
-const std::array kLaunchers{
-    LauncherText{"Launching RealPlayer", "Unable to locate RealPlayer.", 1},
-    LauncherText{"Launching Microsoft Media Player", "Unable to locate Microsoft Media Player.", 3},
-    LauncherText{"Launching WinAMP", "Unable to locate WinAmp.", 2},
-    LauncherText{"Launching StreamWorks Player", "Unable to locate StreamWorks Player.", 4},
-};
-
-const LauncherText& textsFor(Player player)
-{
-    return kLaunchers.at(static_cast<std::size_t>(player));
-}
-} // namespace
-
-PlayDispatch::PlayDispatch(AppState& state, SystemServices services, HttpClient& client, PlayView& view,
-                           QObject* parent)
-    : QObject(parent), m_state(state), m_services(services), m_client(client), m_view(view),
-      m_fetch(state, client)
+PlayDispatch::PlayDispatch(SystemServices services, const PlayerPaths& players, HttpClient& streamClient,
+                           Tick& tick, PlayView& view, QObject* parent)
+    : QObject(parent), m_services(services), m_players(players), m_view(view), m_fetch(streamClient, tick),
+      m_busy(services.pointer)
 {
     connect(&m_fetch, &StreamWorksFetch::finished, this, &PlayDispatch::onDescription);
 }
@@ -42,7 +22,7 @@ PlayDispatch::PlayDispatch(AppState& state, SystemServices services, HttpClient&
 void PlayDispatch::launchURL(const QString& turl, const QString& tname, int Index)
 {
     Q_UNUSED(tname)
-    m_services.pointer.setBusy(true);
+    m_busy.open();
     if (turl.isEmpty() || turl == QLatin1String("NONE")) {
         if (Index >= 0 && Index <= 9)
             m_view.setPresetPointer(Index, kEmptyPresetPointer);
@@ -53,7 +33,13 @@ void PlayDispatch::launchURL(const QString& turl, const QString& tname, int Inde
     }
     // A StreamWorks fetch keeps the busy pointer until its description has arrived.
     if (!m_fetch.isRunning())
-        m_services.pointer.setBusy(false);
+        m_busy.close();
+}
+
+void PlayDispatch::cancel()
+{
+    m_fetch.cancel();
+    m_busy.close();
 }
 
 void PlayDispatch::PlayInRealPlayer(const QString& link)
@@ -89,24 +75,24 @@ void PlayDispatch::launch(Player player, const QString& link)
         return;
     m_view.setStatus(QStringLiteral("Playing..."));
     startPlayer(player, link);
-    m_view.setStatus(QLatin1String(textsFor(player).started));
+    m_view.setStatus(QLatin1String(playerInfo(player).launching));
 }
 
 bool PlayDispatch::reportMissing(Player player)
 {
-    if (!m_state.Players[player].isEmpty())
+    if (!m_players[player].isEmpty())
         return false;
-    const LauncherText& texts = textsFor(player);
-    m_services.dialogs.message(MessageIcon::Critical, kAppTitle, QLatin1String(texts.missing));
+    const PlayerInfo& info = playerInfo(player);
+    m_services.dialogs.message(MessageIcon::Critical, kAppTitle, QLatin1String(info.missing));
     PlayerDiscovery::showMissingPlayersWarning(m_services.dialogs);
-    m_services.pointer.setBusy(false);
-    m_view.showSetupOnTab(texts.setupTab);
+    m_busy.close();
+    m_view.showSetupOnTab(info.setupTab);
     return true;
 }
 
 bool PlayDispatch::refuse(const QString& link)
 {
-    const QString reason = PlayerCommand::refusal(link);
+    const QString reason = LinkSafety::refusal(link);
     if (reason.isEmpty())
         return false;
     m_services.dialogs.message(MessageIcon::Critical, kAppTitle, reason);
@@ -116,30 +102,14 @@ bool PlayDispatch::refuse(const QString& link)
 void PlayDispatch::startPlayer(Player player, const QString& link)
 {
     // A player that cannot be started fails silently, as a player that starts and then fails.
-    if (const auto command = PlayerCommand::forLink(m_state.Players[player], link))
+    if (const auto command = PlayerCommand::forLink(m_players[player], link))
         m_services.launcher.startDetached(command->program, command->arguments);
 }
 
 void PlayDispatch::doPlayXDM(const QString& laddress)
 {
-    m_services.pointer.setBusy(true);
-    applyProxy();
-    m_state.StopRequested = false;
-    m_state.IdleSeconds = 0;
+    m_busy.open();
     m_fetch.start(laddress);
-}
-
-void PlayDispatch::applyProxy()
-{
-    if (m_state.ProxyHost.isEmpty())
-        return;
-    HttpProxySettings& proxy = m_client.ProxySettings();
-    proxy.ProxyHostName = m_state.ProxyHost;
-    bool isNumber = false;
-    const qint32 port = m_state.ProxyPort.trimmed().toInt(&isNumber);
-    if (isNumber)
-        proxy.ProxyPortNumber = port;
-    proxy.ProxyOn = true;
 }
 
 void PlayDispatch::onDescription(const QString& description)
@@ -149,6 +119,6 @@ void PlayDispatch::onDescription(const QString& description)
         m_services.dialogs.message(MessageIcon::Critical, kAppTitle, QStringLiteral("Cannot connect.."));
     else if (!refuse(*address))
         startPlayer(Player::StreamWorks, *address);
-    m_services.pointer.setBusy(false);
-    m_view.setStatus(QLatin1String(textsFor(Player::StreamWorks).started));
+    m_busy.close();
+    m_view.setStatus(QLatin1String(playerInfo(Player::StreamWorks).launching));
 }

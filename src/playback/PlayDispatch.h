@@ -1,15 +1,15 @@
 #pragma once
 
 #include "platform/SystemServices.h"
-#include "playback/PlayerPaths.h"
+#include "playback/Players.h"
 #include "playback/StreamWorksFetch.h"
 
 #include <QObject>
 #include <QString>
 
-class AppState;
 class HttpClient;
 class PlayView;
+class Tick;
 
 // The one way into playback: picks the player for a link and starts it, or tells the user
 // what is missing. StreamWorks links are fetched first and their stream address is played.
@@ -21,8 +21,9 @@ public:
     static constexpr int kNoPreset = -1;
     static constexpr int kEmptyPresetPointer = 8;
 
-    PlayDispatch(AppState& state, SystemServices services, HttpClient& client, PlayView& view,
-                 QObject* parent = nullptr);
+    // streamClient fetches StreamWorks descriptions; it serves nothing else.
+    PlayDispatch(SystemServices services, const PlayerPaths& players, HttpClient& streamClient, Tick& tick,
+                 PlayView& view, QObject* parent = nullptr);
 
     // turl: the stream link; tname: the item's name (not needed to play); Index: the preset
     // button 0 to 9 that asked, or kNoPreset.
@@ -35,18 +36,20 @@ public:
     // Fetches a StreamWorks description and plays the address it names; returns at once.
     void doPlayXDM(const QString& laddress);
     bool isFetching() const { return m_fetch.isRunning(); }
+    // Abandons a description fetch without playing (the program is ending).
+    void cancel();
 
 private:
     void launch(Player player, const QString& link);
     bool reportMissing(Player player);
     bool refuse(const QString& link);
     void startPlayer(Player player, const QString& link);
-    void applyProxy();
     void onDescription(const QString& description);
 
-    AppState& m_state;
     SystemServices m_services;
-    HttpClient& m_client;
+    const PlayerPaths& m_players;
     PlayView& m_view;
     StreamWorksFetch m_fetch;
+    // From a launch until its player is started, through a StreamWorks fetch if there is one.
+    BusySpan m_busy;
 };

@@ -16,8 +16,4 @@ struct PlayerCommand
     // anything else is a command line whose first word is the program. Empty when the value
     // holds no program.
     static std::optional<PlayerCommand> forLink(const QString& stored, const QString& link);
-    // Why a link must not reach a player, as the text shown to the user; empty when it may.
-    // A link starting with "-" would be read as an option, and one holding a control character
-    // is no address.
-    static QString refusal(const QString& link);
 };

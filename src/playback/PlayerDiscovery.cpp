@@ -1,6 +1,6 @@
 #include "playback/PlayerDiscovery.h"
 
-#include "app/Settings.h"
+#include "core/ProductInfo.h"
 #include "platform/DefaultApps.h"
 #include "platform/SystemServices.h"
 
@@ -32,19 +32,18 @@ const std::array kFamilies{
                 {"audio/x-mpegurl", "application/vnd.apple.mpegurl", "audio/x-scpls", "audio/mpeg"}},
 };
 
-struct PlayerKey
+struct DocumentType
 {
     Player player;
-    Settings::Key key;
     const char* documentType;
     bool isTypeName;
 };
 
 const std::array kDiscoveryOrder{
-    PlayerKey{Player::Winamp, Settings::Key::Winamp, "Winamp.file", true},
-    PlayerKey{Player::RealPlayer, Settings::Key::Real, ".ram", false},
-    PlayerKey{Player::MediaPlayer, Settings::Key::Netshow, ".asf", false},
-    PlayerKey{Player::StreamWorks, Settings::Key::StreamWorks, ".xdm", false},
+    DocumentType{Player::Winamp, "Winamp.file", true},
+    DocumentType{Player::RealPlayer, ".ram", false},
+    DocumentType{Player::MediaPlayer, ".asf", false},
+    DocumentType{Player::StreamWorks, ".xdm", false},
 };
 
 // Types every file or every text file has; their default application is no player.
@@ -151,16 +150,14 @@ QStringList PlayerDiscovery::extensionTypes(const QString& extension)
     return QStringList{mimeType} + m_apps.aliasesOf(mimeType);
 }
 
-void PlayerDiscovery::discoverPlayers(Settings& settings, PlayerPaths& paths)
+void PlayerDiscovery::discoverPlayers(PlayerPaths& paths)
 {
-    for (const PlayerKey& entry : kDiscoveryOrder) {
-        const QString stored = settings.text(entry.key);
-        if (!stored.isEmpty()) {
-            paths[entry.player] = stored;
-            continue;
-        }
-        paths[entry.player] = getShellCommand(QLatin1String(entry.documentType), entry.isTypeName);
-        settings.setText(entry.key, paths[entry.player]);
+    for (const DocumentType& entry : kDiscoveryOrder) {
+        const QString stored = paths.stored(entry.player);
+        if (!stored.isEmpty())
+            paths.use(entry.player, stored);
+        else
+            paths.set(entry.player, getShellCommand(QLatin1String(entry.documentType), entry.isTypeName));
     }
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "playback/PlayerPaths.h"
+#include "playback/Players.h"
 
 #include <QString>
 #include <QStringList>
 
 class DefaultApps;
 class Dialogs;
-class Settings;
 
 // Finds the installed players from the desktop's file-type associations and keeps what it
 // found in the settings, so a player is looked for only while its key is empty.
@@ -24,7 +23,7 @@ public:
     // For each player whose key is empty (Winamp, RealPlayer, Windows Media Player, StreamWorks
     // in that order) looks the player up and writes the result back, empty or not. Players
     // whose key holds a path take that path unchecked.
-    void discoverPlayers(Settings& settings, PlayerPaths& paths);
+    void discoverPlayers(PlayerPaths& paths);
 
     // Cuts an open command down to what starts the player. A command naming an ".exe" keeps
     // the text up to it without leading blanks and quotes; any other command is a desktop

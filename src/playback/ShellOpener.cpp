@@ -1,12 +1,11 @@
 #include "playback/ShellOpener.h"
 
-#include <algorithm>
+#include "core/LinkSafety.h"
+#include "core/ProductInfo.h"
 
 std::optional<QUrl> ShellOpener::openableAddress(const QString& target)
 {
-    const bool hasControl = std::any_of(target.begin(), target.end(),
-                                        [](QChar c) { return c.category() == QChar::Other_Control; });
-    if (hasControl)
+    if (!LinkSafety::isSafe(target))
         return std::nullopt;
     const QUrl url(target.trimmed(), QUrl::TolerantMode);
     if (!url.isValid())
@@ -23,10 +22,8 @@ std::optional<QUrl> ShellOpener::openableAddress(const QString& target)
 
 bool ShellOpener::OpenWithShell(const QString& target)
 {
-    m_services.pointer.setBusy(true);
     const std::optional<QUrl> url = openableAddress(target);
     const bool opened = url && m_services.opener.open(*url);
-    m_services.pointer.setBusy(false);
     if (!opened) {
         m_services.dialogs.message(MessageIcon::Critical, kAppTitle,
                                    QStringLiteral("Error executing application or file not found"));

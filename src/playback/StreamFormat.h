@@ -1,6 +1,6 @@
 #pragma once
 
-#include "playback/PlayerPaths.h"
+#include "playback/Players.h"
 
 #include <QString>
 

@@ -1,30 +1,41 @@
 #include "playback/StreamWorksFetch.h"
 
-#include "app/AppState.h"
+#include "core/Tick.h"
 #include "search/HttpClient.h"
 
 #include <QUrl>
 
-StreamWorksFetch::StreamWorksFetch(AppState& state, HttpClient& client, QObject* parent)
-    : QObject(parent), m_state(state), m_client(client)
-{}
+StreamWorksFetch::StreamWorksFetch(HttpClient& client, Tick& tick, QObject* parent)
+    : QObject(parent), m_client(client)
+{
+    connect(&m_client, &HttpClient::DocumentEvent, this, &StreamWorksFetch::onDocument);
+    connect(&m_client, &HttpClient::ErrorEvent, this, &StreamWorksFetch::onError);
+    connect(&tick, &Tick::ticked, this, &StreamWorksFetch::onTick);
+}
 
 void StreamWorksFetch::start(const QString& link)
 {
-    stopListening();
+    cancel();
     m_buffer.clear();
+    m_silence.restart();
     m_running = true;
     const QString scheme = QUrl(link).scheme().toLower();
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
         finish();
         return;
     }
-    m_connections = {
-        connect(&m_client, &HttpClient::DocumentEvent, this, &StreamWorksFetch::onDocument),
-        connect(&m_client, &HttpClient::ErrorEvent, this, &StreamWorksFetch::onError),
-        connect(&m_state, &AppState::ticked, this, &StreamWorksFetch::onTick),
-    };
     m_client.RequestDocument(link);
+}
+
+void StreamWorksFetch::stop()
+{
+    finish();
+}
+
+void StreamWorksFetch::cancel()
+{
+    m_running = false;
+    m_client.CancelRequest();
 }
 
 std::optional<QString> StreamWorksFetch::streamAddress(const QString& description)
@@ -46,10 +57,10 @@ std::optional<QString> StreamWorksFetch::streamAddress(const QString& descriptio
 
 void StreamWorksFetch::onDocument(int state, const QString& block)
 {
-    if (m_state.StopRequested)
+    if (!m_running)
         return;
     if (HttpClient::isProgress(state))
-        m_state.IdleSeconds = 0;
+        m_silence.restart();
     switch (state) {
     case HttpClient::Begin:
         m_buffer.clear();
@@ -68,13 +79,13 @@ void StreamWorksFetch::onDocument(int state, const QString& block)
 
 void StreamWorksFetch::onError(int number)
 {
-    if (number != 0)
+    if (m_running && number != 0)
         finish();
 }
 
 void StreamWorksFetch::onTick()
 {
-    if (m_state.StopRequested || m_state.IdleSeconds >= kIdleLimit)
+    if (m_running && m_silence.advance())
         finish();
 }
 
@@ -82,17 +93,7 @@ void StreamWorksFetch::finish()
 {
     if (!m_running)
         return;
-    stopListening();
     m_running = false;
-    Q_EMIT finished(m_buffer);
-}
-
-void StreamWorksFetch::stopListening()
-{
-    if (m_connections.isEmpty())
-        return;
-    for (const QMetaObject::Connection& connection : std::as_const(m_connections))
-        disconnect(connection);
-    m_connections.clear();
     m_client.CancelRequest();
+    Q_EMIT finished(m_buffer);
 }

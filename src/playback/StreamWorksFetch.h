@@ -1,30 +1,34 @@
 #pragma once
 
-#include <QMetaObject>
+#include "core/SilenceCount.h"
+
 #include <QObject>
 #include <QString>
 
 #include <optional>
 
-class AppState;
 class HttpClient;
+class Tick;
 
-// Fetches a StreamWorks description through the main window's HTTP client. The wait ends on
-// the end of the document, an error, Stop, or 30 seconds without a document event (counted on
-// the program's one-second tick). The client also serves searches, so the fetch listens to it
-// only while it runs.
+// Fetches a StreamWorks description on its own HTTP client. The wait ends on the end of the
+// document, an error, stop(), or kIdleLimit seconds without a document event, counted on the
+// program's tick by this fetch alone.
 class StreamWorksFetch : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr qint32 kIdleLimit = 30;
+    static constexpr int kIdleLimit = 30;
 
-    StreamWorksFetch(AppState& state, HttpClient& client, QObject* parent = nullptr);
+    StreamWorksFetch(HttpClient& client, Tick& tick, QObject* parent = nullptr);
 
     // Starts fetching link, abandoning a fetch still running (which then reports nothing).
     // Only http and https links are fetched; others finish at once with no text.
     void start(const QString& link);
+    // Ends the wait now with what has arrived.
+    void stop();
+    // Abandons the fetch without reporting.
+    void cancel();
     bool isRunning() const { return m_running; }
 
     // The address on the description's "STREAM" line (any case, after "=", ":" or blanks),
@@ -40,12 +44,9 @@ private:
     void onError(int number);
     void onTick();
     void finish();
-    // Disconnects from the client and cancels the request this fetch started.
-    void stopListening();
 
-    AppState& m_state;
     HttpClient& m_client;
     QString m_buffer;
+    SilenceCount m_silence{kIdleLimit};
     bool m_running = false;
-    QList<QMetaObject::Connection> m_connections;
 };

@@ -4,7 +4,6 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
-#include <QRegularExpression>
 
 HttpClient::HttpClient(QNetworkAccessManager* manager, QObject* parent)
     : QObject(parent), m_manager(manager ? manager : new QNetworkAccessManager(this))
@@ -25,7 +24,8 @@ void HttpClient::RequestDocument(const QString& url)
     request.setRawHeader("User-Agent", "Skylark! Broadcast/3.0");
     m_begun = false;
     m_headers = false;
-    m_decoder = QStringDecoder(QStringDecoder::Utf8);
+    m_status = 0;
+    m_decoder = PageDecoder();
     m_reply = m_manager->get(request);
     connect(m_reply, &QNetworkReply::requestSent, this, &HttpClient::onRequestSent);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpClient::onMetaData);
@@ -87,7 +87,8 @@ void HttpClient::onMetaData()
         return;
     onRequestSent();
     m_headers = true;
-    m_decoder = decoderFor(m_reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
+    m_status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    m_decoder = PageDecoder::forContentType(m_reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
     setPhase(Phase::Receiving);
     Q_EMIT DocumentEvent(Headers, QString());
 }
@@ -100,8 +101,11 @@ void HttpClient::onReadyRead()
     const QByteArray bytes = m_reply->readAll();
     if (bytes.isEmpty())
         return;
-    // The decoder keeps a character split across two blocks until its second half arrives.
-    const QString text = m_decoder.decode(bytes);
+    emitText(m_decoder.decode(bytes));
+}
+
+void HttpClient::emitText(const QString& text)
+{
     if (!text.isEmpty())
         Q_EMIT DocumentEvent(Data, text);
 }
@@ -119,6 +123,9 @@ void HttpClient::onFinished()
         onReadyRead();
         if (m_reply != reply)
             return; // a handler started another request or cancelled this one
+        emitText(m_decoder.finish());
+        if (m_reply != reply)
+            return;
         releaseReply();
         setPhase(Phase::Idle);
         Q_EMIT DocumentEvent(End, QString());
@@ -150,12 +157,11 @@ void HttpClient::setPhase(Phase phase)
 
 void HttpClient::applyProxy()
 {
-    if (m_proxy.ProxyOn && !m_proxy.ProxyHostName.isEmpty()) {
-        m_manager->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, m_proxy.ProxyHostName,
-                                          static_cast<quint16>(m_proxy.ProxyPortNumber)));
-    } else {
+    const HttpProxy proxy = m_proxySource ? m_proxySource() : HttpProxy();
+    if (proxy.isOn())
+        m_manager->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, proxy.host, proxy.port));
+    else
         m_manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
-    }
 }
 
 void HttpClient::releaseReply()
@@ -168,22 +174,4 @@ void HttpClient::releaseReply()
     if (reply->isRunning())
         reply->abort();
     reply->deleteLater();
-}
-
-QStringDecoder HttpClient::decoderFor(const QByteArray& contentType)
-{
-    static const QRegularExpression charset(QStringLiteral("charset\\s*=\\s*\"?([^\";\\s]+)"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch match = charset.match(QString::fromLatin1(contentType));
-    if (match.hasMatch()) {
-        QStringDecoder decoder(match.captured(1).toLatin1().constData());
-        if (decoder.isValid())
-            return decoder;
-        // Single-byte Western pages decode well enough as Latin-1 when no better decoder exists.
-        const QString name = match.captured(1).toLower();
-        if (name.contains(QLatin1String("8859")) || name.contains(QLatin1String("1252")) ||
-            name.contains(QLatin1String("latin")) || name.contains(QLatin1String("ascii")))
-            return QStringDecoder(QStringDecoder::Latin1);
-    }
-    return QStringDecoder(QStringDecoder::Utf8);
 }

@@ -1,19 +1,15 @@
 #pragma once
 
+#include "search/HttpProxy.h"
+#include "search/PageDecoder.h"
+
 #include <QObject>
 #include <QPointer>
-#include <QStringDecoder>
+
+#include <functional>
 
 class QNetworkAccessManager;
 class QNetworkReply;
-
-// Proxy of an HttpClient; requests go through it while ProxyOn is true.
-struct HttpProxySettings
-{
-    bool ProxyOn = false;
-    QString ProxyHostName;
-    qint32 ProxyPortNumber = 0;
-};
 
 // An asynchronous GET client. Events arrive in order: DocumentEvent 1 (begin), 2 (headers),
 // 3 (a block of text, any number of times), then 5 (end) or 4 (error); a transport failure
@@ -49,8 +45,10 @@ public:
     // "Base" when no request is in progress, else "Requesting" or "Receiving".
     QString ProtocolStateText() const;
 
-    HttpProxySettings& ProxySettings() { return m_proxy; }
-    const HttpProxySettings& ProxySettings() const { return m_proxy; }
+    // The HTTP status of the current or last document; 0 before its headers.
+    int StatusCode() const { return m_status; }
+    // Where each request takes its proxy from; without one, requests go direct.
+    void setProxySource(std::function<HttpProxy()> source) { m_proxySource = std::move(source); }
 
 Q_SIGNALS:
     // block holds the decoded text of a state-3 event, empty otherwise.
@@ -74,12 +72,13 @@ private:
     void applyProxy();
     void releaseReply();
     static bool isTransportFailure(int error);
-    static QStringDecoder decoderFor(const QByteArray& contentType);
+    void emitText(const QString& text);
 
     QNetworkAccessManager* m_manager;
     QPointer<QNetworkReply> m_reply;
-    QStringDecoder m_decoder;
-    HttpProxySettings m_proxy;
+    PageDecoder m_decoder;
+    std::function<HttpProxy()> m_proxySource;
+    int m_status = 0;
     Phase m_phase = Phase::Idle;
     bool m_begun = false;
     bool m_headers = false;

@@ -1,7 +1,9 @@
 #include "search/SearchRequest.h"
 
-#include "app/Settings.h"
+#include "core/ProductInfo.h"
+#include "core/Settings.h"
 #include "search/NumericText.h"
+
 
 #include <array>
 
@@ -121,5 +123,5 @@ std::optional<int> SearchRequest::speedCeiling(const QString& conSpeed)
 
 QString SearchRequest::versionText()
 {
-    return NumericText::normalized(Settings::kVersion);
+    return NumericText::normalized(kProductVersion);
 }

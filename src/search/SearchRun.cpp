@@ -1,8 +1,8 @@
 #include "search/SearchRun.h"
 
-#include "app/AppState.h"
-#include "app/Branding.h"
-#include "platform/SystemServices.h"
+#include "core/ProductInfo.h"
+#include "core/Settings.h"
+#include "core/Tick.h"
 #include "search/ErrorPages.h"
 #include "search/HttpClient.h"
 #include "search/NumericText.h"
@@ -22,16 +22,16 @@ QString countCaption(int count)
 }
 } // namespace
 
-SearchRun::SearchRun(HttpClient& http, AppState& state, Dialogs& dialogs, BusyPointer& pointer,
-                     ResultsModel& model, SearchView& view, QObject* parent)
-    : QObject(parent), m_http(http), m_state(state), m_dialogs(dialogs), m_pointer(pointer), m_model(model),
+SearchRun::SearchRun(HttpClient& http, Tick& tick, const Settings& settings, Dialogs& dialogs,
+                     BusyPointer& pointer, ResultsModel& model, SearchView& view, QObject* parent)
+    : QObject(parent), m_http(http), m_settings(settings), m_dialogs(dialogs), m_busy(pointer), m_model(model),
       m_view(view), m_parser(model)
 {
-    m_parser.setStopFlag(&m_state.StopRequested);
+    m_parser.setStopFlag(&m_stopRequested);
     connect(&m_http, &HttpClient::DocumentEvent, this, &SearchRun::onDocumentEvent);
     connect(&m_http, &HttpClient::ErrorEvent, this, &SearchRun::onErrorEvent);
     connect(&m_http, &HttpClient::StateChangeEvent, this, &SearchRun::onClientStateChange);
-    connect(&m_state, &AppState::ticked, this, &SearchRun::onTick);
+    connect(&tick, &Tick::ticked, this, &SearchRun::onTick);
     connect(&m_parser, &ResultsParser::progressMaximum, this,
             [this](int maximum) { m_view.setProgressMaximum(maximum); });
     connect(&m_parser, &ResultsParser::progressValue, this,
@@ -120,7 +120,7 @@ void SearchRun::elapsedTick()
 
 void SearchRun::beginSearch()
 {
-    m_pointer.setBusy(true);
+    m_busy.open();
     m_model.resetForSearch();
     m_view.setGridRedraw(false);
     lockControls();
@@ -150,16 +150,17 @@ QString SearchRun::prepareRequest()
         m_view.addHistoryEntry(request.keywords);
     request.archive = m_view.archiveMode();
     request.searchFormat = m_searchFormat;
-    request.conSpeed = m_state.ConSpeed;
-    request.host = m_state.QueryHost;
+    m_conSpeed = m_settings.text(Settings::Key::ConSpeed);
+    request.conSpeed = m_conSpeed;
+    request.host = m_queryHost;
     m_archive = request.archive;
     return request.url();
 }
 
 void SearchRun::resetSearchState()
 {
-    m_state.StopRequested = false;
-    m_state.IdleSeconds = 0;
+    m_stopRequested = false;
+    m_silence.restart();
     // The leftover of an earlier page must not be taken for this search's error page when this
     // one ends before its document begins.
     m_parser.resetSearch();
@@ -174,7 +175,7 @@ void SearchRun::onDocumentEvent(int state, const QString& block)
 {
     if (m_phase != Phase::Waiting)
         return;
-    if (!m_state.StopRequested)
+    if (!m_stopRequested)
         receive(state, block);
     checkWaitEnd();
 }
@@ -182,13 +183,13 @@ void SearchRun::onDocumentEvent(int state, const QString& block)
 void SearchRun::receive(int state, const QString& block)
 {
     if (HttpClient::isProgress(state))
-        m_state.IdleSeconds = 0;
+        m_silence.restart();
     switch (state) {
     case HttpClient::Begin:
         m_parser.clearBuffer();
         break;
     case HttpClient::Data:
-        m_parser.setOptions(m_view.archiveMode(), m_state.ConSpeed);
+        m_parser.setOptions(m_view.archiveMode(), m_conSpeed);
         m_parser.append(block);
         break;
     case HttpClient::Error:
@@ -213,9 +214,10 @@ void SearchRun::onErrorEvent(int number, const QString& description)
 
 void SearchRun::onTick()
 {
-    if (m_phase == Phase::Waiting)
+    if (m_phase == Phase::Waiting) {
+        m_silence.advance();
         checkWaitEnd();
-    else if (m_phase == Phase::WindingDown)
+    } else if (m_phase == Phase::WindingDown)
         onClientStateChange();
 }
 
@@ -229,14 +231,14 @@ void SearchRun::checkWaitEnd()
 {
     if (m_phase != Phase::Waiting)
         return;
-    if (m_state.IdleSeconds >= kTimeoutSeconds || m_httpError != 0 || m_docDone || m_state.StopRequested)
+    if (m_silence.expired() || m_httpError != 0 || m_docDone || m_stopRequested)
         endWait();
 }
 
 void SearchRun::endWait()
 {
     m_phase = Phase::Ending;
-    if (m_state.IdleSeconds >= kTimeoutSeconds)
+    if (m_silence.expired())
         m_httpError = -1;
     m_http.CancelRequest();
     // The rest runs from the event loop, not from inside the client's signal, so that its
@@ -303,7 +305,7 @@ void SearchRun::reportResults()
                 ? QString()
                 : QStringLiteral(" **NOTE : Not all player formats are selected, this may cause you receive "
                                  "less results.");
-        if (!m_state.StopRequested) {
+        if (!m_stopRequested) {
             m_dialogs.message(MessageIcon::Information, kShortTitle,
                               QStringLiteral("No results returned. Try a less specific search. ") + note);
         }
@@ -321,7 +323,7 @@ void SearchRun::unlockControls()
     m_view.setModeButtonsEnabled(true);
     m_view.setSearchButton(QStringLiteral("Search"), QStringLiteral("Start Search"), kSearchImage);
     m_view.setToolbarButtonsEnabled(kLockedButtons, true);
-    m_pointer.setBusy(false);
+    m_busy.close();
     m_view.setGridRedraw(true);
     m_view.layoutGrid();
 }
@@ -340,7 +342,7 @@ void SearchRun::cancelTransfer()
     if (m_http.ConnectionStateText() != QLatin1String("Disconnected") &&
         m_http.ProtocolStateText() != QLatin1String("Base"))
         m_http.CancelRequest();
-    m_state.StopRequested = true;
+    m_stopRequested = true;
 }
 
 void SearchRun::startPending()

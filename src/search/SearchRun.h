@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/SilenceCount.h"
+#include "platform/SystemServices.h"
 #include "search/ResultsParser.h"
 #include "search/SearchHistory.h"
 
@@ -8,17 +10,16 @@
 
 #include <optional>
 
-class AppState;
-class BusyPointer;
-class Dialogs;
 class HttpClient;
 class ResultsModel;
 class SearchView;
+class Settings;
+class Tick;
 
 // One search of the directory from start to finish: the request, the receiving of the page
 // while it arrives, the wait with its 30-second silence limit, and the finishing of the grid and
 // the window's controls. The run never blocks: it moves from state to state on the HTTP client's
-// events and on AppState's one-second tick.
+// events and on the program's one-second tick, on which it counts its own silence.
 //
 // A start command while a search runs stops that search and starts the new one (with the text
 // and category it was given) as soon as the first one has finished.
@@ -29,14 +30,20 @@ class SearchRun : public QObject
 public:
     static constexpr int kTimeoutSeconds = 30;
 
-    SearchRun(HttpClient& http, AppState& state, Dialogs& dialogs, BusyPointer& pointer, ResultsModel& model,
-              SearchView& view, QObject* parent = nullptr);
+    // The connection type is read from settings at each search.
+    SearchRun(HttpClient& http, Tick& tick, const Settings& settings, Dialogs& dialogs, BusyPointer& pointer,
+              ResultsModel& model, SearchView& view, QObject* parent = nullptr);
+
+    // The directory's search host, found at start-up.
+    void setQueryHost(const QString& host) { m_queryHost = host; }
+    const QString& queryHost() const { return m_queryHost; }
 
     // Searches for the search box text with the current SearchFormat.
     void RunSearch();
     // menuStart and the toolbar's Search button: a typed search.
     void StartSearch();
-    // menuStop and the toolbar's Stop button; also drops a start waiting for the running search.
+    // menuStop, the toolbar's Stop button and shut-down; also drops a start waiting for the
+    // running search.
     void StopSearch();
     // A genre shortcut: the keyword list goes into the box, the category is sent with it.
     void GenreSearch(const QString& keywords, const QString& category);
@@ -97,13 +104,17 @@ private:
     void startPending();
 
     HttpClient& m_http;
-    AppState& m_state;
+    const Settings& m_settings;
     Dialogs& m_dialogs;
-    BusyPointer& m_pointer;
+    BusySpan m_busy;
     ResultsModel& m_model;
     SearchView& m_view;
     ResultsParser m_parser;
     SearchHistory m_history;
+    QString m_queryHost;
+    QString m_conSpeed;
+    SilenceCount m_silence{kTimeoutSeconds};
+    bool m_stopRequested = false;
     Phase m_phase = Phase::Idle;
     int m_searchFormat = -1;
     bool m_archive = false;

@@ -1,4 +1,4 @@
-#include "app/MainWindow.h"
+#include "ui/MainWindow.h"
 #include "platform/DefaultApps.h"
 #include "search/ResultsModel.h"
 #include "search/SearchRun.h"

@@ -1,5 +1,5 @@
-#include "app/MainWindow.h"
-#include "app/SetupDialog.h"
+#include "ui/MainWindow.h"
+#include "ui/SetupDialog.h"
 #include "platform/DefaultApps.h"
 #include "scanner/MarkerFiles.h"
 #include "search/HttpClient.h"

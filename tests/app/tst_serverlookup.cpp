@@ -1,5 +1,5 @@
 #include "app/AppState.h"
-#include "app/ServerLookup.h"
+#include "search/ServerLookup.h"
 #include "scanner/MarkerFiles.h"
 #include "search/HttpClient.h"
 

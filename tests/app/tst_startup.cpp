@@ -1,6 +1,6 @@
 #include "app/AppState.h"
-#include "app/Settings.h"
-#include "app/Startup.h"
+#include "core/Settings.h"
+#include "ui/Startup.h"
 #include "scanner/MarkerFiles.h"
 #include "search/HttpClient.h"
 

@@ -1,8 +1,8 @@
 #include "Recorders.h"
 
 #include "app/AppState.h"
-#include "app/Settings.h"
-#include "platform/DesktopServices.h"
+#include "core/Settings.h"
+#include "ui/DesktopServices.h"
 #include "platform/GioDefaultApps.h"
 #include "playback/PlayDispatch.h"
 #include "playback/PlayView.h"

@@ -1,6 +1,6 @@
 #include "Recorders.h"
 
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "platform/DefaultApps.h"
 #include "playback/PlayerCommand.h"
 #include "playback/PlayerDiscovery.h"

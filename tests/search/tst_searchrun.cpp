@@ -3,7 +3,7 @@
 #include "TestServer.h"
 
 #include "app/AppState.h"
-#include "app/Branding.h"
+#include "core/ProductInfo.h"
 #include "search/HttpClient.h"
 #include "search/ResultsModel.h"
 #include "search/SearchRun.h"

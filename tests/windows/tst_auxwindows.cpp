@@ -1,9 +1,9 @@
-#include "app/Settings.h"
+#include "core/Settings.h"
 #include "platform/Twips.h"
-#include "windows/AboutWindow.h"
-#include "windows/Artwork.h"
-#include "windows/QuickHelpWindow.h"
-#include "windows/SplashWindow.h"
+#include "ui/AboutWindow.h"
+#include "ui/Artwork.h"
+#include "ui/QuickHelpWindow.h"
+#include "ui/SplashWindow.h"
 
 #include "Recorders.h"
 

@@ -1,6 +1,6 @@
 #include "app/AppState.h"
-#include "app/Settings.h"
-#include "app/SetupDialog.h"
+#include "core/Settings.h"
+#include "ui/SetupDialog.h"
 #include "platform/AppPaths.h"
 
 #include "Recorders.h"

@@ -1,1 +1,0 @@
-target_sources(skylark_ui PRIVATE ${CMAKE_CURRENT_LIST_DIR} / SetupDialog.cpp)

@@ -1,0 +1,8 @@
+#include "platform/ProcessLauncher.h"
+
+#include <QProcess>
+
+bool ProcessLauncher::startDetached(const QString& program, const QStringList& arguments)
+{
+    return QProcess::startDetached(program, arguments);
+}

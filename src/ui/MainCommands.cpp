@@ -1,0 +1,126 @@
+#include "ui/MainCommands.h"
+
+#include <QAction>
+
+#include "collections/PresetTable.h"
+#include "core/ProductInfo.h"
+#include "core/ProductSite.h"
+#include "core/Settings.h"
+#include "playback/PlayDispatch.h"
+#include "playback/ShellOpener.h"
+#include "search/Genres.h"
+#include "search/GridLayout.h"
+#include "search/SearchRun.h"
+#include "ui/MainWindow.h"
+#include "ui/SetupDialog.h"
+
+MainCommands::MainCommands(Parts parts, QObject* parent) : QObject(parent), m_parts(parts)
+{
+    addFileCommands();
+    addSearchCommands();
+    addHelpCommands();
+}
+
+void MainCommands::addFileCommands()
+{
+    MainWindow& window = m_parts.window;
+    QAction* preview = m_table.add(CommandId::MiniBrowserOnPreview,
+                                   {QStringLiteral("menuOpen"), QStringLiteral("Open Mini-Browser on Preview"), {}});
+    connect(preview, &QAction::toggled, this,
+            [this](bool on) { m_parts.settings.setBoolean(Settings::Key::MiniB, on); });
+    m_table.add(CommandId::SetupModeless, {QStringLiteral("menuSetup"), QStringLiteral("&Setup"),
+                                           [&window] { window.setupDialog().showModeless(); }, Qt::Key_F2});
+    m_table.add(CommandId::SetupModal, {QStringLiteral("cmdSetup"), QStringLiteral("Setup"),
+                                        [&window] { window.setupDialog().showModal(); }});
+    m_table.add(CommandId::AddStation, {QStringLiteral("menuAdd"), QStringLiteral("&Add a Station"),
+                                        [this] { openServicePage(QStringLiteral("/mailform_add.htm")); }});
+    m_table.add(CommandId::Exit, {QStringLiteral("menuExit"), QStringLiteral("E&xit"), [&window] { window.close(); }});
+    CommandTable::Entry copy{QStringLiteral("menuCopy"), QStringLiteral("&Copy"), {}, QKeySequence::Copy};
+    copy.context = Qt::WindowShortcut;
+    m_table.add(CommandId::Copy, copy);
+}
+
+void MainCommands::addSearchCommands()
+{
+    SearchRun& search = m_parts.search;
+    m_table.add(CommandId::StartSearch,
+                {QStringLiteral("menuStart"), QStringLiteral("&Start Search"), [&search] { search.StartSearch(); }});
+    m_table.add(CommandId::StopSearch,
+                {QStringLiteral("menuStop"), QStringLiteral("S&top Search"), [&search] { search.StopSearch(); }});
+    // The toolbar's Search button shows "Stop" while a search runs.
+    m_table.add(CommandId::SearchOrStop, {QStringLiteral("cmdSearch"), QStringLiteral("Search"), [&search] {
+                                              if (search.isSearching())
+                                                  search.StopSearch();
+                                              else
+                                                  search.StartSearch();
+                                          }});
+    m_table.add(CommandId::Play,
+                {QStringLiteral("menuPlay"), QStringLiteral("&Play Stream"), [this] { playCurrentRow(); }});
+    m_table.add(CommandId::VisitWebsite,
+                {QStringLiteral("menuVisit"), QStringLiteral("&Visit Stream Website"), [this] { visitWebsite(); }});
+    m_table.add(CommandId::Scan, {QStringLiteral("menuScan"), QStringLiteral("S&can Stations"), {}});
+    m_table.add(CommandId::ShowBookmarks, {QStringLiteral("menuShotBookmarks"), QStringLiteral("&Show Bookmarks"), {}});
+    m_table.add(CommandId::AddBookmarks,
+                {QStringLiteral("menuAddB"), QStringLiteral("&Add Selected Items to Bookmarks"), {}});
+    m_table.add(CommandId::AddBookmark,
+                {QStringLiteral("cmdAddBookmark"), QStringLiteral("Add Selected Item to Bookmarks"), {}});
+    m_table.add(CommandId::Email, {QStringLiteral("menuEmail"), QStringLiteral("&Email Link to a Friend"), {}});
+}
+
+void MainCommands::addHelpCommands()
+{
+    MainWindow& window = m_parts.window;
+    m_table.add(CommandId::QuickHelp, {QStringLiteral("menuQuickHelp"), QStringLiteral("&Quick Help"),
+                                       [&window] { window.showQuickHelp(); }, Qt::Key_F1});
+    m_table.add(CommandId::Support, {QStringLiteral("menuSupport"), QStringLiteral("&Support"),
+                                     [this] { openServicePage(ProductSite::kSupportPage); }});
+    m_table.add(CommandId::About,
+                {QStringLiteral("menuAbout"), QStringLiteral("&About"), [&window] { window.showAbout(); }});
+}
+
+void MainCommands::toolbarClicked(CommandId id)
+{
+    if (m_scanActive) {
+        m_parts.services.dialogs.message(MessageIcon::Critical, kShortTitle,
+                                         QStringLiteral("Please close station scanning window."));
+        return;
+    }
+    m_table.run(id);
+}
+
+void MainCommands::playCurrentRow()
+{
+    const bool archive = m_parts.window.archiveMode();
+    m_parts.play.launchURL(m_parts.window.currentCell(GridLayout::linkColumn(archive)),
+                           m_parts.window.currentCell(GridLayout::nameColumn(archive)), PlayDispatch::kNoPreset);
+}
+
+void MainCommands::visitWebsite()
+{
+    const QString site = m_parts.window.currentCell(GridLayout::siteColumn(m_parts.window.archiveMode()));
+    if (site.isEmpty() || site == QLatin1String("Unknown")) {
+        m_parts.services.dialogs.message(MessageIcon::Critical, kAppTitle, QStringLiteral("No website available."));
+        return;
+    }
+    m_parts.opener.OpenWithShell(site);
+}
+
+void MainCommands::playPreset(int index)
+{
+    const PresetRecord& preset = m_parts.presets[index];
+    m_parts.play.launchURL(preset.Link, preset.Name, index);
+}
+
+void MainCommands::genreSearch(int index)
+{
+    const QList<GenreEntry>& genres = Genres::all();
+    if (index < 0 || index >= genres.size())
+        return;
+    const GenreEntry& genre = genres.at(index);
+    m_parts.search.GenreSearch(genre.keywords, genre.categoryText());
+}
+
+void MainCommands::openServicePage(const QString& path)
+{
+    m_parts.opener.OpenWithShell(ProductSite::pageAddress(m_parts.settings, path));
+}

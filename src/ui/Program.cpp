@@ -1,0 +1,136 @@
+#include "ui/Program.h"
+
+#include "core/ProductInfo.h"
+#include "playback/PlayDispatch.h"
+#include "playback/PlayerDiscovery.h"
+#include "scanner/MarkerFiles.h"
+#include "scanner/TerminateWatch.h"
+#include "search/HttpProxy.h"
+#include "search/SearchRun.h"
+#include "ui/MainCommands.h"
+#include "ui/MainWindow.h"
+#include "ui/SetupDialog.h"
+#include "ui/SplashWindow.h"
+
+Program::Program(const QString& settingsFile, QString dataFolder)
+    : m_dataFolder(std::move(dataFolder)), m_backing(settingsFile), m_settings(m_backing),
+      m_players(m_settings), m_opener(m_desktop.services())
+{
+    m_http.setObjectName(QStringLiteral("HTTP1"));
+    // Searches and StreamWorks descriptions go through the user's proxy; the start-up host
+    // lookup goes direct.
+    const auto proxy = [this] { return HttpProxy::fromSettings(m_settings); };
+    m_http.setProxySource(proxy);
+    m_streamHttp.setProxySource(proxy);
+
+    m_main = std::make_unique<MainWindow>(
+        MainWindowContext{m_settings, m_desktop.services(), m_model, m_players, m_opener, m_tick});
+    m_search = new SearchRun(m_http, m_tick, m_settings, m_desktop.services().dialogs, m_desktop.services().pointer,
+                             m_model, *m_main, this);
+    m_play = new PlayDispatch(m_desktop.services(), m_players, m_streamHttp, m_tick, *m_main, this);
+    m_commands = new MainCommands({*m_main, *m_search, *m_play, m_presets, m_settings, m_opener, m_desktop.services()},
+                                  this);
+    m_terminateWatch = new TerminateWatch(m_dataFolder, m_tick, this);
+    m_splash = std::make_unique<SplashWindow>();
+    m_startup = new Startup(*this, m_settings, m_desktop.services().dialogs, m_lookupHttp, m_tick, m_dataFolder, this);
+    wireWindow();
+}
+
+Program::~Program() = default;
+
+void Program::wireWindow()
+{
+    MainWindow& window = *m_main;
+    window.installCommands(m_commands->table(), [this](CommandId id) { m_commands->toolbarClicked(id); });
+    connect(&window, &MainWindow::closeRequested, this, &Program::shutDown);
+    connect(&window, &MainWindow::searchSubmitted, m_search, &SearchRun::SubmitSearchBox);
+    connect(&window, &MainWindow::playRequested, m_commands, &MainCommands::playCurrentRow);
+    connect(&window, &MainWindow::presetClicked, m_commands, &MainCommands::playPreset);
+    connect(&window, &MainWindow::genreChosen, m_commands, &MainCommands::genreSearch);
+    connect(&window, &MainWindow::elapsedTick, m_search, &SearchRun::elapsedTick);
+    connect(&window, &MainWindow::selectMenuShown, m_search, &SearchRun::SelectMenuClicked);
+    connect(m_startup, &Startup::hostFound, m_search, &SearchRun::setQueryHost);
+    connect(m_startup, &Startup::failed, this, [this] { Q_EMIT finished(0); });
+    connect(m_splash.get(), &SplashWindow::countdownFinished, m_startup, &Startup::splashTimedOut);
+    // The next step runs once the dialog has finished hiding, not inside its hide: a prompt
+    // shown from there would leave no window on screen.
+    connect(
+        &window.setupDialog(), &SetupDialog::hidden, this,
+        [this] {
+            if (!m_prompting)
+                return;
+            m_prompting = false;
+            m_startup->setupClosed();
+        },
+        Qt::QueuedConnection);
+}
+
+void Program::start()
+{
+    m_startup->run();
+}
+
+void Program::restoreSettings()
+{
+    PlayerDiscovery(m_defaultApps).discoverPlayers(m_players);
+    m_presets.load(m_settings);
+    m_main->GetSettings(m_presets);
+}
+
+void Program::showSplash()
+{
+    m_splash->show();
+    m_splash->startCountdown();
+}
+
+void Program::copySplashPicture()
+{
+    m_main->setSplashPicture(m_splash->picture());
+}
+
+void Program::closeSplash()
+{
+    m_splash->close();
+}
+
+void Program::setCaption(const QString& caption)
+{
+    m_main->setWindowTitle(caption);
+}
+
+void Program::showConnectionSetup()
+{
+    SetupDialog& setup = m_main->setupDialog();
+    setup.selectTab(SetupDialog::SpeedTab);
+    setup.prepareConnectionPrompt();
+    m_prompting = true;
+    setup.showModal();
+}
+
+void Program::showMainWindow()
+{
+    m_main->show();
+    m_main->raise();
+    m_main->activateWindow();
+}
+
+void Program::shutDown()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    MarkerFiles::writeTerminate(m_dataFolder);
+    m_main->closeAuxiliaryWindows();
+    m_search->StopSearch();
+    m_play->cancel();
+    m_main->saveState(m_settings);
+    m_presets.store(m_settings);
+    if (!m_backing.sync()) {
+        m_desktop.services().dialogs.message(
+            MessageIcon::Critical, kAppTitle,
+            QStringLiteral("Your settings could not be saved to ") + m_backing.filePath() +
+                QStringLiteral(". Check that the folder exists and can be written."));
+    }
+    m_main->end();
+    Q_EMIT finished(0);
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "collections/PresetTable.h"
+#include "core/Settings.h"
+#include "core/Tick.h"
+#include "platform/GioDefaultApps.h"
+#include "platform/IniSettingsBacking.h"
+#include "playback/Players.h"
+#include "playback/ShellOpener.h"
+#include "search/HttpClient.h"
+#include "search/ResultsModel.h"
+#include "ui/DesktopServices.h"
+#include "ui/Startup.h"
+
+#include <QObject>
+
+#include <memory>
+
+class MainCommands;
+class MainWindow;
+class PlayDispatch;
+class SearchRun;
+class SplashWindow;
+class TerminateWatch;
+
+// The running program: it builds the long-lived parts (settings, HTTP clients, search, play
+// dispatch, commands, main window), wires them, runs the start-up sequence and the shut-down.
+class Program : public QObject, private StartupView
+{
+    Q_OBJECT
+
+public:
+    // settingsFile and dataFolder: where the program keeps its settings and writes its files.
+    Program(const QString& settingsFile, QString dataFolder);
+    ~Program() override;
+
+    // Starts the start-up sequence; the program ends when finished() is emitted.
+    void start();
+
+Q_SIGNALS:
+    void finished(int exitCode);
+
+private:
+    void restoreSettings() override;
+    void showSplash() override;
+    void copySplashPicture() override;
+    void closeSplash() override;
+    void setCaption(const QString& caption) override;
+    void showConnectionSetup() override;
+    void showMainWindow() override;
+
+    void wireWindow();
+    void shutDown();
+
+    QString m_dataFolder;
+    DesktopServices m_desktop;
+    IniSettingsBacking m_backing;
+    Settings m_settings;
+    Tick m_tick;
+    GioDefaultApps m_defaultApps;
+    PlayerPaths m_players;
+    PresetTable m_presets;
+    ShellOpener m_opener;
+    ResultsModel m_model;
+    HttpClient m_http;
+    HttpClient m_streamHttp;
+    HttpClient m_lookupHttp;
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<SplashWindow> m_splash;
+    SearchRun* m_search = nullptr;
+    PlayDispatch* m_play = nullptr;
+    MainCommands* m_commands = nullptr;
+    TerminateWatch* m_terminateWatch = nullptr;
+    Startup* m_startup = nullptr;
+    bool m_prompting = false;
+    bool m_ended = false;
+};
