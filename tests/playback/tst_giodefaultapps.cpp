@@ -1,8 +1,8 @@
 #include "Recorders.h"
 
-#include "app/AppState.h"
+#include "core/Tick.h"
+#include "platform/ProcessLauncher.h"
 #include "core/Settings.h"
-#include "ui/DesktopServices.h"
 #include "platform/GioDefaultApps.h"
 #include "playback/PlayDispatch.h"
 #include "playback/PlayView.h"
@@ -139,23 +139,23 @@ void TestGioDefaultApps::discoverAndPlay()
 
     MemorySettingsBacking backing;
     Settings settings(backing);
-    AppState state;
-    PlayerDiscovery(apps).discoverPlayers(settings, state.Players);
+    PlayerPaths players(settings);
+    PlayerDiscovery(apps).discoverPlayers(players);
     // ".ram" is application/ram, which nobody declares; the family's next type finds the player.
-    QCOMPARE(state.Players[Player::RealPlayer], bin + u"realplay --gui --"_s);
-    QCOMPARE(state.Players[Player::MediaPlayer], bin + u"wmplay-chosen --one"_s);
+    QCOMPARE(players[Player::RealPlayer], bin + u"realplay --gui --"_s);
+    QCOMPARE(players[Player::MediaPlayer], bin + u"wmplay-chosen --one"_s);
     // audio/x-mpegurl would give the editor; the Winamp family's .pls type gives the player.
-    QCOMPARE(state.Players[Player::Winamp], bin + u"plsplay"_s);
+    QCOMPARE(players[Player::Winamp], bin + u"plsplay"_s);
     // An unknown ending is application/octet-stream, whose viewer is no player.
-    QCOMPARE(state.Players[Player::StreamWorks], QString());
+    QCOMPARE(players[Player::StreamWorks], QString());
 
     TestServices recorders;
-    DesktopLauncher processes;
+    ProcessLauncher processes;
     NoView view;
     HttpClient client;
-    PlayDispatch dispatch(
-        state, {recorders.dialogs, processes, recorders.opener, recorders.clipboard, recorders.pointer},
-        client, view);
+    Tick tick;
+    PlayDispatch dispatch({recorders.dialogs, processes, recorders.opener, recorders.clipboard, recorders.pointer},
+                          players, client, tick, view);
     const QString marker = rootPath(u"pwned"_s);
     const QString link = u"http://radio.example/a b \"q\" 'x' $(touch "_s + marker + u"); touch "_s + marker +
                          u" `id` | & > < * ~ $HOME.ram"_s;

@@ -1,11 +1,13 @@
 #include "Recorders.h"
 #include "TestServer.h"
 
-#include "app/AppState.h"
+#include "core/Settings.h"
+#include "core/Tick.h"
 #include "playback/PlayDispatch.h"
 #include "playback/PlayView.h"
 #include "playback/ShellOpener.h"
 #include "search/HttpClient.h"
+#include "search/HttpProxy.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -22,7 +24,7 @@ public:
     void showSetupOnTab(int tab) override
     {
         setupTabs.append(tab);
-        busyAtSetup = m_pointer.busy;
+        busyAtSetup = m_pointer.busy();
     }
     void setPresetPointer(int index, int picture) override { presetPointers.append({index, picture}); }
 
@@ -52,6 +54,7 @@ private Q_SLOTS:
     void init();
     void cleanup()
     {
+        QVERIFY(!m_services->pointer.unbalanced);
         m_dispatch.reset();
         m_client.reset();
         m_server.reset();
@@ -74,7 +77,10 @@ private:
     void verifyOneError(const QString& text);
     void launch(const QString& link) { m_dispatch->launchURL(link, u"Station"_s, PlayDispatch::kNoPreset); }
 
-    std::unique_ptr<AppState> m_state;
+    MemorySettingsBacking m_backing;
+    Settings m_settings{m_backing};
+    PlayerPaths m_players{m_settings};
+    Tick m_tick;
     std::unique_ptr<TestServices> m_services;
     std::unique_ptr<RecordingView> m_view;
     std::unique_ptr<HttpClient> m_client;
@@ -84,14 +90,18 @@ private:
 
 void TestPlayDispatch::init()
 {
-    m_state = std::make_unique<AppState>();
+    m_backing.values.clear();
     m_services = std::make_unique<TestServices>();
     m_view = std::make_unique<RecordingView>(m_services->pointer);
     m_client = std::make_unique<HttpClient>();
-    m_dispatch = std::make_unique<PlayDispatch>(*m_state, m_services->services(), *m_client, *m_view);
+    m_dispatch =
+        std::make_unique<PlayDispatch>(m_services->services(), m_players, *m_client, m_tick, *m_view);
     m_server = std::make_unique<TestServer>();
     QVERIFY(m_server->start());
-    m_state->Players.paths = {kReal, kMedia, kWinamp, kStreamWorks};
+    m_players.use(Player::RealPlayer, kReal);
+    m_players.use(Player::MediaPlayer, kMedia);
+    m_players.use(Player::Winamp, kWinamp);
+    m_players.use(Player::StreamWorks, kStreamWorks);
 }
 
 // Exactly one message: the given error, in a critical box with the program's title.
@@ -101,7 +111,7 @@ void TestPlayDispatch::verifyOneError(const QString& text)
     QCOMPARE(m_services->dialogs.messages[0].icon, MessageIcon::Critical);
     QCOMPARE(m_services->dialogs.messages[0].title, u"Skylark! Broadcast"_s);
     QVERIFY(m_services->launcher.launches.isEmpty());
-    QVERIFY(!m_services->pointer.busy);
+    QVERIFY(!m_services->pointer.busy());
 }
 
 void TestPlayDispatch::playsInThePlayerOfTheLink_data()
@@ -134,8 +144,8 @@ void TestPlayDispatch::playsInThePlayerOfTheLink()
         QCOMPARE(m_view->statuses, (QStringList{u"Looking for Player.."_s, u"Playing..."_s, status}));
     }
     QVERIFY(m_services->dialogs.messages.isEmpty());
-    QVERIFY(m_services->pointer.busyCount > 0);
-    QVERIFY(!m_services->pointer.busy);
+    QVERIFY(m_services->pointer.spans > 0);
+    QVERIFY(!m_services->pointer.busy());
 }
 
 void TestPlayDispatch::missingPlayer_data()
@@ -158,7 +168,7 @@ void TestPlayDispatch::missingPlayer()
     QFETCH(int, player);
     QFETCH(QString, message);
     QFETCH(int, tab);
-    m_state->Players[static_cast<Player>(player)].clear();
+    m_players.use(static_cast<Player>(player), QString());
     launch(link);
 
     const QList<RecordedMessage>& messages = m_services->dialogs.messages;
@@ -177,7 +187,7 @@ void TestPlayDispatch::missingPlayer()
     QVERIFY(!m_view->busyAtSetup);
     QVERIFY(m_services->launcher.launches.isEmpty());
     QVERIFY(!m_dispatch->isFetching());
-    QVERIFY(!m_services->pointer.busy);
+    QVERIFY(!m_services->pointer.busy());
 }
 
 void TestPlayDispatch::refusedWithOneError_data()
@@ -253,7 +263,7 @@ void TestPlayDispatch::streamWorksDescriptions()
     launch(link);
     const bool web = link.startsWith(u"http:"_s);
     QCOMPARE(m_dispatch->isFetching(), web);
-    QCOMPARE(m_services->pointer.busy, web);
+    QCOMPARE(m_services->pointer.busy(), web);
     QTRY_VERIFY_WITH_TIMEOUT(!m_dispatch->isFetching(), 10000);
 
     QCOMPARE(m_view->statuses,
@@ -263,7 +273,7 @@ void TestPlayDispatch::streamWorksDescriptions()
         QCOMPARE(m_services->launcher.launches[0].program, kStreamWorks);
         QCOMPARE(m_services->launcher.launches[0].arguments, QStringList{outcome});
         QVERIFY(m_services->dialogs.messages.isEmpty());
-        QVERIFY(!m_services->pointer.busy);
+        QVERIFY(!m_services->pointer.busy());
     } else {
         verifyOneError(outcome);
     }
@@ -275,37 +285,31 @@ void TestPlayDispatch::streamWorksWaitEndsOnTicks_data()
 {
     QTest::addColumn<QByteArray>("sent"); // by the server before it goes quiet, the document unfinished
     QTest::addColumn<int>("quietTicks");
-    QTest::addColumn<bool>("stop");
-    QTest::newRow("silent server times out") << QByteArray() << 29 << false;
-    QTest::newRow("stop ends the wait") << QByteArray() << 1 << true;
+    QTest::newRow("silent server times out") << QByteArray() << 29;
     QTest::newRow("time-out plays what arrived")
-        << QByteArray("STREAM=http://s.example/slow\r\nmore") << 29 << false;
+        << QByteArray("STREAM=http://s.example/slow\r\nmore") << 29;
 }
 
 void TestPlayDispatch::streamWorksWaitEndsOnTicks()
 {
     QFETCH(QByteArray, sent);
     QFETCH(int, quietTicks);
-    QFETCH(bool, stop);
     const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(sent.size() + 100) +
                             "\r\nConnection: close\r\n\r\n";
     m_server->setReply(sent.isEmpty() ? ScriptedReply::silence()
                                       : ScriptedReply{{head + sent, QByteArray(100, 'x')}, 600000});
     QSignalSpy events(m_client.get(), &HttpClient::DocumentEvent);
-    m_state->StopRequested = true; // a stop left over from an earlier search does not count
     launch(m_server->url(u"/silent.xdm"_s));
-    QVERIFY(!m_state->StopRequested);
     QTRY_COMPARE(m_server->targets().size(), 1);
     QTRY_VERIFY(sent.isEmpty() || std::any_of(events.begin(), events.end(), [](const QList<QVariant>& event) {
                     return event.at(0).toInt() == HttpClient::Data;
                 }));
     for (int i = 0; i < quietTicks; ++i)
-        m_state->tick();
+        m_tick.tick();
     QVERIFY(m_dispatch->isFetching());
     QVERIFY(m_services->dialogs.messages.isEmpty());
-    QVERIFY(m_services->pointer.busy);
-    m_state->StopRequested = stop;
-    m_state->tick();
+    QVERIFY(m_services->pointer.busy());
+    m_tick.tick();
     QVERIFY(!m_dispatch->isFetching());
     QVERIFY(!m_client->IsBusy());
     if (sent.isEmpty()) {
@@ -319,8 +323,9 @@ void TestPlayDispatch::streamWorksWaitEndsOnTicks()
 void TestPlayDispatch::streamWorksProxyAndLaterSearches()
 {
     m_server->setReply(ScriptedReply::page("STREAM=http://s.example/p\r\n", 200, "text/plain"));
-    m_state->ProxyHost = u"127.0.0.1"_s;
-    m_state->ProxyPort = u" "_s + QString::number(m_server->port()) + u" "_s;
+    m_settings.setText(Settings::Key::ProxyHost, u"127.0.0.1"_s);
+    m_settings.setText(Settings::Key::ProxyPort, u" "_s + QString::number(m_server->port()) + u" "_s);
+    m_client->setProxySource([this] { return HttpProxy::fromSettings(m_settings); });
     launch(u"http://streams.invalid/a.xdm"_s);
     QTRY_VERIFY_WITH_TIMEOUT(!m_dispatch->isFetching(), 10000);
     // Asked of the proxy: the whole address, on the port given with blanks around it.
@@ -329,12 +334,10 @@ void TestPlayDispatch::streamWorksProxyAndLaterSearches()
 
     // A search on the same client afterwards is none of the finished fetch's business.
     QSignalSpy events(m_client.get(), &HttpClient::DocumentEvent);
-    m_state->IdleSeconds = 7;
     m_client->RequestDocument(m_server->url(u"/search.asp"_s));
     QTRY_VERIFY(!events.isEmpty() && events.constLast().at(0).toInt() == HttpClient::End);
-    QCOMPARE(m_state->IdleSeconds, 7);
     for (int i = 0; i < 40; ++i)
-        m_state->tick();
+        m_tick.tick();
     QCOMPARE(m_services->launcher.launches.size(), 1);
     QVERIFY(m_services->dialogs.messages.isEmpty());
 }
@@ -370,8 +373,6 @@ void TestPlayDispatch::openWithShell()
         QVERIFY(m_services->dialogs.messages.isEmpty());
     else
         verifyOneError(u"Error executing application or file not found"_s);
-    QVERIFY(m_services->pointer.busyCount > 0);
-    QVERIFY(!m_services->pointer.busy);
 }
 
 QTEST_GUILESS_MAIN(TestPlayDispatch)

@@ -141,8 +141,8 @@ void TestPlayerDiscovery::discoveryOrderAndWriteBack()
                      {u"text/plain"_s, u"mpv --editor %F"_s}};
     MemorySettingsBacking backing;
     Settings settings(backing);
-    PlayerPaths paths;
-    PlayerDiscovery(apps).discoverPlayers(settings, paths);
+    PlayerPaths paths(settings);
+    PlayerDiscovery(apps).discoverPlayers(paths);
 
     QCOMPARE(backing.writes, (QStringList{u"Winamp"_s, u"Real"_s, u"Netshow"_s, u"StreamWorks"_s}));
     QVERIFY(!apps.asked.contains(u"text/x-not-asked"_s)); // "Winamp.file" is a type name, no ending
@@ -159,7 +159,7 @@ void TestPlayerDiscovery::discoveryOrderAndWriteBack()
     apps.commands[u"audio/x-pn-realaudio"_s] = u"mpv %U"_s;
     apps.asked.clear();
     backing.writes.clear();
-    PlayerDiscovery(apps).discoverPlayers(settings, paths);
+    PlayerDiscovery(apps).discoverPlayers(paths);
     QCOMPARE(paths[Player::Winamp], u"/uninstalled/winamp"_s);
     QCOMPARE(paths[Player::RealPlayer], m_mpv);
     QCOMPARE(backing.writes, (QStringList{u"Real"_s, u"StreamWorks"_s}));

@@ -1,6 +1,8 @@
 #include "TestServer.h"
 
 #include "search/HttpClient.h"
+#include "search/HttpProxy.h"
+#include "search/PageDecoder.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>
@@ -50,6 +52,10 @@ private Q_SLOTS:
     void document();
     void refusedConnection();
     void proxy();
+    void proxyPort_data();
+    void proxyPort();
+    void decodingIgnoresBlockBoundaries_data();
+    void decodingIgnoresBlockBoundaries();
 
 private:
     TestServer m_server;
@@ -82,6 +88,15 @@ void TestHttpClient::document_data()
     QTest::newRow("charset from Content-Type")
         << 200 << QByteArray("text/html; charset=ISO-8859-1") << QByteArray("caf\xE9 M\xFCnchen") << 0
         << u"caf\u00e9 M\u00fcnchen"_s;
+    // Without a named charset: UTF-8 while the bytes are UTF-8, then Windows-1252 to the end.
+    QTest::newRow("no charset, UTF-8") << 200 << QByteArray("text/html") << QByteArray("caf\xC3\xA9") << 0
+                                       << u"caf\u00e9"_s;
+    QTest::newRow("no charset, Windows-1252")
+        << 200 << QByteArray("text/html") << QByteArray("caf\xE9 M\xFCnchen \x80") << 3
+        << u"caf\u00e9 M\u00fcnchen \u20ac"_s;
+    QTest::newRow("no charset, UTF-8 then not")
+        << 200 << QByteArray("text/html") << QByteArray("\xC3\xA9t\xC3\xA9 \xE9t\xE9 \xC3\xA9") << 5
+        << u"\u00e9t\u00e9 \u00e9t\u00e9 \u00c3\u00a9"_s;
 }
 
 void TestHttpClient::document()
@@ -125,7 +140,8 @@ void TestHttpClient::proxy()
     QVERIFY(proxy.start());
     proxy.setReply(ScriptedReply::page("through the proxy"));
     Fetch fetch;
-    fetch.client.ProxySettings() = {true, u"127.0.0.1"_s, proxy.port()};
+    HttpProxy through{u"127.0.0.1"_s, proxy.port()};
+    fetch.client.setProxySource([&through] { return through; });
     QVERIFY(fetch.get(u"http://directory.example/search.asp?V=3&T1=jazz"_s));
     QVERIFY(fetch.errors.isEmpty());
     QCOMPARE(fetch.text(), u"through the proxy"_s);
@@ -135,12 +151,68 @@ void TestHttpClient::proxy()
         proxy.heads().at(0).constData());
 
     // Switched off again: the request goes straight to the server.
-    fetch.client.ProxySettings().ProxyOn = false;
+    through.host.clear();
     fetch.events.clear();
     m_server.setReply(ScriptedReply::page("direct"));
     QVERIFY(fetch.get(m_server.url(u"/direct"_s)));
     QCOMPARE(fetch.text(), u"direct"_s);
     QCOMPARE(proxy.heads().size(), 1);
+}
+
+void TestHttpClient::proxyPort_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("port");
+    QTest::newRow("plain") << "8080" << 8080;
+    QTest::newRow("blanks and text after") << " 3128abc " << 3128;
+    QTest::newRow("highest") << "65535" << 65535;
+    // Out of range turns the proxy off; it never wraps round to another port.
+    QTest::newRow("above the range") << "70000" << 0;
+    QTest::newRow("very long") << "4294971392" << 0;
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("empty") << "" << 0;
+}
+
+void TestHttpClient::proxyPort()
+{
+    QFETCH(QString, text);
+    QFETCH(int, port);
+    QCOMPARE(int{HttpProxy::portNumber(text)}, port);
+}
+
+void TestHttpClient::decodingIgnoresBlockBoundaries_data()
+{
+    QTest::addColumn<QByteArray>("contentType");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("no charset, valid") << QByteArray("text/html") << QByteArray("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB5\"<");
+    QTest::newRow("no charset, invalid after a split character")
+        << QByteArray("text/html") << QByteArray("\xE2\x82\xAC\xE2\x82\"<A HREF=\"x\">");
+    QTest::newRow("no charset, cut at the end") << QByteArray("text/html") << QByteArray("ok\xF0\x9F\x8E");
+    QTest::newRow("UTF-8, invalid in the middle")
+        << QByteArray("text/html; charset=UTF-8") << QByteArray("\"\xE2\x82\"\xC3\"\xF5x\xC3\xA9\"");
+    QTest::newRow("UTF-8, surrogate and overlong")
+        << QByteArray("text/html; charset=utf-8") << QByteArray("\xED\xA0\x80<\xC0\xAF>\xE0\x80\x80|");
+}
+
+void TestHttpClient::decodingIgnoresBlockBoundaries()
+{
+    QFETCH(QByteArray, contentType);
+    QFETCH(QByteArray, bytes);
+    const auto decodeInPieces = [&](qsizetype cut, qsizetype second) {
+        PageDecoder decoder = PageDecoder::forContentType(contentType);
+        QString text = decoder.decode(QByteArrayView(bytes).first(cut));
+        text += decoder.decode(QByteArrayView(bytes).sliced(cut, second - cut));
+        text += decoder.decode(QByteArrayView(bytes).sliced(second));
+        return text + decoder.finish();
+    };
+    const QString whole = decodeInPieces(bytes.size(), bytes.size());
+    // Markers and quotes always survive: no byte sequence swallows the ASCII after it.
+    QCOMPARE(whole.count(u'"'), bytes.count('"'));
+    QCOMPARE(whole.count(u'<'), bytes.count('<'));
+    for (qsizetype cut = 0; cut <= bytes.size(); ++cut) {
+        for (qsizetype second = cut; second <= bytes.size(); ++second)
+            QCOMPARE(decodeInPieces(cut, second), whole);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestHttpClient)

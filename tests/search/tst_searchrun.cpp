@@ -2,7 +2,9 @@
 #include "Recorders.h"
 #include "TestServer.h"
 
-#include "app/AppState.h"
+#include "core/Settings.h"
+#include "core/Tick.h"
+#include "playback/StreamWorksFetch.h"
 #include "core/ProductInfo.h"
 #include "search/HttpClient.h"
 #include "search/ResultsModel.h"
@@ -55,12 +57,14 @@ struct Fixture
 {
     TestServer server;
     TestServices services;
-    AppState state;
+    MemorySettingsBacking backing;
+    Settings settings{backing};
+    Tick tick;
     HttpClient http;
     ResultsModel model;
     QAbstractItemModelTester tester{&model, QAbstractItemModelTester::FailureReportingMode::QtTest};
     RecordingSearchView view;
-    SearchRun run{http, state, services.dialogs, services.pointer, model, view};
+    SearchRun run{http, tick, settings, services.dialogs, services.pointer, model, view};
     QSignalSpy finished{&run, &SearchRun::searchFinished};
 };
 } // namespace
@@ -83,6 +87,7 @@ private Q_SLOTS:
     void betweenBlocks_data();
     void betweenBlocks();
     void startWhileRunningWaitsForTheFirst();
+    void silenceIsCountedPerWait();
 
 private:
     void startTyped(const QString& text);
@@ -99,8 +104,8 @@ void TestSearchRun::init()
 {
     m_f = std::make_unique<Fixture>();
     QVERIFY(m_f->server.start());
-    m_f->state.QueryHost = m_f->server.hostPort();
-    m_f->state.ConSpeed = u"Cable/DSL"_s;
+    m_f->run.setQueryHost(m_f->server.hostPort());
+    m_f->settings.setText(Settings::Key::ConSpeed, u"Cable/DSL"_s);
 }
 
 void TestSearchRun::startTyped(const QString& text)
@@ -123,7 +128,7 @@ void TestSearchRun::liveSearch()
     m_f->server.setReply(ScriptedReply::page(livePage({"Zeta", "alpha", "Beta"}), 200, "text/html", 40, 5));
     startTyped(u"R&B #1 100% Caf\u00e9 x=1"_s);
     QVERIFY(m_f->run.isSearching());
-    QVERIFY(m_f->services.pointer.busy);
+    QVERIFY(m_f->services.pointer.busy());
     QCOMPARE(m_f->view.calls, QStringList({u"redraw:0"_s, u"toolbar:1,5,7,9,11:0"_s,
                                            u"button:Stop|Stop Search|8"_s, u"box:0"_s, u"mode:0"_s,
                                            u"panel1:Searching..."_s, u"caption:  Search Results (0)"_s,
@@ -144,7 +149,7 @@ void TestSearchRun::liveSearch()
                           u"toolbar:1,5,7,9,11:1"_s, u"redraw:1"_s, u"layout"_s}));
     QCOMPARE(m_f->view.panels.value(2), QString());
     QCOMPARE(m_f->view.progressValue, 0);
-    QVERIFY(!m_f->services.pointer.busy);
+    QVERIFY(!m_f->services.pointer.busy());
     QCOMPARE(m_f->finished.size(), 1);
 }
 
@@ -268,7 +273,7 @@ void TestSearchRun::messagesAfterSearch()
     if (status == 0) {
         QTcpServer closed;
         QVERIFY(closed.listen(QHostAddress::LocalHost));
-        m_f->state.QueryHost = u"127.0.0.1:"_s + QString::number(closed.serverPort());
+        m_f->run.setQueryHost(u"127.0.0.1:"_s + QString::number(closed.serverPort()));
     }
     m_f->view.formats =
         allFormats ? FormatFilters::allSelected() : FormatFilters{true, true, true, true, true, false};
@@ -303,10 +308,10 @@ void TestSearchRun::silenceTimesOut()
 
     // The time-out counts the program's ticks, not the elapsed-time display.
     for (int second = 1; second < SearchRun::kTimeoutSeconds; ++second)
-        m_f->state.tick();
+        m_f->tick.tick();
     QTest::qWait(10);
     QVERIFY(m_f->run.isSearching());
-    m_f->state.tick();
+    m_f->tick.tick();
     waitFinished();
     expectMessages({kRetrieveError, kConnectError});
     QCOMPARE(m_f->model.rowCount(), 1);
@@ -323,8 +328,6 @@ void TestSearchRun::betweenBlocks_data()
     QTest::addColumn<int>("action");
     QTest::addColumn<QStringList>("stations");
     QTest::newRow("stop button") << 0 << QStringList({u"Charlie"_s, u"Delta"_s});
-    // Set from elsewhere (the scan window closing): no cancel, the next event is ignored and ends the wait.
-    QTest::newRow("stop flag set elsewhere") << 1 << QStringList({u"Charlie"_s, u"Delta"_s});
     // Each block restarts the 30-second watchdog.
     QTest::newRow("29 ticks") << 2 << QStringList({u"Alpha"_s, u"Bravo"_s, u"Charlie"_s, u"Delta"_s});
 }
@@ -340,14 +343,12 @@ void TestSearchRun::betweenBlocks()
     QTRY_COMPARE(m_f->run.ResultCount(), 2);
     if (action == 0) {
         m_f->run.StopSearch();
-    } else if (action == 1) {
-        m_f->state.StopRequested = true;
     } else {
         for (int second = 1; second < SearchRun::kTimeoutSeconds; ++second)
-            m_f->state.tick();
+            m_f->tick.tick();
         QVERIFY(m_f->run.isSearching());
-        QTRY_COMPARE(m_f->state.IdleSeconds, 0); // the next block came
-        m_f->state.tick();
+        QTRY_COMPARE(m_f->run.ResultCount(), 4); // the next block came
+        m_f->tick.tick();
     }
     waitFinished();
     QTest::qWait(500); // the rest of the page would have arrived by now
@@ -355,7 +356,6 @@ void TestSearchRun::betweenBlocks()
     QCOMPARE(cells(m_f->model, ResultsModel::LiveStation), stations);
     QVERIFY(messageTexts().isEmpty());
     QCOMPARE(m_f->view.caption, u"  Search Results (%1)"_s.arg(stations.size()));
-    QCOMPARE(m_f->state.StopRequested, action != 2); // stays set until the next search
 }
 
 void TestSearchRun::startWhileRunningWaitsForTheFirst()
@@ -396,6 +396,29 @@ void TestSearchRun::startWhileRunningWaitsForTheFirst()
     QCOMPARE(m_f->finished.size(), 4);
     QVERIFY(!m_f->run.isSearching());
     QCOMPARE(targets().size(), 4);
+}
+
+void TestSearchRun::silenceIsCountedPerWait()
+{
+    // A StreamWorks description trickling in on its own client is no sign of life of the search.
+    TestServer trickle;
+    QVERIFY(trickle.start());
+    trickle.setReply(ScriptedReply::page(QByteArray(200, 'x'), 200, "text/plain", 1, 20));
+    HttpClient streamClient;
+    StreamWorksFetch fetch(streamClient, m_f->tick);
+    QSignalSpy trickled(&streamClient, &HttpClient::DocumentEvent);
+    m_f->server.setReply(ScriptedReply::silence());
+    startTyped(u"quiet"_s);
+    QTRY_COMPARE(targets().size(), 1);
+    fetch.start(trickle.url(u"/station.xdm"_s));
+    for (int second = 1; second <= SearchRun::kTimeoutSeconds; ++second) {
+        const qsizetype before = trickled.size();
+        QTRY_VERIFY(trickled.size() > before);
+        m_f->tick.tick();
+    }
+    waitFinished();
+    QVERIFY(fetch.isRunning());
+    expectMessages({kRetrieveError, kConnectError});
 }
 
 QTEST_GUILESS_MAIN(TestSearchRun)

@@ -39,11 +39,17 @@ bool RecordingOpener::open(const QUrl& url)
     return result;
 }
 
-void RecordingPointer::setBusy(bool isBusy)
+void RecordingPointer::beginBusy()
 {
-    busy = isBusy;
-    if (isBusy)
-        ++busyCount;
+    ++open;
+    ++spans;
+}
+
+void RecordingPointer::endBusy()
+{
+    // More ends than begins would mean some owner ended a span it does not hold.
+    if (--open < 0)
+        unbalanced = true;
 }
 
 QString MemorySettingsBacking::read(const QString& key, const QString& defaultValue) const

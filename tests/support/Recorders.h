@@ -73,9 +73,12 @@ public:
 class RecordingPointer : public BusyPointer
 {
 public:
-    void setBusy(bool busy) override;
-    bool busy = false;
-    int busyCount = 0;
+    void beginBusy() override;
+    void endBusy() override;
+    bool busy() const { return open > 0; }
+    int open = 0;
+    int spans = 0;
+    bool unbalanced = false;
 };
 
 class MemorySettingsBacking : public SettingsBacking

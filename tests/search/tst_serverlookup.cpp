@@ -1,7 +1,7 @@
-#include "app/AppState.h"
-#include "search/ServerLookup.h"
+#include "core/Tick.h"
 #include "scanner/MarkerFiles.h"
 #include "search/HttpClient.h"
+#include "search/ServerLookup.h"
 
 #include "TestServer.h"
 
@@ -52,24 +52,30 @@ void TestServerLookup::lookupAgainstServer_data()
 {
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<int>("chunk");
+    QTest::addColumn<int>("status");
     QTest::addColumn<QString>("expected"); // "@" stands for the server's own host:port
     QTest::newRow("host answer in pieces")
-        << QByteArray("dir.example.com:81<HTML>ok</HTML>") << 3 << "dir.example.com:81";
-    QTest::newRow("empty answer") << QByteArray() << 0 << "@";
-    QTest::newRow("markup answer") << QByteArray("<HTML>down</HTML>") << 0 << "";
+        << QByteArray("dir.example.com:81<HTML>ok</HTML>") << 3 << 200 << "dir.example.com:81";
+    QTest::newRow("empty answer") << QByteArray() << 0 << 200 << "@";
+    QTest::newRow("markup answer") << QByteArray("<HTML>down</HTML>") << 0 << 200 << "";
+    // An error page's text is no host name.
+    QTest::newRow("not found") << QByteArray("Not Found") << 0 << 404 << "@";
+    QTest::newRow("server error") << QByteArray("oops.example.com") << 0 << 500 << "@";
+    QTest::newRow("endless answer") << QByteArray(200 * 1024, 'a') << 8192 << 200 << "@";
 }
 
 void TestServerLookup::lookupAgainstServer()
 {
     QFETCH(QByteArray, body);
     QFETCH(int, chunk);
+    QFETCH(int, status);
     QFETCH(QString, expected);
     TestServer server;
     QVERIFY(server.start());
-    server.setReply(ScriptedReply::page(body, 200, "text/html", chunk, 5));
-    AppState state;
+    server.setReply(ScriptedReply::page(body, status, "text/html", chunk, 5));
+    Tick tick;
     HttpClient client;
-    ServerLookup lookup(client, state);
+    ServerLookup lookup(client, tick);
     QSignalSpy done(&lookup, &ServerLookup::finished);
     lookup.start(server.hostPort());
     QVERIFY(done.wait(5000));
@@ -85,9 +91,9 @@ void TestServerLookup::refusedConnectionGivesServiceHost()
     QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
     const QString host = QStringLiteral("127.0.0.1:") + QString::number(probe.serverPort());
     probe.close();
-    AppState state;
+    Tick tick;
     HttpClient client;
-    ServerLookup lookup(client, state);
+    ServerLookup lookup(client, tick);
     QSignalSpy done(&lookup, &ServerLookup::finished);
     lookup.start(host);
     QVERIFY(done.wait(5000));
@@ -99,16 +105,16 @@ void TestServerLookup::silentServerBoundedByTicks()
     TestServer server;
     QVERIFY(server.start());
     server.setReply(ScriptedReply::silence());
-    AppState state;
+    Tick tick;
     HttpClient client;
-    ServerLookup lookup(client, state);
+    ServerLookup lookup(client, tick);
     QSignalSpy done(&lookup, &ServerLookup::finished);
     lookup.start(server.hostPort());
     QTRY_COMPARE(server.targets().size(), 1);
     for (int i = 0; i < ServerLookup::kSilenceLimit - 1; ++i)
-        state.tick();
+        tick.tick();
     QCOMPARE(done.size(), 0);
-    state.tick();
+    tick.tick();
     QCOMPARE(done.size(), 1);
     QCOMPARE(done.at(0).at(0).toString(), server.hostPort());
     QVERIFY(!client.IsBusy());
