@@ -4,7 +4,9 @@
 
 #include "core/ProductInfo.h"
 #include "platform/AppPaths.h"
+#include "platform/GioDefaultApps.h"
 #include "platform/SingleInstance.h"
+#include "ui/DesktopServices.h"
 #include "ui/Program.h"
 
 int main(int argc, char* argv[])
@@ -20,11 +22,14 @@ int main(int argc, char* argv[])
         return 0;
     if (instance.state() == SingleInstance::State::Unwritable) {
         QMessageBox::critical(nullptr, kAppTitle,
-                              QStringLiteral("Skylark! Broadcast cannot write to its data folder ") + dataFolder +
+                              QStringLiteral("Skylark! Broadcast cannot write to its data folder ") +
+                                  dataFolder +
                                   QStringLiteral(". Check that the folder exists and can be written."));
         return 1;
     }
-    Program program(AppPaths::settingsFile(kProductName), dataFolder);
+    DesktopServices desktop;
+    GioDefaultApps defaultApps;
+    Program program({AppPaths::settingsFile(kProductName), dataFolder, desktop.services(), defaultApps});
     QObject::connect(&program, &Program::finished, &app, &QCoreApplication::exit);
     program.start();
     return QApplication::exec();

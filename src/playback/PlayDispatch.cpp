@@ -10,7 +10,6 @@
 
 #include <array>
 
-
 PlayDispatch::PlayDispatch(SystemServices services, const PlayerPaths& players, HttpClient& streamClient,
                            Tick& tick, PlayView& view, QObject* parent)
     : QObject(parent), m_services(services), m_players(players), m_view(view), m_fetch(streamClient, tick),

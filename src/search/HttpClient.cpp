@@ -88,7 +88,8 @@ void HttpClient::onMetaData()
     onRequestSent();
     m_headers = true;
     m_status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    m_decoder = PageDecoder::forContentType(m_reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
+    m_decoder =
+        PageDecoder::forContentType(m_reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
     setPhase(Phase::Receiving);
     Q_EMIT DocumentEvent(Headers, QString());
 }

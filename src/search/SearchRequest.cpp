@@ -4,7 +4,6 @@
 #include "core/Settings.h"
 #include "search/NumericText.h"
 
-
 #include <array>
 
 namespace {

@@ -24,8 +24,8 @@ QString countCaption(int count)
 
 SearchRun::SearchRun(HttpClient& http, Tick& tick, const Settings& settings, Dialogs& dialogs,
                      BusyPointer& pointer, ResultsModel& model, SearchView& view, QObject* parent)
-    : QObject(parent), m_http(http), m_settings(settings), m_dialogs(dialogs), m_busy(pointer), m_model(model),
-      m_view(view), m_parser(model)
+    : QObject(parent), m_http(http), m_settings(settings), m_dialogs(dialogs), m_busy(pointer),
+      m_model(model), m_view(view), m_parser(model)
 {
     m_parser.setStopFlag(&m_stopRequested);
     connect(&m_http, &HttpClient::DocumentEvent, this, &SearchRun::onDocumentEvent);

@@ -3,7 +3,8 @@
 #include "core/Tick.h"
 #include "search/HttpClient.h"
 
-ServerLookup::ServerLookup(HttpClient& client, Tick& tick, QObject* parent) : QObject(parent), m_client(client)
+ServerLookup::ServerLookup(HttpClient& client, Tick& tick, QObject* parent)
+    : QObject(parent), m_client(client)
 {
     connect(&m_client, &HttpClient::DocumentEvent, this, &ServerLookup::onDocument);
     connect(&m_client, &HttpClient::ErrorEvent, this, [this] { finish(); });

@@ -39,6 +39,11 @@ MessageAnswer DesktopDialogs::message(MessageIcon icon, const QString& title, co
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
+QDir::Filters DesktopDialogs::programFileFilter()
+{
+    return QDir::AllDirs | QDir::Files | QDir::Readable | QDir::Executable | QDir::NoDotAndDotDot;
+}
+
 std::unique_ptr<QFileDialog> DesktopDialogs::programFileDialog(QWidget* parent, const QString& folder,
                                                                const QString& filterName)
 {
@@ -49,7 +54,7 @@ std::unique_ptr<QFileDialog> DesktopDialogs::programFileDialog(QWidget* parent, 
                                                 filterName + QStringLiteral(" (*)"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setFilter(QDir::AllDirs | QDir::Files | QDir::Readable | QDir::Executable | QDir::NoDotAndDotDot);
+    dialog->setFilter(programFileFilter());
     return dialog;
 }
 

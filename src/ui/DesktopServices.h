@@ -3,6 +3,8 @@
 #include "platform/ProcessLauncher.h"
 #include "platform/SystemServices.h"
 
+#include <QDir>
+
 #include <memory>
 
 class QFileDialog;
@@ -17,7 +19,9 @@ public:
                           MessageButtons buttons) override;
     std::optional<QString> openProgramFile(const QString& folder, const QString& filterName) override;
 
-    // The dialog openProgramFile shows: every file the user may start, and the folders.
+    // What the program file dialog lists: every file the user may start, and the folders.
+    static QDir::Filters programFileFilter();
+    // The dialog openProgramFile shows.
     static std::unique_ptr<QFileDialog> programFileDialog(QWidget* parent, const QString& folder,
                                                           const QString& filterName);
 };

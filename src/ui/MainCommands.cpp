@@ -24,8 +24,9 @@ MainCommands::MainCommands(Parts parts, QObject* parent) : QObject(parent), m_pa
 void MainCommands::addFileCommands()
 {
     MainWindow& window = m_parts.window;
-    QAction* preview = m_table.add(CommandId::MiniBrowserOnPreview,
-                                   {QStringLiteral("menuOpen"), QStringLiteral("Open Mini-Browser on Preview"), {}});
+    QAction* preview =
+        m_table.add(CommandId::MiniBrowserOnPreview,
+                    {QStringLiteral("menuOpen"), QStringLiteral("Open Mini-Browser on Preview"), {}});
     connect(preview, &QAction::toggled, this,
             [this](bool on) { m_parts.settings.setBoolean(Settings::Key::MiniB, on); });
     m_table.add(CommandId::SetupModeless, {QStringLiteral("menuSetup"), QStringLiteral("&Setup"),
@@ -34,7 +35,8 @@ void MainCommands::addFileCommands()
                                         [&window] { window.setupDialog().showModal(); }});
     m_table.add(CommandId::AddStation, {QStringLiteral("menuAdd"), QStringLiteral("&Add a Station"),
                                         [this] { openServicePage(QStringLiteral("/mailform_add.htm")); }});
-    m_table.add(CommandId::Exit, {QStringLiteral("menuExit"), QStringLiteral("E&xit"), [&window] { window.close(); }});
+    m_table.add(CommandId::Exit,
+                {QStringLiteral("menuExit"), QStringLiteral("E&xit"), [&window] { window.close(); }});
     CommandTable::Entry copy{QStringLiteral("menuCopy"), QStringLiteral("&Copy"), {}, QKeySequence::Copy};
     copy.context = Qt::WindowShortcut;
     m_table.add(CommandId::Copy, copy);
@@ -43,10 +45,10 @@ void MainCommands::addFileCommands()
 void MainCommands::addSearchCommands()
 {
     SearchRun& search = m_parts.search;
-    m_table.add(CommandId::StartSearch,
-                {QStringLiteral("menuStart"), QStringLiteral("&Start Search"), [&search] { search.StartSearch(); }});
-    m_table.add(CommandId::StopSearch,
-                {QStringLiteral("menuStop"), QStringLiteral("S&top Search"), [&search] { search.StopSearch(); }});
+    m_table.add(CommandId::StartSearch, {QStringLiteral("menuStart"), QStringLiteral("&Start Search"),
+                                         [&search] { search.StartSearch(); }});
+    m_table.add(CommandId::StopSearch, {QStringLiteral("menuStop"), QStringLiteral("S&top Search"),
+                                        [&search] { search.StopSearch(); }});
     // The toolbar's Search button shows "Stop" while a search runs.
     m_table.add(CommandId::SearchOrStop, {QStringLiteral("cmdSearch"), QStringLiteral("Search"), [&search] {
                                               if (search.isSearching())
@@ -56,15 +58,18 @@ void MainCommands::addSearchCommands()
                                           }});
     m_table.add(CommandId::Play,
                 {QStringLiteral("menuPlay"), QStringLiteral("&Play Stream"), [this] { playCurrentRow(); }});
-    m_table.add(CommandId::VisitWebsite,
-                {QStringLiteral("menuVisit"), QStringLiteral("&Visit Stream Website"), [this] { visitWebsite(); }});
+    m_table.add(
+        CommandId::VisitWebsite,
+        {QStringLiteral("menuVisit"), QStringLiteral("&Visit Stream Website"), [this] { visitWebsite(); }});
     m_table.add(CommandId::Scan, {QStringLiteral("menuScan"), QStringLiteral("S&can Stations"), {}});
-    m_table.add(CommandId::ShowBookmarks, {QStringLiteral("menuShotBookmarks"), QStringLiteral("&Show Bookmarks"), {}});
+    m_table.add(CommandId::ShowBookmarks,
+                {QStringLiteral("menuShotBookmarks"), QStringLiteral("&Show Bookmarks"), {}});
     m_table.add(CommandId::AddBookmarks,
                 {QStringLiteral("menuAddB"), QStringLiteral("&Add Selected Items to Bookmarks"), {}});
     m_table.add(CommandId::AddBookmark,
                 {QStringLiteral("cmdAddBookmark"), QStringLiteral("Add Selected Item to Bookmarks"), {}});
-    m_table.add(CommandId::Email, {QStringLiteral("menuEmail"), QStringLiteral("&Email Link to a Friend"), {}});
+    m_table.add(CommandId::Email,
+                {QStringLiteral("menuEmail"), QStringLiteral("&Email Link to a Friend"), {}});
 }
 
 void MainCommands::addHelpCommands()
@@ -92,14 +97,16 @@ void MainCommands::playCurrentRow()
 {
     const bool archive = m_parts.window.archiveMode();
     m_parts.play.launchURL(m_parts.window.currentCell(GridLayout::linkColumn(archive)),
-                           m_parts.window.currentCell(GridLayout::nameColumn(archive)), PlayDispatch::kNoPreset);
+                           m_parts.window.currentCell(GridLayout::nameColumn(archive)),
+                           PlayDispatch::kNoPreset);
 }
 
 void MainCommands::visitWebsite()
 {
     const QString site = m_parts.window.currentCell(GridLayout::siteColumn(m_parts.window.archiveMode()));
     if (site.isEmpty() || site == QLatin1String("Unknown")) {
-        m_parts.services.dialogs.message(MessageIcon::Critical, kAppTitle, QStringLiteral("No website available."));
+        m_parts.services.dialogs.message(MessageIcon::Critical, kAppTitle,
+                                         QStringLiteral("No website available."));
         return;
     }
     m_parts.opener.OpenWithShell(site);

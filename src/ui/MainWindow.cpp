@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -244,7 +245,8 @@ void MainWindow::buildToolbar(std::function<void(CommandId)> toolbarClicked)
         button->setToolTip(QString::fromLatin1(entry.toolTip));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIcon(Artwork::toolbarImage(entry.image));
-        connect(button, &QToolButton::clicked, this, [toolbarClicked, id = entry.command] { toolbarClicked(id); });
+        connect(button, &QToolButton::clicked, this,
+                [toolbarClicked, id = entry.command] { toolbarClicked(id); });
         m_toolbar->addWidget(button);
         m_toolButtons.at(i) = button;
     }
@@ -495,15 +497,17 @@ void MainWindow::layoutGridColumns()
     m_grid->setUpdatesEnabled(false);
     // The columns share the width inside the grid's frame and vertical scroll bar, so the live
     // layout fits without a horizontal scroll bar.
-    const int inner =
-        m_grid->width() - 2 * m_grid->frameWidth() - m_grid->verticalScrollBar()->sizeHint().width();
+    const int scrollBar = std::max(m_grid->verticalScrollBar()->sizeHint().width(),
+                                   m_grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_grid));
+    const int inner = m_grid->width() - 2 * m_grid->frameWidth() - scrollBar;
     const auto widths = GridLayout::columnWidths(archive, pixelsToTwips(inner));
     m_ctx.model.writeModeHeaders(archive);
     for (int column = 0; column < GridLayout::kColumns; ++column) {
         const int width = widths.at(std::size_t(column));
         m_grid->setColumnHidden(column, width == 0);
         if (width > 0)
-            m_grid->setColumnWidth(column, int(std::lround(twipsToPixels(width))));
+            // Rounded down, so the columns together never pass the inner width.
+            m_grid->setColumnWidth(column, int(std::floor(twipsToPixels(width))));
     }
     m_grid->setUpdatesEnabled(true);
     if (m_ctx.model.rowCount() > 0) {
@@ -534,7 +538,12 @@ void MainWindow::addHistoryEntry(const QString& text)
 
 void MainWindow::setSearchBoxEnabled(bool enabled)
 {
+    // A disabled box loses the focus; it gets it back when the search that took it ends.
+    if (!enabled)
+        m_searchBoxHadFocus = m_txtSearch->hasFocus();
     m_txtSearch->setEnabled(enabled);
+    if (enabled && std::exchange(m_searchBoxHadFocus, false))
+        m_txtSearch->setFocus(Qt::OtherFocusReason);
 }
 
 bool MainWindow::archiveMode() const
@@ -629,7 +638,6 @@ void MainWindow::setPresetPointer(int index, int picture)
     if (index >= 0 && index < PresetTable::kCount)
         m_presetButtons.at(std::size_t(index))->setCursor(Artwork::pointerCursor(picture));
 }
-
 
 // ---- row commands -----------------------------------------------------------------------
 

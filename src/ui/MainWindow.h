@@ -153,6 +153,7 @@ private:
     SetupDialog* m_setup = nullptr;
     bool m_ending = false;
     bool m_selectNoticeShown = false;
+    bool m_searchBoxHadFocus = false;
     QPixmap m_splash;
 
     QTimer* m_timer1 = nullptr;

@@ -12,9 +12,10 @@
 #include "ui/SetupDialog.h"
 #include "ui/SplashWindow.h"
 
-Program::Program(const QString& settingsFile, QString dataFolder)
-    : m_dataFolder(std::move(dataFolder)), m_backing(settingsFile), m_settings(m_backing),
-      m_players(m_settings), m_opener(m_desktop.services())
+Program::Program(Context context)
+    : m_dataFolder(std::move(context.dataFolder)), m_services(context.services),
+      m_defaultApps(context.defaultApps), m_backing(context.settingsFile), m_settings(m_backing),
+      m_players(m_settings), m_opener(m_services)
 {
     m_http.setObjectName(QStringLiteral("HTTP1"));
     // Searches and StreamWorks descriptions go through the user's proxy; the start-up host
@@ -24,15 +25,15 @@ Program::Program(const QString& settingsFile, QString dataFolder)
     m_streamHttp.setProxySource(proxy);
 
     m_main = std::make_unique<MainWindow>(
-        MainWindowContext{m_settings, m_desktop.services(), m_model, m_players, m_opener, m_tick});
-    m_search = new SearchRun(m_http, m_tick, m_settings, m_desktop.services().dialogs, m_desktop.services().pointer,
-                             m_model, *m_main, this);
-    m_play = new PlayDispatch(m_desktop.services(), m_players, m_streamHttp, m_tick, *m_main, this);
-    m_commands = new MainCommands({*m_main, *m_search, *m_play, m_presets, m_settings, m_opener, m_desktop.services()},
-                                  this);
+        MainWindowContext{m_settings, m_services, m_model, m_players, m_opener, m_tick});
+    m_search = new SearchRun(m_http, m_tick, m_settings, m_services.dialogs, m_services.pointer, m_model,
+                             *m_main, this);
+    m_play = new PlayDispatch(m_services, m_players, m_streamHttp, m_tick, *m_main, this);
+    m_commands =
+        new MainCommands({*m_main, *m_search, *m_play, m_presets, m_settings, m_opener, m_services}, this);
     m_terminateWatch = new TerminateWatch(m_dataFolder, m_tick, this);
     m_splash = std::make_unique<SplashWindow>();
-    m_startup = new Startup(*this, m_settings, m_desktop.services().dialogs, m_lookupHttp, m_tick, m_dataFolder, this);
+    m_startup = new Startup(*this, m_settings, m_services.dialogs, m_lookupHttp, m_tick, m_dataFolder, this);
     wireWindow();
 }
 
@@ -126,10 +127,10 @@ void Program::shutDown()
     m_main->saveState(m_settings);
     m_presets.store(m_settings);
     if (!m_backing.sync()) {
-        m_desktop.services().dialogs.message(
-            MessageIcon::Critical, kAppTitle,
-            QStringLiteral("Your settings could not be saved to ") + m_backing.filePath() +
-                QStringLiteral(". Check that the folder exists and can be written."));
+        m_services.dialogs.message(MessageIcon::Critical, kAppTitle,
+                                   QStringLiteral("Your settings could not be saved to ") +
+                                       m_backing.filePath() +
+                                       QStringLiteral(". Check that the folder exists and can be written."));
     }
     m_main->end();
     Q_EMIT finished(0);

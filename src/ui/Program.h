@@ -3,19 +3,19 @@
 #include "collections/PresetTable.h"
 #include "core/Settings.h"
 #include "core/Tick.h"
-#include "platform/GioDefaultApps.h"
 #include "platform/IniSettingsBacking.h"
+#include "platform/SystemServices.h"
 #include "playback/Players.h"
 #include "playback/ShellOpener.h"
 #include "search/HttpClient.h"
 #include "search/ResultsModel.h"
-#include "ui/DesktopServices.h"
 #include "ui/Startup.h"
 
 #include <QObject>
 
 #include <memory>
 
+class DefaultApps;
 class MainCommands;
 class MainWindow;
 class PlayDispatch;
@@ -30,12 +30,25 @@ class Program : public QObject, private StartupView
     Q_OBJECT
 
 public:
-    // settingsFile and dataFolder: where the program keeps its settings and writes its files.
-    Program(const QString& settingsFile, QString dataFolder);
+    struct Context
+    {
+        // Where the program keeps its settings and writes its files.
+        QString settingsFile;
+        QString dataFolder;
+        SystemServices services;
+        DefaultApps& defaultApps;
+    };
+
+    explicit Program(Context context);
     ~Program() override;
 
     // Starts the start-up sequence; the program ends when finished() is emitted.
     void start();
+
+    MainWindow& window() { return *m_main; }
+    SearchRun& search() { return *m_search; }
+    MainCommands& commands() { return *m_commands; }
+    Tick& tick() { return m_tick; }
 
 Q_SIGNALS:
     void finished(int exitCode);
@@ -53,11 +66,11 @@ private:
     void shutDown();
 
     QString m_dataFolder;
-    DesktopServices m_desktop;
+    SystemServices m_services;
+    DefaultApps& m_defaultApps;
     IniSettingsBacking m_backing;
     Settings m_settings;
     Tick m_tick;
-    GioDefaultApps m_defaultApps;
     PlayerPaths m_players;
     PresetTable m_presets;
     ShellOpener m_opener;

@@ -166,14 +166,15 @@ void SetupDialog::addTabShortcuts()
         const int count = m_tabs->count();
         m_tabs->setCurrentIndex((m_tabs->currentIndex() + by + count) % count);
     };
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}) {
         auto* next = new QShortcut(keys, this);
         next->setContext(Qt::WidgetWithChildrenShortcut);
         connect(next, &QShortcut::activated, this, [step] { step(1); });
     }
-    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
-                                     QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)}) {
         auto* previous = new QShortcut(keys, this);
         previous->setContext(Qt::WidgetWithChildrenShortcut);
         connect(previous, &QShortcut::activated, this, [step] { step(-1); });
@@ -291,7 +292,8 @@ void SetupDialog::load()
     m_connection->addItem(kAllConnections);
     onTabChanged(currentTab());
     // A stored text that is no entry of the list leaves the list without a choice.
-    m_connection->setCurrentIndex(m_connection->findText(m_settings.text(Settings::Key::ConSpeed, kDefaultConSpeed)));
+    m_connection->setCurrentIndex(
+        m_connection->findText(m_settings.text(Settings::Key::ConSpeed, kDefaultConSpeed)));
     m_host->setText(m_settings.text(Settings::Key::ProxyHost));
     m_port->setText(m_settings.text(Settings::Key::ProxyPort));
 }

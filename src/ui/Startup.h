@@ -33,8 +33,8 @@ class Startup : public QObject
     Q_OBJECT
 
 public:
-    Startup(StartupView& view, const Settings& settings, Dialogs& dialogs, HttpClient& lookupClient, Tick& tick,
-            QString dataFolder, QObject* parent = nullptr);
+    Startup(StartupView& view, const Settings& settings, Dialogs& dialogs, HttpClient& lookupClient,
+            Tick& tick, QString dataFolder, QObject* parent = nullptr);
     ~Startup() override;
 
     void run();

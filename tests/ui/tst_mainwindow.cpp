@@ -1,36 +1,53 @@
-#include "ui/MainWindow.h"
-#include "ui/SetupDialog.h"
-#include "platform/DefaultApps.h"
+#include "core/Settings.h"
 #include "scanner/MarkerFiles.h"
-#include "search/HttpClient.h"
 #include "search/ResultsModel.h"
 #include "search/SearchRun.h"
+#include "ui/MainCommands.h"
+#include "ui/MainWindow.h"
+#include "ui/Program.h"
+#include "ui/SetupDialog.h"
+#include "ui/SplashWindow.h"
 
 #include "Recorders.h"
+#include "TestServer.h"
 
-#include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QRadioButton>
+#include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-QString value(const MemorySettingsBacking& backing, const char* key)
+namespace {
+QByteArray livePage(const QList<QByteArray>& links)
 {
-    return backing.values.value(QString::fromLatin1(key));
+    QByteArray page = "<HTML><BODY>\n";
+    for (const QByteArray& link : links)
+        page += "<A HREF=\"" + link + "\">Station " + QByteArray::number(page.size()) +
+                "**RealAudio&&Ohio^^20$$0@@http://p.example/</A><BR>\n";
+    return page + "</BODY></HTML>";
+}
+
+// Keys go where a keyboard sends them: to the widget that has the focus.
+void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    QTest::keyClick(focus, Qt::Key(key), modifiers);
 }
 } // namespace
 
+// The program as a user meets it: start-up against a directory, the main window, its keys and
+// its shut-down, with recorders in place of the desktop.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -38,406 +55,261 @@ class TestMainWindow : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void emptyStoreGivesDesignState();
-    void miniBReadsBooleanForms_data();
-    void miniBReadsBooleanForms();
-    void geometryClamps_data();
-    void geometryClamps();
-    void badValueFailsOnlyItsOwnKey();
-    void proxyAppliedFromSettings();
-    void markerWatchDrivenByTicks();
-    void idleSecondsWrap();
-    void shutDownWritesState();
+    void firstRunPromptCannotBeLeft();
+    void enterAndEscapeInTheSearchBox();
+    void geometryRestored_data();
+    void geometryRestored();
     void maximisedWindowStoresNormalGeometry();
-    void escapeSavesLikeExit();
-    void enterInEmptySearchBoxAsksForText();
-    void focusStartsInSearchBox();
-    void captionsAndShortcuts();
+    void liveGridFitsWithoutScrolling();
+    void streamWorksPlayKeepsBusyPointer();
     void toolbarRefusedWhileScanning();
-    void minimumSizeSnapsBack();
-    void modeChangeKeepsRowsAndWritesHeaders();
-    void helpWindowsOpenOnce();
+    void unwritableSettingsReported();
 
 private:
-    MainWindow& window();
-    QRectF screenTwips();
+    void writeSettings(const QList<std::pair<QString, QString>>& values);
+    // Starts the program and passes the splash; the main window is up unless prompting.
+    void startProgram();
+    QString stored(const QString& key) const;
+    MainWindow& window() { return m_program->window(); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
-    MemorySettingsBacking m_backing;
-    std::unique_ptr<Settings> m_settings;
-    std::unique_ptr<AppState> m_state;
-    TestServices m_services;
+    std::unique_ptr<TestServer> m_server;
+    std::unique_ptr<TestServices> m_services;
     NoDefaultApps m_apps;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<Program> m_program;
+    std::unique_ptr<QSignalSpy> m_finished;
 };
 
 void TestMainWindow::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
-    m_backing.values.clear();
-    m_backing.writes.clear();
-    m_settings = std::make_unique<Settings>(m_backing);
-    m_state = std::make_unique<AppState>();
-    m_services.dialogs.messages.clear();
+    m_server = std::make_unique<TestServer>();
+    QVERIFY(m_server->start());
+    m_server->setHandler([](const QByteArray& target) {
+        if (target.startsWith("/redirect.asp"))
+            return ScriptedReply::page("");
+        return ScriptedReply::page(livePage({"http://s.example/one.ram", "http://s.example/two.ram"}));
+    });
+    m_services = std::make_unique<TestServices>();
+    writeSettings({{u"ConSpeed"_s, u"Cable/DSL"_s}, {u"Real"_s, u"/players/real"_s}});
 }
 
 void TestMainWindow::cleanup()
 {
-    m_window.reset();
+    m_finished.reset();
+    m_program.reset();
+    QVERIFY(!m_services->pointer.unbalanced);
 }
 
-MainWindow& TestMainWindow::window()
+void TestMainWindow::writeSettings(const QList<std::pair<QString, QString>>& values)
 {
-    if (!m_window) {
-        m_window = std::make_unique<MainWindow>(
-            MainWindowContext{*m_settings, *m_state, m_services.services(), m_apps, m_dir->path()});
+    QSettings settings(m_dir->filePath(u"settings.ini"_s), QSettings::IniFormat);
+    settings.setValue(u"Settings/ServiceHost"_s, m_server->hostPort());
+    for (const auto& [key, value] : values)
+        settings.setValue(u"Settings/"_s + key, value);
+}
+
+QString TestMainWindow::stored(const QString& key) const
+{
+    return QSettings(m_dir->filePath(u"settings.ini"_s), QSettings::IniFormat)
+        .value(u"Settings/"_s + key)
+        .toString();
+}
+
+void TestMainWindow::startProgram()
+{
+    m_program = std::make_unique<Program>(
+        Program::Context{m_dir->filePath(u"settings.ini"_s), m_dir->path(), m_services->services(), m_apps});
+    m_finished = std::make_unique<QSignalSpy>(m_program.get(), &Program::finished);
+    m_program->start();
+    SplashWindow* splash = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* found = qobject_cast<SplashWindow*>(widget); found && found->isVisible())
+            splash = found;
     }
-    return *m_window;
+    QVERIFY(splash);
+    Q_EMIT splash->countdownFinished();
 }
 
-QRectF TestMainWindow::screenTwips()
+void TestMainWindow::firstRunPromptCannotBeLeft()
 {
-    const QRect screen = window().screen()->geometry();
-    return {0, 0, window().pixelsToTwips(screen.width()), window().pixelsToTwips(screen.height())};
-}
-
-void TestMainWindow::emptyStoreGivesDesignState()
-{
-    MainWindow& w = window();
-    w.GetSettings();
-    const QRectF geometry = w.normalGeometryTwips();
-    const double pixel = w.pixelsToTwips(1);
-    QVERIFY(qAbs(geometry.width() - 7095) <= pixel);
-    QVERIFY(qAbs(geometry.height() - 5595) <= pixel);
-    const QRectF screen = screenTwips();
-    QVERIFY(qAbs(geometry.x() - (screen.width() - 7095) / 2) <= pixel);
-    QVERIFY(qAbs(geometry.y() - (screen.height() - 5595) / 2) <= pixel);
-    for (Settings::Key key : SetupDialog::kFormatKeys)
-        QCOMPARE(w.setupDialog().formatState(key), 1);
-    QVERIFY(w.findChild<QRadioButton*>(QStringLiteral("optLive"))->isChecked());
-    QVERIFY(!w.archiveMode());
-    QCOMPARE(w.searchText(), QString());
-    QVERIFY(w.findChild<QAction*>(QStringLiteral("menuOpen"))->isChecked());
-    for (int i = 0; i < 10; ++i) {
-        auto* preset = w.findChild<QToolButton*>(QStringLiteral("pPreset") + QString::number(i));
-        QVERIFY(preset);
-        QCOMPARE(preset->toolTip(), PresetTable::kEmptyName);
-        QVERIFY(w.presets().isEmpty(i));
+    writeSettings({});
+    QSettings(m_dir->filePath(u"settings.ini"_s), QSettings::IniFormat).remove(u"Settings/ConSpeed"_s);
+    startProgram();
+    SetupDialog& setup = window().setupDialog();
+    QTRY_VERIFY(setup.isVisible());
+    QCOMPARE(m_services->dialogs.messages.size(), 1);
+    // Esc hides the dialog; the prompt comes back each time, with the dialog shown again.
+    for (int round = 2; round <= 3; ++round) {
+        QTRY_VERIFY(QApplication::focusWidget());
+        press(Qt::Key_Escape);
+        QTRY_COMPARE(m_services->dialogs.messages.size(), round);
+        QTRY_VERIFY(setup.isVisible());
+        QVERIFY(!window().isVisible());
     }
-    QVERIFY(!w.http().ProxySettings().ProxyOn);
-    // Discovery found nothing and wrote that back, empty, for every player.
-    for (const char* key : {"Winamp", "Real", "Netshow", "StreamWorks"}) {
-        QVERIFY(m_backing.values.contains(QString::fromLatin1(key)));
-        QCOMPARE(value(m_backing, key), QString());
-    }
+    QCOMPARE(setup.connectionText(), SetupDialog::kPlaceholder);
+    auto* list = setup.findChild<QComboBox*>(u"comboB"_s);
+    list->setFocus();
+    press(Qt::Key_Down);
+    QVERIFY(setup.connectionText() != SetupDialog::kPlaceholder);
+    QTest::mouseClick(setup.findChild<QPushButton*>(u"cmdOK"_s), Qt::LeftButton);
+    QTRY_VERIFY(window().isVisible());
+    QVERIFY(!setup.isVisible());
+    QCOMPARE(stored(u"ConSpeed"_s), setup.connectionText());
 }
 
-void TestMainWindow::miniBReadsBooleanForms_data()
+void TestMainWindow::enterAndEscapeInTheSearchBox()
 {
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<bool>("checked");
-    QTest::newRow("False") << "False" << false;
-    QTest::newRow("0") << "0" << false;
-    QTest::newRow("True") << "True" << true;
-    QTest::newRow("junk keeps design value") << "maybe" << true;
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    // The focus is in the search box when the window opens.
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window().searchBox()));
+
+    press(Qt::Key_Return);
+    QCOMPARE(m_services->dialogs.texts(), QStringList{u"Please enter search text."_s});
+    QTest::keyClicks(QApplication::focusWidget(), u"jazz"_s);
+    press(Qt::Key_Return);
+    QTRY_VERIFY(m_server->targets().size() == 2);
+    QVERIFY(m_server->targets().at(1).startsWith("/search.asp?V=3&P=L&T1=jazz&"));
+    QTRY_VERIFY(!m_program->search().isSearching());
+    QCOMPARE(m_program->search().ResultCount(), 2);
+
+    press(Qt::Key_Escape);
+    QCOMPARE(m_finished->size(), 1);
+    QVERIFY(!window().isVisible());
+    QCOMPARE(stored(u"LastSearch"_s), u"jazz"_s);
+    QCOMPARE(stored(u"Version"_s), u"3.0"_s);
+    QVERIFY(MarkerFiles::exists(m_dir->path(), MarkerFiles::kTerminate));
 }
 
-void TestMainWindow::miniBReadsBooleanForms()
+void TestMainWindow::geometryRestored_data()
 {
-    QFETCH(QString, stored);
-    QFETCH(bool, checked);
-    m_backing.values.insert(QStringLiteral("MiniB"), stored);
-    window().GetSettings();
-    QCOMPARE(window().findChild<QAction*>(QStringLiteral("menuOpen"))->isChecked(), checked);
+    // Stored twips; the expected frame position and client size in twips (-1: as stored).
+    QTest::addColumn<double>("left");
+    QTest::addColumn<double>("top");
+    QTest::addColumn<double>("width");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("expectedTop");
+    QTest::newRow("as stored") << 1500.0 << 900.0 << 9000.0 << 6000.0 << -1.0;
+    // Top places the frame: at 0 the title bar is on screen, and above the screen it comes back.
+    QTest::newRow("top edge") << 1500.0 << 0.0 << 9000.0 << 6000.0 << -1.0;
+    QTest::newRow("above the screen") << 1500.0 << -500.0 << 9000.0 << 6000.0 << 0.0;
 }
 
-void TestMainWindow::geometryClamps_data()
+void TestMainWindow::geometryRestored()
 {
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<double>("stored"); // < 0: negative; > 1e6: beyond the screen
-    QTest::newRow("top negative") << "Top" << -500.0;
-    QTest::newRow("top below screen") << "Top" << 1e7;
-    QTest::newRow("left negative") << "Left" << -1.0;
-    QTest::newRow("left beyond screen") << "Left" << 1e7;
-}
-
-void TestMainWindow::geometryClamps()
-{
-    QFETCH(QString, key);
-    QFETCH(double, stored);
-    m_backing.values.insert(key, QString::number(stored));
-    m_backing.values.insert(key == QLatin1String("Top") ? QStringLiteral("Left") : QStringLiteral("Top"),
-                            QStringLiteral("300"));
-    window().GetSettings();
-    const QRectF geometry = window().normalGeometryTwips();
-    const double clamped = key == QLatin1String("Top") ? geometry.y() : geometry.x();
-    const double other = key == QLatin1String("Top") ? geometry.x() : geometry.y();
-    QCOMPARE(clamped, 0.0);
-    QVERIFY(qAbs(other - 300) <= window().pixelsToTwips(1));
-}
-
-void TestMainWindow::badValueFailsOnlyItsOwnKey()
-{
-    m_backing.values.insert(QStringLiteral("Width"), QStringLiteral("abc"));
-    m_backing.values.insert(QStringLiteral("Height"), QStringLiteral("6000"));
-    m_backing.values.insert(QStringLiteral("optArch"), QStringLiteral("True"));
-    m_backing.values.insert(QStringLiteral("optLive"), QStringLiteral("False"));
-    m_backing.values.insert(QStringLiteral("chkNV"), QStringLiteral("zero"));
-    m_backing.values.insert(QStringLiteral("chkMA"), QStringLiteral("0"));
-    m_backing.values.insert(QStringLiteral("LastSearch"), QStringLiteral("blues rock"));
-    MainWindow& w = window();
-    const double designWidth = w.normalGeometryTwips().width();
-    w.GetSettings();
-    QCOMPARE(w.normalGeometryTwips().width(), designWidth);
-    QVERIFY(qAbs(w.normalGeometryTwips().height() - 6000) <= w.pixelsToTwips(1));
-    QVERIFY(w.archiveMode());
-    QCOMPARE(w.setupDialog().formatState(Settings::Key::ChkNV), 1);
-    QCOMPARE(w.setupDialog().formatState(Settings::Key::ChkMA), 0);
-    QCOMPARE(w.searchText(), QStringLiteral("blues rock"));
-}
-
-void TestMainWindow::proxyAppliedFromSettings()
-{
-    m_backing.values.insert(QStringLiteral("ProxyHost"), QStringLiteral("proxy.example.net"));
-    m_backing.values.insert(QStringLiteral("ProxyPort"), QStringLiteral("3128"));
-    window().GetSettings();
-    const HttpProxySettings& proxy = window().http().ProxySettings();
-    QVERIFY(proxy.ProxyOn);
-    QCOMPARE(proxy.ProxyHostName, QStringLiteral("proxy.example.net"));
-    QCOMPARE(proxy.ProxyPortNumber, 3128);
-    QCOMPARE(m_state->ProxyHost, QStringLiteral("proxy.example.net"));
-}
-
-void TestMainWindow::markerWatchDrivenByTicks()
-{
-    MainWindow& w = window();
-    const QString marker = MarkerFiles::path(m_dir->path(), MarkerFiles::kTerminate);
-    QVERIFY(!QFile::exists(marker));
-    w.Timer1Tick();
-    QFile file(marker);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("TERMINATE\r\n"));
-    file.close();
-
-    QVERIFY(QFile::remove(marker));
-    m_state->lScanActive = true;
-    w.Timer1Tick();
-    QVERIFY(!QFile::exists(marker));
-    m_state->lScanActive = false;
-    w.Timer1Tick();
-    QVERIFY(QFile::exists(marker));
-}
-
-void TestMainWindow::idleSecondsWrap()
-{
-    MainWindow& w = window();
-    m_state->IdleSeconds = 49999;
-    w.Timer1Tick();
-    QCOMPARE(m_state->IdleSeconds, 50000);
-    w.Timer1Tick();
-    QCOMPARE(m_state->IdleSeconds, 0);
-}
-
-void TestMainWindow::shutDownWritesState()
-{
-    m_backing.values.insert(QStringLiteral("Version"), QStringLiteral("2.1"));
-    m_backing.values.insert(QStringLiteral("Preset4"),
-                            QStringLiteral("Old") + QChar(0xFF) + QStringLiteral("http://o/a.ram"));
-    MainWindow& w = window();
-    w.GetSettings();
-    w.setSearchText(QStringLiteral("jazz+fm"));
-    w.setupDialog().setFormatState(Settings::Key::ChkRV, 0);
-    w.presets()[2] = {QStringLiteral("New Station"), QStringLiteral("http://n/b.pls")};
-    QSignalSpy ended(&w, &MainWindow::ended);
-    m_backing.writes.clear();
-    w.findChild<QAction*>(QStringLiteral("menuExit"))->trigger();
-    QCOMPARE(ended.size(), 1);
-    QVERIFY(m_state->StopRequested);
-    QCOMPARE(value(m_backing, "Version"), QStringLiteral("3.0"));
-    QCOMPARE(value(m_backing, "LastSearch"), QStringLiteral("jazz+fm"));
-    QCOMPARE(value(m_backing, "chkRV"), QStringLiteral("0"));
-    QCOMPARE(value(m_backing, "chkRA"), QStringLiteral("1"));
-    QCOMPARE(value(m_backing, "optLive"), QStringLiteral("True"));
-    QCOMPARE(value(m_backing, "optArch"), QStringLiteral("False"));
-    QCOMPARE(value(m_backing, "Preset2"),
-             QStringLiteral("New Station") + QChar(0xFF) + QStringLiteral("http://n/b.pls"));
-    QVERIFY(m_backing.writes.contains(QStringLiteral("Preset4")));
-    QVERIFY(!m_backing.values.contains(QStringLiteral("Preset0")));
-    for (const char* key : {"Top", "Left", "Width", "Height"})
-        QVERIFY(Settings::textToSingle(value(m_backing, key)).has_value());
-    QVERIFY(QFile::exists(MarkerFiles::path(m_dir->path(), MarkerFiles::kTerminate)));
+    QFETCH(double, left);
+    QFETCH(double, top);
+    QFETCH(double, width);
+    QFETCH(double, height);
+    QFETCH(double, expectedTop);
+    writeSettings({{u"Left"_s, QString::number(left)},
+                   {u"Top"_s, QString::number(top)},
+                   {u"Width"_s, QString::number(width)},
+                   {u"Height"_s, QString::number(height)}});
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    const QRectF shown = window().normalGeometryTwips();
+    const double pixel = window().pixelsToTwips(1) + 0.01;
+    QVERIFY2(qAbs(shown.y() - (expectedTop < 0 ? top : expectedTop)) <= pixel,
+             qPrintable(QString::number(shown.y())));
+    QVERIFY(qAbs(shown.x() - left) <= pixel);
+    QVERIFY(qAbs(shown.width() - width) <= pixel);
+    QVERIFY(qAbs(shown.height() - height) <= pixel);
+    QCOMPARE(window().frameGeometry().top(), int(std::lround(window().twipsToPixels(shown.y()))));
 }
 
 void TestMainWindow::maximisedWindowStoresNormalGeometry()
 {
-    MainWindow& w = window();
-    w.GetSettings();
-    w.setGeometryTwips(600, 450, 8400, 6000);
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QRectF normal = w.normalGeometryTwips();
-    w.showMaximized();
-    QTRY_VERIFY(w.isMaximized());
-    w.close();
-    const double pixel = w.pixelsToTwips(1);
-    QVERIFY(qAbs(Settings::textToSingle(value(m_backing, "Width")).value() - normal.width()) <= pixel);
-    QVERIFY(qAbs(Settings::textToSingle(value(m_backing, "Height")).value() - normal.height()) <= pixel);
-    QVERIFY(qAbs(Settings::textToSingle(value(m_backing, "Left")).value() - normal.x()) <= pixel);
+    // Larger than the screen: the window is fitted to it, and the fitted size is stored.
+    writeSettings(
+        {{u"Left"_s, u"600"_s}, {u"Top"_s, u"450"_s}, {u"Width"_s, u"500000"_s}, {u"Height"_s, u"6000"_s}});
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    const QRectF normal = window().normalGeometryTwips();
+    const QRect available = window().screen()->availableGeometry();
+    QVERIFY(window().twipsToPixels(normal.width()) <= available.width() + 1);
+    window().showMaximized();
+    QTRY_VERIFY(window().isMaximized());
+    window().close();
+    QCOMPARE(m_finished->size(), 1);
+    const double pixel = window().pixelsToTwips(1) + 0.01;
+    QVERIFY(qAbs(stored(u"Width"_s).toDouble() - normal.width()) <= pixel);
+    QVERIFY(qAbs(stored(u"Height"_s).toDouble() - normal.height()) <= pixel);
+    QVERIFY(qAbs(stored(u"Left"_s).toDouble() - normal.x()) <= pixel);
+    QVERIFY(qAbs(stored(u"Top"_s).toDouble() - normal.y()) <= pixel);
 }
 
-void TestMainWindow::escapeSavesLikeExit()
+void TestMainWindow::liveGridFitsWithoutScrolling()
 {
-    MainWindow& w = window();
-    w.GetSettings();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.setSearchText(QStringLiteral("kept"));
-    QSignalSpy ended(&w, &MainWindow::ended);
-    auto* box = w.findChild<QComboBox*>(QStringLiteral("txtSearch"));
-    QTest::keyClick(box->lineEdit(), Qt::Key_Escape);
-    QCOMPARE(ended.size(), 1);
-    QCOMPARE(value(m_backing, "LastSearch"), QStringLiteral("kept"));
-    QCOMPARE(value(m_backing, "Version"), QStringLiteral("3.0"));
+    m_server->setHandler([](const QByteArray& target) {
+        if (target.startsWith("/redirect.asp"))
+            return ScriptedReply::page("");
+        return ScriptedReply::page(
+            livePage(QList<QByteArray>(60, "http://s.example/a-long-stream-name.ram")));
+    });
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    window().setSearchText(u"many"_s);
+    m_program->search().StartSearch();
+    QTRY_VERIFY(!m_program->search().isSearching());
+    QTableView* grid = window().grid();
+    QTRY_VERIFY(grid->verticalScrollBar()->isVisible());
+    QVERIFY(!grid->horizontalScrollBar()->isVisible());
 }
 
-void TestMainWindow::enterInEmptySearchBoxAsksForText()
+void TestMainWindow::streamWorksPlayKeepsBusyPointer()
 {
-    MainWindow& w = window();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    auto* box = w.findChild<QComboBox*>(QStringLiteral("txtSearch"));
-    QTest::keyClick(box->lineEdit(), Qt::Key_Return);
-    QCOMPARE(m_services.dialogs.texts(), QStringList{QStringLiteral("Please enter search text.")});
-    QCOMPARE(m_services.dialogs.messages.at(0).title, QStringLiteral("Skylark! Broadcast"));
-    QVERIFY(!w.search().isSearching());
-}
-
-void TestMainWindow::focusStartsInSearchBox()
-{
-    MainWindow& w = window();
-    w.GetSettings();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    auto* box = w.findChild<QComboBox*>(QStringLiteral("txtSearch"));
-    QTRY_VERIFY(box->hasFocus() || box->lineEdit()->hasFocus());
-}
-
-void TestMainWindow::captionsAndShortcuts()
-{
-    MainWindow& w = window();
-    struct Entry
-    {
-        const char* name;
-        const char* caption;
-        QKeySequence shortcut;
-    };
-    const Entry entries[] = {
-        {"menuOpen", "Open Mini-Browser on Preview", {}},
-        {"menuSetup", "&Setup", QKeySequence(Qt::Key_F2)},
-        {"menuAdd", "&Add a Station", {}},
-        {"menuExit", "E&xit", {}},
-        {"menuCopy", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {"menuStart", "&Start Search", {}},
-        {"menuStop", "S&top Search", {}},
-        {"menuPlay", "&Play Stream", {}},
-        {"menuVisit", "&Visit Stream Website", {}},
-        {"menuScan", "S&can Stations", {}},
-        {"menuShotBookmarks", "&Show Bookmarks", {}},
-        {"menuAddB", "&Add Selected Items to Bookmarks", {}},
-        {"menuEmail", "&Email Link to a Friend", {}},
-        {"menuQuickHelp", "&Quick Help", QKeySequence(Qt::Key_F1)},
-        {"menuSupport", "&Support", {}},
-        {"menuAbout", "&About", {}},
-        {"menuBigBand", "Big Band", {}},
-        {"menuSpecial", "Special (Police, Scanners, Emergency)", {}},
-    };
-    for (const Entry& entry : entries) {
-        auto* action = w.findChild<QAction*>(QString::fromLatin1(entry.name));
-        QVERIFY2(action, entry.name);
-        QCOMPARE(action->text(), QString::fromLatin1(entry.caption));
-        QCOMPARE(action->shortcut(), entry.shortcut);
-    }
-    QStringList titles;
-    for (QAction* menu : w.menuBar()->actions())
-        titles << menu->text();
-    QCOMPARE(titles, (QStringList{QStringLiteral("&File"), QStringLiteral("&Edit"), QStringLiteral("&Search"),
-                                  QStringLiteral("&Select Format"), QStringLiteral("&Help")}));
-    const QStringList captions{QStringLiteral("Setup"),     QStringLiteral("Search"),
-                               QStringLiteral("Play"),      QStringLiteral("Website"),
-                               QStringLiteral("Scan"),      QStringLiteral("Bookmarks"),
-                               QStringLiteral("Email Link")};
-    const QStringList tips{QStringLiteral("Setup Options"),         QStringLiteral("Start Search"),
-                           QStringLiteral("Play Stream"),           QStringLiteral("Visit Stream Website"),
-                           QStringLiteral("Scan Stations"),         QStringLiteral("Modify Bookmarks"),
-                           QStringLiteral("Email Link to a Friend")};
-    for (int i = 0; i < captions.size(); ++i) {
-        auto* button =
-            w.findChild<QToolButton*>(QStringLiteral("Toolbar1Button") + QString::number(2 * i + 1));
-        QVERIFY(button);
-        QCOMPARE(button->text(), captions.at(i));
-        QCOMPARE(button->toolTip(), tips.at(i));
-    }
-    QCOMPARE(w.findChild<QRadioButton*>(QStringLiteral("optArch"))->text(),
-             QStringLiteral("Streaming Audio && Video"));
-    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("lblSearch2"))->text(), QStringLiteral("  Search Results"));
-    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label3"))->text(),
-             QStringLiteral("Enter Station Name, Format, Region or Keywords"));
-    QCOMPARE(w.findChild<QTableView*>(QStringLiteral("MSHResults"))->toolTip(),
-             QStringLiteral("Single click to display stream website or click PLAY button to play."));
+    // The description server stays silent: the pointer stays busy until the fetch gives up.
+    TestServer silent;
+    QVERIFY(silent.start());
+    silent.setReply(ScriptedReply::silence());
+    const QByteArray link = silent.url(u"/live.xdm"_s).toUtf8();
+    m_server->setHandler([link](const QByteArray& target) {
+        if (target.startsWith("/redirect.asp"))
+            return ScriptedReply::page("");
+        return ScriptedReply::page(livePage({link}));
+    });
+    writeSettings({{u"StreamWorks"_s, u"/players/xing"_s}});
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    window().setSearchText(u"xing"_s);
+    m_program->search().StartSearch();
+    QTRY_VERIFY(!m_program->search().isSearching());
+    QVERIFY(!m_services->pointer.busy());
+    // The toolbar's Play button plays the current row.
+    window().toolButton(2)->click();
+    QTRY_COMPARE(silent.targets().size(), 1);
+    QVERIFY(m_services->pointer.busy());
+    for (int second = 0; second < 30; ++second)
+        m_program->tick().tick();
+    QTRY_VERIFY(!m_services->pointer.busy());
+    QCOMPARE(m_services->dialogs.texts(), QStringList{u"Cannot connect.."_s});
 }
 
 void TestMainWindow::toolbarRefusedWhileScanning()
 {
-    MainWindow& w = window();
-    m_state->lScanActive = true;
-    w.findChild<QToolButton*>(QStringLiteral("Toolbar1Button3"))->click();
-    QCOMPARE(m_services.dialogs.texts(),
-             QStringList{QStringLiteral("Please close station scanning window.")});
-    QVERIFY(!w.search().isSearching());
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    m_program->commands().setScanActive(true);
+    window().toolButton(1)->click();
+    QCOMPARE(m_services->dialogs.texts(), QStringList{u"Please close station scanning window."_s});
+    QVERIFY(!m_program->search().isSearching());
 }
 
-void TestMainWindow::minimumSizeSnapsBack()
+void TestMainWindow::unwritableSettingsReported()
 {
-    MainWindow& w = window();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    w.resize(200, 150);
-    QTRY_VERIFY(w.pixelsToTwips(w.width()) >= MainWindow::kMinWidth - w.pixelsToTwips(1));
-    QTRY_VERIFY(w.pixelsToTwips(w.height()) >= MainWindow::kMinHeight - w.pixelsToTwips(1));
-}
-
-void TestMainWindow::modeChangeKeepsRowsAndWritesHeaders()
-{
-    MainWindow& w = window();
-    w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QString name = QStringLiteral("WXYZ");
-    const QString link = QStringLiteral("http://h/a.ram");
-    ResultRow::Cells cells{};
-    cells[0] = name;
-    cells[4] = link;
-    const ResultRow row(cells);
-    w.results().appendRecords({row, row, row});
-    const int rows = w.results().rowCount();
-    w.findChild<QRadioButton*>(QStringLiteral("optArch"))->click();
-    QCOMPARE(w.results().rowCount(), rows);
-    QCOMPARE(w.results().cell(0, 0), QString());
-    QCOMPARE(w.results().header(0), QString());
-    QCOMPARE(w.results().header(1), QStringLiteral("Len"));
-    QCOMPARE(w.results().header(4), QStringLiteral("Additional"));
-    QCOMPARE(w.findChild<QLabel*>(QStringLiteral("Label3"))->text(),
-             QStringLiteral("Enter Keywords (Subject, Band Name, Person, etc)"));
-    for (int column = 5; column < 10; ++column)
-        QVERIFY(w.grid()->isColumnHidden(column));
-    QVERIFY(!w.grid()->isColumnHidden(3));
-}
-
-void TestMainWindow::helpWindowsOpenOnce()
-{
-    MainWindow& w = window();
-    w.showQuickHelp();
-    w.showQuickHelp();
-    QCOMPARE(w.findChildren<QWidget*>(QStringLiteral("frmQuickHelp")).size(), 1);
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    // The settings file is replaced by a folder, so nothing can be written there.
+    QFile::remove(m_dir->filePath(u"settings.ini"_s));
+    QVERIFY(QDir(m_dir->path()).mkdir(u"settings.ini"_s));
+    window().close();
+    QCOMPARE(m_finished->size(), 1);
+    QCOMPARE(m_services->dialogs.messages.size(), 1);
+    QVERIFY(m_services->dialogs.messages.at(0).text.startsWith(u"Your settings could not be saved"_s));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,4 +1,5 @@
-#include "app/AppState.h"
+#include "playback/Players.h"
+#include "ui/DesktopServices.h"
 #include "core/Settings.h"
 #include "ui/SetupDialog.h"
 #include "platform/AppPaths.h"
@@ -6,6 +7,11 @@
 #include "Recorders.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QTemporaryDir>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -46,6 +52,8 @@ private Q_SLOTS:
     void pathBoxOnPlayerTabsOnly();
     void logosOpenPagesWinampNoticeFirst();
     void formatStatesRestoredAndStored();
+    void ctrlTabFromTheConnectionList();
+    void browseListsPrograms();
 
 private:
     void makeDialog();
@@ -61,7 +69,7 @@ private:
 
     std::unique_ptr<MemorySettingsBacking> m_backing;
     std::unique_ptr<Settings> m_settings;
-    std::unique_ptr<AppState> m_state;
+    std::unique_ptr<PlayerPaths> m_players;
     std::unique_ptr<TestServices> m_services;
     std::unique_ptr<SetupDialog> m_dialog;
 };
@@ -70,19 +78,19 @@ void TestSetupDialog::init()
 {
     m_backing = std::make_unique<MemorySettingsBacking>();
     m_settings = std::make_unique<Settings>(*m_backing);
-    m_state = std::make_unique<AppState>();
+    m_players = std::make_unique<PlayerPaths>(*m_settings);
     m_services = std::make_unique<TestServices>();
-    m_state->Players[Player::RealPlayer] = kReal;
-    m_state->Players[Player::MediaPlayer] = kMedia;
-    m_state->Players[Player::Winamp] = kWinamp;
-    m_state->Players[Player::StreamWorks] = kXing;
+    m_players->use(Player::RealPlayer, kReal);
+    m_players->use(Player::MediaPlayer, kMedia);
+    m_players->use(Player::Winamp, kWinamp);
+    m_players->use(Player::StreamWorks, kXing);
 }
 
 void TestSetupDialog::makeDialog()
 {
     // Wired as the program wires it: pages go to the desktop's address opener.
     RecordingOpener& opener = m_services->opener;
-    m_dialog = std::make_unique<SetupDialog>(*m_state, *m_settings, m_services->services(),
+    m_dialog = std::make_unique<SetupDialog>(*m_players, *m_settings, m_services->services(),
                                              [&opener](const QString& page) { opener.open(QUrl(page)); });
     m_backing->writes.clear();
 }
@@ -100,31 +108,26 @@ void TestSetupDialog::choose(const QString& connection)
 void TestSetupDialog::loadReadsStoredValues_data()
 {
     QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("conSpeed");
     QTest::addColumn<QString>("listText");
 
-    QTest::newRow("nothing stored") << QString() << u"Phone Modem 56k"_s << u"Phone Modem 56k"_s;
-    QTest::newRow("stored entry") << u"ISDN 64k"_s << u"ISDN 64k"_s << u"ISDN 64k"_s;
-    QTest::newRow("not an entry") << u"Carrier Pigeon"_s << u"Carrier Pigeon"_s << QString();
+    QTest::newRow("nothing stored") << QString() << u"Phone Modem 56k"_s;
+    QTest::newRow("stored entry") << u"ISDN 64k"_s << u"ISDN 64k"_s;
+    QTest::newRow("not an entry") << u"Carrier Pigeon"_s << QString();
 }
 
 void TestSetupDialog::loadReadsStoredValues()
 {
     QFETCH(QString, stored);
-    QFETCH(QString, conSpeed);
     QFETCH(QString, listText);
     if (!stored.isNull())
         m_backing->values.insert(u"ConSpeed"_s, stored);
     m_backing->values.insert(u"ProxyHost"_s, u"proxy.lan"_s);
     m_backing->values.insert(u"ProxyPort"_s, u" 3128 "_s);
-    m_services->pointer.busy = true;
     makeDialog();
 
-    QCOMPARE(m_state->ConSpeed, conSpeed);
     QCOMPARE(m_dialog->connectionText(), listText);
     QCOMPARE(child<QLineEdit>("txtHost")->text(), u"proxy.lan"_s);
     QCOMPARE(child<QLineEdit>("txtPort")->text(), u" 3128 "_s);
-    QVERIFY(!m_services->pointer.busy);
     QVERIFY(m_backing->writes.isEmpty());
 }
 
@@ -144,14 +147,12 @@ void TestSetupDialog::typedKeysChangeNothing()
     combo->hidePopup();
 
     QCOMPARE(m_dialog->connectionText(), before);
-    QCOMPARE(m_state->ConSpeed, before);
     QVERIFY(m_backing->writes.isEmpty());
 }
 
 void TestSetupDialog::choosingStoresAtOnceButNeverThePlaceholder()
 {
     makeDialog();
-    m_state->ConSpeed.clear();
     m_dialog->prepareConnectionPrompt();
     QSignalSpy hidden(m_dialog.get(), &SetupDialog::hidden);
     QSignalSpy chosen(m_dialog.get(), &SetupDialog::conSpeedChosen);
@@ -165,13 +166,11 @@ void TestSetupDialog::choosingStoresAtOnceButNeverThePlaceholder()
     child<QPushButton>("cmdOK")->click();
     QCOMPARE(hidden.count(), 1);
     QVERIFY(!m_backing->values.contains(u"ConSpeed"_s));
-    QVERIFY(m_state->ConSpeed.isEmpty());
 
     // A choice is stored at once, without OK.
     m_dialog->showModal();
     choose(u"ISDN 128k"_s);
     QCOMPARE(saved("ConSpeed"), u"ISDN 128k"_s);
-    QCOMPARE(m_state->ConSpeed, u"ISDN 128k"_s);
     QCOMPARE(chosen.count(), 1);
     QVERIFY(m_dialog->isVisible());
 
@@ -194,7 +193,7 @@ void TestSetupDialog::browseSetsTheTabsPlayer()
     browse->click();
     QCOMPARE(m_services->dialogs.fileDialogs, 1);
     QCOMPARE(path->text(), kReal);
-    QCOMPARE(m_state->Players[Player::RealPlayer], kReal);
+    QCOMPARE((*m_players)[Player::RealPlayer], kReal);
     QVERIFY(m_backing->writes.isEmpty());
 
     const QString picked = u"/home/user/players/picked"_s;
@@ -204,41 +203,39 @@ void TestSetupDialog::browseSetsTheTabsPlayer()
     QCOMPARE(m_services->dialogs.lastFileFilter, u"RealAudio Player"_s);
     QCOMPARE(m_services->dialogs.lastFileFolder, AppPaths::programDir());
     QCOMPARE(path->text(), picked);
-    QCOMPARE(m_state->Players[Player::RealPlayer], picked);
-    // All four keys are written, the other three with the paths held in memory, unchanged.
-    QCOMPARE(m_backing->writes, strings({"Real", "Winamp", "StreamWorks", "Netshow"}));
+    QCOMPARE((*m_players)[Player::RealPlayer], picked);
+    QCOMPARE(m_backing->writes, strings({"Real"}));
     QCOMPARE(saved("Real"), picked);
-    QCOMPARE(saved("Winamp"), kWinamp);
-    QCOMPARE(saved("StreamWorks"), kXing);
-    QCOMPARE(saved("Netshow"), kMedia);
 
     // The tab decides the player: the third player tab is Windows Media Player's.
     m_services->dialogs.fileAnswer = u"/home/user/players/other"_s;
     m_dialog->selectTab(SetupDialog::MediaPlayerTab);
     browse->click();
     QCOMPARE(m_services->dialogs.lastFileFilter, u"Windows Media Player"_s);
-    QCOMPARE(m_state->Players[Player::MediaPlayer], u"/home/user/players/other"_s);
+    QCOMPARE((*m_players)[Player::MediaPlayer], u"/home/user/players/other"_s);
     QCOMPARE(saved("Netshow"), u"/home/user/players/other"_s);
-    QCOMPARE(m_state->Players[Player::RealPlayer], picked);
+    QCOMPARE((*m_players)[Player::RealPlayer], picked);
 }
 
 void TestSetupDialog::okStoresProxyAsTyped_data()
 {
     QTest::addColumn<QString>("host");
     QTest::addColumn<QString>("port");
-    QTest::addColumn<QString>("portInMemory");
+    QTest::addColumn<bool>("accepted");
 
-    QTest::newRow("spaces around the number") << u"proxy.lan"_s << u" 8080 "_s << u"8080"_s;
-    QTest::newRow("leading zeros, text after") << u"p"_s << u"0080 or 8080"_s << u"80"_s;
-    QTest::newRow("not a number") << u"p"_s << u"abc"_s << u"0"_s;
-    QTest::newRow("empty") << QString() << QString() << u"0"_s;
+    QTest::newRow("spaces around the number") << u"proxy.lan"_s << u" 8080 "_s << true;
+    QTest::newRow("leading zeros, text after") << u"p"_s << u"0080 or 8080"_s << true;
+    QTest::newRow("no proxy") << QString() << QString() << true;
+    // A proxy needs a usable port; a port past 65535 must not wrap round to another one.
+    QTest::newRow("not a number") << u"p"_s << u"abc"_s << false;
+    QTest::newRow("above the range") << u"p"_s << u"70000"_s << false;
 }
 
 void TestSetupDialog::okStoresProxyAsTyped()
 {
     QFETCH(QString, host);
     QFETCH(QString, port);
-    QFETCH(QString, portInMemory);
+    QFETCH(bool, accepted);
     makeDialog();
     m_dialog->selectTab(SetupDialog::ProxyTab);
     m_dialog->showModeless();
@@ -247,10 +244,14 @@ void TestSetupDialog::okStoresProxyAsTyped()
     child<QLineEdit>("txtPort")->setText(port);
     child<QPushButton>("cmdOK")->click();
 
+    if (!accepted) {
+        QCOMPARE(m_services->dialogs.texts(), QStringList{u"Please enter a proxy port from 1 to 65535."_s});
+        QVERIFY(m_dialog->isVisible());
+        QVERIFY(m_backing->writes.isEmpty());
+        return;
+    }
     QCOMPARE(saved("ProxyHost"), host);
     QCOMPARE(saved("ProxyPort"), port);
-    QCOMPARE(m_state->ProxyHost, host);
-    QCOMPARE(m_state->ProxyPort, portInMemory);
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(hidden.count(), 1);
 }
@@ -366,6 +367,35 @@ void TestSetupDialog::formatStatesRestoredAndStored()
     QCOMPARE(m_backing->writes, strings({"chkRA", "chkNA", "chkMA", "chkRV", "chkNV", "chkXDM"}));
     QCOMPARE(saved("chkRA"), u"1"_s);
     QCOMPARE(saved("chkXDM"), u"0"_s);
+}
+
+void TestSetupDialog::ctrlTabFromTheConnectionList()
+{
+    makeDialog();
+    m_dialog->selectTab(SetupDialog::SpeedTab);
+    m_dialog->showModeless();
+    QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+    child<QComboBox>("comboB")->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(child<QComboBox>("comboB")));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(m_dialog->currentTab(), int(SetupDialog::FormatTab));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(m_dialog->currentTab(), int(SetupDialog::SpeedTab));
+}
+
+void TestSetupDialog::browseListsPrograms()
+{
+    QTemporaryDir folder;
+    QFile program(folder.filePath(u"player"_s));
+    QVERIFY(program.open(QIODevice::WriteOnly));
+    program.close();
+    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile data(folder.filePath(u"notes.txt"_s));
+    QVERIFY(data.open(QIODevice::WriteOnly));
+    data.close();
+    QCOMPARE(QDir(folder.path()).entryList(DesktopDialogs::programFileFilter()), QStringList{u"player"_s});
+    const auto dialog = DesktopDialogs::programFileDialog(nullptr, folder.path(), u"RealAudio Player"_s);
+    QCOMPARE(dialog->filter(), DesktopDialogs::programFileFilter());
 }
 
 QTEST_MAIN(TestSetupDialog)

@@ -1,8 +1,8 @@
-#include "app/AppState.h"
 #include "core/Settings.h"
-#include "ui/Startup.h"
+#include "core/Tick.h"
 #include "scanner/MarkerFiles.h"
 #include "search/HttpClient.h"
+#include "ui/Startup.h"
 
 #include "Recorders.h"
 #include "TestServer.h"
@@ -46,11 +46,12 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     MemorySettingsBacking m_backing;
     std::unique_ptr<Settings> m_settings;
-    AppState m_state;
+    Tick m_tick;
     ScriptedDialogs m_dialogs;
     RecordingStartupView m_view;
     HttpClient m_client;
     std::unique_ptr<Startup> m_startup;
+    std::unique_ptr<QSignalSpy> m_host;
 };
 
 void TestStartup::init()
@@ -61,11 +62,10 @@ void TestStartup::init()
     m_backing.values.clear();
     m_backing.values.insert(QStringLiteral("ServiceHost"), m_server->hostPort());
     m_settings = std::make_unique<Settings>(m_backing);
-    m_state.ConSpeed.clear();
-    m_state.QueryHost.clear();
     m_dialogs.messages.clear();
     m_view.steps.clear();
-    m_startup = std::make_unique<Startup>(m_view, *m_settings, m_state, m_dialogs, m_client, m_dir->path());
+    m_startup = std::make_unique<Startup>(m_view, *m_settings, m_dialogs, m_client, m_tick, m_dir->path());
+    m_host = std::make_unique<QSignalSpy>(m_startup.get(), &Startup::hostFound);
 }
 
 void TestStartup::startAgainst(const QByteArray& answer)
@@ -80,7 +80,7 @@ void TestStartup::firstRunPromptsUntilChosen()
 {
     startAgainst("search.example.net<HTML></HTML>");
     QTRY_VERIFY(m_view.steps.contains(QStringLiteral("setup")));
-    QCOMPARE(m_state.QueryHost, QStringLiteral("search.example.net"));
+    QCOMPARE(m_host->at(0).at(0).toString(), QStringLiteral("search.example.net"));
     QCOMPARE(m_view.steps,
              (QStringList{QStringLiteral("settings"), QStringLiteral("splash"), QStringLiteral("picture"),
                           QStringLiteral("close splash"), QStringLiteral("caption Skylark! Broadcast v3.0"),
@@ -97,7 +97,7 @@ void TestStartup::firstRunPromptsUntilChosen()
     QCOMPARE(m_view.steps.count(QStringLiteral("setup")), 2);
 
     QSignalSpy ready(m_startup.get(), &Startup::ready);
-    m_state.ConSpeed = QStringLiteral("Cable/DSL");
+    m_settings->setText(Settings::Key::ConSpeed, QStringLiteral("Cable/DSL"));
     m_startup->setupClosed();
     QCOMPARE(ready.size(), 1);
     QCOMPARE(m_view.steps.constLast(), QStringLiteral("main"));
@@ -111,8 +111,7 @@ void TestStartup::storedConnectionSkipsPrompt()
     startAgainst("");
     QVERIFY(ready.wait(5000));
     // An empty answer names the service host itself.
-    QCOMPARE(m_state.QueryHost, m_server->hostPort());
-    QCOMPARE(m_state.ConSpeed, QStringLiteral("ISDN 64k"));
+    QCOMPARE(m_host->at(0).at(0).toString(), m_server->hostPort());
     QVERIFY(m_dialogs.messages.isEmpty());
     QVERIFY(!m_view.steps.contains(QStringLiteral("setup")));
 }
