@@ -38,6 +38,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+rm -f desktop_test-failure.xwd
 
 skip() {
     echo "SKIP: no X server can be started: $*"
