@@ -18,3 +18,11 @@ QString CatalogEntry::bitrateText() const
 {
     return QString::number(bitrate, 'g', 12);
 }
+
+void CatalogEntry::indexTexts()
+{
+    allText = searchableText();
+    allFolded = allText.toCaseFolded();
+    styleText = styles.join(QLatin1Char(','));
+    styleFolded = styleText.toCaseFolded();
+}

@@ -27,6 +27,16 @@ struct CatalogEntry
     double bitrate = 0; // kbit/s; 0 = unknown
     int seconds = 0;    // clip length; 0 = unknown
     bool video = false;
+    // Popularity, where the catalog has it: listings go by votes, then clicks, most first.
+    qint64 votes = 0;
+    qint64 clicks = 0;
+
+    // Filled in when the entry joins a catalog: the searched texts and their case-folded forms,
+    // so a search neither rebuilds nor folds them per entry.
+    QString allText;
+    QString allFolded;
+    QString styleText;
+    QString styleFolded;
 
     bool isLive() const { return kind == Kind::Live; }
     // "City, Region" with the short shapes kept: "City," without a region, ", Region" without a
@@ -34,6 +44,7 @@ struct CatalogEntry
     QString location() const;
     // Everything a keyword may be found in, one field per line so words never run together.
     QString searchableText() const;
+    void indexTexts();
     // The bit rate as written on pages: "0" when unknown, no trailing zeros.
     QString bitrateText() const;
 };

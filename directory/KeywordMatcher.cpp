@@ -27,16 +27,26 @@ bool isMarker(QChar c)
     return c == QLatin1Char('^') || c == QLatin1Char('$') || c == QLatin1Char('`');
 }
 
+// Only ASCII pieces are used to rule texts out: for them case folding and the expression's
+// caseless matching agree on every text.
+void addPiece(QStringList& pieces, const QString& literal)
+{
+    const bool ascii =
+        std::all_of(literal.cbegin(), literal.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!literal.isEmpty() && ascii)
+        pieces.append(literal.toCaseFolded());
+}
+
 } // namespace
 
 KeywordMatcher::KeywordMatcher(const QString& keywordList)
 {
     for (const QString& alternative : keywordList.split(QLatin1Char(','))) {
         const QStringList words = alternative.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QList<QRegularExpression> patterns;
+        QList<Word> patterns;
         for (const QString& word : words) {
             if (std::any_of(word.cbegin(), word.cend(), [](QChar c) { return !isMarker(c); }))
-                patterns.append(patternFor(word));
+                patterns.append(wordFor(word));
         }
         if (!patterns.isEmpty())
             m_alternatives.append(patterns);
@@ -45,18 +55,26 @@ KeywordMatcher::KeywordMatcher(const QString& keywordList)
 
 bool KeywordMatcher::matches(const QString& text) const
 {
+    return matches(text, text.toCaseFolded());
+}
+
+bool KeywordMatcher::matches(const QString& text, const QString& folded) const
+{
+    const auto found = [&](const Word& word) {
+        const bool piecesIn = std::all_of(word.pieces.cbegin(), word.pieces.cend(),
+                                          [&folded](const QString& piece) { return folded.contains(piece); });
+        return piecesIn && word.pattern.match(text).hasMatch();
+    };
     for (const auto& words : m_alternatives) {
-        const bool allFound =
-            std::all_of(words.cbegin(), words.cend(),
-                        [&text](const QRegularExpression& word) { return word.match(text).hasMatch(); });
-        if (allFound)
+        if (std::all_of(words.cbegin(), words.cend(), found))
             return true;
     }
     return false;
 }
 
-QRegularExpression KeywordMatcher::patternFor(const QString& word)
+KeywordMatcher::Word KeywordMatcher::wordFor(const QString& word)
 {
+    Word made;
     QString pattern;
     QString literal;
     for (const QChar c : word) {
@@ -65,9 +83,12 @@ QRegularExpression KeywordMatcher::patternFor(const QString& word)
             continue;
         }
         pattern += QRegularExpression::escape(literal) + assertionFor(c);
+        addPiece(made.pieces, literal);
         literal.clear();
     }
     pattern += QRegularExpression::escape(literal);
-    return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption |
-                                           QRegularExpression::UseUnicodePropertiesOption);
+    addPiece(made.pieces, literal);
+    made.pattern = QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption |
+                                                   QRegularExpression::UseUnicodePropertiesOption);
+    return made;
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QRegularExpression>
 #include <QString>
+#include <QStringList>
 
 // Matches a keyword list against an entry's text, ignoring case. The list is a comma-separated
 // set of alternatives; an alternative matches when each of its blank-separated words occurs in
@@ -20,9 +21,18 @@ public:
 
     bool isEmpty() const { return m_alternatives.isEmpty(); }
     bool matches(const QString& text) const;
+    // The same, with the text's case-folded form at hand: a word whose ASCII letters are not
+    // in it cannot match, which spares most texts the regular expression.
+    bool matches(const QString& text, const QString& folded) const;
 
 private:
-    static QRegularExpression patternFor(const QString& word);
+    struct Word
+    {
+        QRegularExpression pattern;
+        QStringList pieces; // the word's ASCII runs between markers, case-folded
+    };
 
-    QList<QList<QRegularExpression>> m_alternatives;
+    static Word wordFor(const QString& word);
+
+    QList<QList<Word>> m_alternatives;
 };
