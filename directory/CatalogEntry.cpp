@@ -22,7 +22,11 @@ QString CatalogEntry::bitrateText() const
 void CatalogEntry::indexTexts()
 {
     allText = searchableText();
-    allFolded = allText.toCaseFolded();
+    allFolded = KeywordMatcher::foldedText(allText);
     styleText = styles.join(QLatin1Char(','));
-    styleFolded = styleText.toCaseFolded();
+    styleFolded = KeywordMatcher::foldedText(styleText);
+    allPairs = KeywordMatcher::pairsOf(allFolded);
+    stylePairs = KeywordMatcher::pairsOf(styleFolded);
+    formatFlag = StreamClassifier::formatFlag(streamUrl, video);
+    scanFamily = StreamClassifier::scanFamily(streamUrl);
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "directory/KeywordMatcher.h"
+#include "directory/StreamClassifier.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -31,12 +35,16 @@ struct CatalogEntry
     qint64 votes = 0;
     qint64 clicks = 0;
 
-    // Filled in when the entry joins a catalog: the searched texts and their case-folded forms,
-    // so a search neither rebuilds nor folds them per entry.
+    // Filled in when the entry joins a catalog: the searched texts, their case-folded forms and
+    // the stream's format families, so a search works them out once rather than per request.
     QString allText;
-    QString allFolded;
+    QByteArray allFolded;
+    KeywordMatcher::PairSet allPairs{};
     QString styleText;
-    QString styleFolded;
+    QByteArray styleFolded;
+    KeywordMatcher::PairSet stylePairs{};
+    StreamClassifier::FormatFlag formatFlag = StreamClassifier::FormatFlag::MA;
+    StreamClassifier::ScanFamily scanFamily = StreamClassifier::ScanFamily::Unknown;
 
     bool isLive() const { return kind == Kind::Live; }
     // "City, Region" with the short shapes kept: "City," without a region, ", Region" without a

@@ -13,21 +13,22 @@ bool textMatches(const KeywordMatcher& matcher, const CatalogEntry& entry, Searc
     case SearchQuery::Category::Formats:
         return !entry.category.isEmpty() && matcher.matches(entry.category);
     case SearchQuery::Category::MusicStyle:
-        return !entry.styleText.isEmpty() && matcher.matches(entry.styleText, entry.styleFolded);
+        return !entry.styleText.isEmpty() &&
+               matcher.matches(entry.styleText, entry.styleFolded, entry.stylePairs);
     case SearchQuery::Category::Any:
         break;
     }
-    return !entry.allText.isEmpty() && matcher.matches(entry.allText, entry.allFolded);
+    return !entry.allText.isEmpty() && matcher.matches(entry.allText, entry.allFolded, entry.allPairs);
 }
 
 bool wantedFormat(const CatalogEntry& entry, const SearchQuery& query)
 {
-    return query.formats.contains(StreamClassifier::formatFlag(entry.streamUrl, entry.video));
+    return query.formats.contains(entry.formatFlag);
 }
 
 bool wantedPlayer(const CatalogEntry& entry, const ScanQuery& query)
 {
-    const auto family = StreamClassifier::scanFamily(entry.streamUrl);
+    const auto family = entry.scanFamily;
     return family == query.player ||
            (query.includeUnknown && family == StreamClassifier::ScanFamily::Unknown);
 }
@@ -69,7 +70,7 @@ QList<CatalogEntry> CatalogSearch::scanList(const Catalog& catalog, const ScanQu
     for (const CatalogEntry& entry : catalog.entries()) {
         if (!entry.isLive() || !withinSpeed(entry, query.speedCeiling) || !wantedPlayer(entry, query))
             continue;
-        if (everyStyle || matcher.matches(entry.allText, entry.allFolded))
+        if (everyStyle || matcher.matches(entry.allText, entry.allFolded, entry.allPairs))
             list.append(entry);
     }
     return list;

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <malloc.h>
+
 namespace {
 
 // One write per line, so lines from the server's threads never interleave.
@@ -136,6 +138,8 @@ std::shared_ptr<const Catalog> DirectoryLauncher::loadCatalog() const
         return nullptr;
     }
     printError(path + QStringLiteral(": ") + catalog->summary());
+    // Reading a large list leaves most of its working memory free but still mapped.
+    ::malloc_trim(0);
     return catalog;
 }
 

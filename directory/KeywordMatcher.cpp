@@ -1,8 +1,9 @@
 #include "directory/KeywordMatcher.h"
 
-#include <QStringList>
-
 #include <algorithm>
+#include <string_view>
+
+#include <QStringList>
 
 namespace {
 
@@ -27,14 +28,30 @@ bool isMarker(QChar c)
     return c == QLatin1Char('^') || c == QLatin1Char('$') || c == QLatin1Char('`');
 }
 
-// Only ASCII pieces are used to rule texts out: for them case folding and the expression's
-// caseless matching agree on every text.
-void addPiece(QStringList& pieces, const QString& literal)
+// The runs of ASCII characters of a literal, case-folded. Case folding and the expression's
+// caseless matching agree on which texts hold an ASCII run, so a text without one of them
+// cannot match.
+void addPieces(QByteArrayList& pieces, const QString& literal)
 {
-    const bool ascii =
-        std::all_of(literal.cbegin(), literal.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    if (!literal.isEmpty() && ascii)
-        pieces.append(literal.toCaseFolded());
+    QByteArray run;
+    for (const QChar c : literal) {
+        if (c.unicode() < 0x80) {
+            run.append(static_cast<char>(c.toCaseFolded().unicode()));
+        } else if (!run.isEmpty()) {
+            pieces.append(run);
+            run.clear();
+        }
+    }
+    if (!run.isEmpty())
+        pieces.append(run);
+}
+
+// A plain scan (memchr for the first byte, then compare) beats memmem's set-up on texts this short.
+bool holds(const QByteArray& text, const QByteArray& piece)
+{
+    const std::string_view haystack(text.constData(), static_cast<size_t>(text.size()));
+    return haystack.find(std::string_view(piece.constData(), static_cast<size_t>(piece.size()))) !=
+           std::string_view::npos;
 }
 
 } // namespace
@@ -55,21 +72,44 @@ KeywordMatcher::KeywordMatcher(const QString& keywordList)
 
 bool KeywordMatcher::matches(const QString& text) const
 {
-    return matches(text, text.toCaseFolded());
+    const QByteArray folded = foldedText(text);
+    return matches(text, folded, pairsOf(folded));
 }
 
-bool KeywordMatcher::matches(const QString& text, const QString& folded) const
+bool KeywordMatcher::matches(const QString& text, const QByteArray& folded, const PairSet& pairs) const
 {
     const auto found = [&](const Word& word) {
-        const bool piecesIn = std::all_of(word.pieces.cbegin(), word.pieces.cend(),
-                                          [&folded](const QString& piece) { return folded.contains(piece); });
-        return piecesIn && word.pattern.match(text).hasMatch();
+        for (size_t i = 0; i < pairs.size(); ++i) {
+            if ((pairs[i] & word.pairs[i]) != word.pairs[i])
+                return false;
+        }
+        const bool piecesIn =
+            std::all_of(word.pieces.cbegin(), word.pieces.cend(),
+                        [&folded](const QByteArray& piece) { return holds(folded, piece); });
+        return piecesIn && (word.exact || word.pattern.match(text).hasMatch());
     };
     for (const auto& words : m_alternatives) {
         if (std::all_of(words.cbegin(), words.cend(), found))
             return true;
     }
     return false;
+}
+
+QByteArray KeywordMatcher::foldedText(const QString& text)
+{
+    return text.toCaseFolded().toUtf8();
+}
+
+KeywordMatcher::PairSet KeywordMatcher::pairsOf(const QByteArray& folded)
+{
+    PairSet pairs{};
+    for (qsizetype i = 1; i < folded.size(); ++i) {
+        const auto hash =
+            (static_cast<unsigned>(static_cast<uchar>(folded[i - 1])) * 31u + static_cast<uchar>(folded[i])) &
+            255u;
+        pairs[hash / 64] |= quint64(1) << (hash % 64);
+    }
+    return pairs;
 }
 
 KeywordMatcher::Word KeywordMatcher::wordFor(const QString& word)
@@ -83,11 +123,17 @@ KeywordMatcher::Word KeywordMatcher::wordFor(const QString& word)
             continue;
         }
         pattern += QRegularExpression::escape(literal) + assertionFor(c);
-        addPiece(made.pieces, literal);
+        addPieces(made.pieces, literal);
         literal.clear();
     }
     pattern += QRegularExpression::escape(literal);
-    addPiece(made.pieces, literal);
+    addPieces(made.pieces, literal);
+    for (const QByteArray& piece : made.pieces) {
+        const PairSet pairs = pairsOf(piece);
+        for (size_t i = 0; i < pairs.size(); ++i)
+            made.pairs[i] |= pairs[i];
+    }
+    made.exact = made.pieces.size() == 1 && made.pieces.front().size() == word.size();
     made.pattern = QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption |
                                                    QRegularExpression::UseUnicodePropertiesOption);
     return made;

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <array>
+
+#include <QByteArray>
+#include <QByteArrayList>
 #include <QList>
 #include <QRegularExpression>
 #include <QString>
-#include <QStringList>
 
 // Matches a keyword list against an entry's text, ignoring case. The list is a comma-separated
 // set of alternatives; an alternative matches when each of its blank-separated words occurs in
@@ -17,19 +20,29 @@
 class KeywordMatcher
 {
 public:
+    // Which byte pairs occur in a folded text, hashed into 256 bits: a word with a pair that
+    // the text lacks cannot be in it, and this test costs a few instructions.
+    using PairSet = std::array<quint64, 4>;
+
     explicit KeywordMatcher(const QString& keywordList);
 
     bool isEmpty() const { return m_alternatives.isEmpty(); }
     bool matches(const QString& text) const;
-    // The same, with the text's case-folded form at hand: a word whose ASCII letters are not
-    // in it cannot match, which spares most texts the regular expression.
-    bool matches(const QString& text, const QString& folded) const;
+    // The same, with the text's case-folded form in UTF-8 at hand (see foldedText): a word
+    // whose ASCII runs are not all in it cannot match, and a word of ASCII characters without
+    // markers matches exactly when it is in it, so most texts never meet a regular expression.
+    bool matches(const QString& text, const QByteArray& folded, const PairSet& pairs) const;
+
+    static QByteArray foldedText(const QString& text);
+    static PairSet pairsOf(const QByteArray& folded);
 
 private:
     struct Word
     {
         QRegularExpression pattern;
-        QStringList pieces; // the word's ASCII runs between markers, case-folded
+        QByteArrayList pieces; // the word's runs of ASCII characters, case-folded
+        PairSet pairs{};       // the byte pairs of the pieces
+        bool exact = false;    // ASCII only and no markers: the pieces decide alone
     };
 
     static Word wordFor(const QString& word);
