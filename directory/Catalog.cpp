@@ -1,6 +1,7 @@
 #include "directory/Catalog.h"
 
 #include "directory/EntryCleaner.h"
+#include "directory/StationListReader.h"
 
 #include <QFile>
 
@@ -73,14 +74,24 @@ const QStringList& Catalog::columns()
     return names;
 }
 
-bool Catalog::load(const QString& path)
+bool Catalog::load(const QString& path, const CatalogOptions& options)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
-    return parse(file.readAll());
+    const QByteArray data = file.readAll();
+    const QByteArray start = data.left(64).trimmed();
+    // The TSV catalog starts with a comment or its header, never with "[".
+    if (!path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) && !start.startsWith('['))
+        return parse(data);
+    QString error;
+    if (!StationListReader::read(data, options.keepFailed, *this, error)) {
+        m_error = QStringLiteral("%1: %2").arg(path, error);
+        return false;
+    }
+    return true;
 }
 
 bool Catalog::parse(const QByteArray& data)
@@ -113,14 +124,17 @@ bool Catalog::parse(const QByteArray& data)
 bool Catalog::parseLine(const QString& line, int lineNumber)
 {
     const QStringList fields = line.split(QLatin1Char('\t'));
+    countRead();
     if (fields.size() != ColumnCount) {
         warn(lineNumber, QStringLiteral("%1 columns instead of %2").arg(fields.size()).arg(ColumnCount));
+        drop(QStringLiteral("unreadable line"));
         return false;
     }
     const auto kind = kindFrom(fields[Kind]);
     CatalogEntry entry;
     if (!kind || !readNumbers(fields, entry)) {
         warn(lineNumber, QStringLiteral("unreadable kind, bit rate, seconds or video flag"));
+        drop(QStringLiteral("unreadable line"));
         return false;
     }
     entry.kind = *kind;
@@ -134,7 +148,7 @@ bool Catalog::parseLine(const QString& line, int lineNumber)
     entry.region = fields[Region];
     entry.styles = stylesFrom(fields[Styles]);
     entry.category = fields[Category];
-    if (!append(entry)) {
+    if (!appendCounted(entry)) {
         warn(lineNumber, QStringLiteral("left out: no stream address, or text the client reads as an error"));
         return false;
     }
@@ -147,7 +161,31 @@ bool Catalog::append(const CatalogEntry& entry)
     if (cleaned.streamUrl.isEmpty() || EntryCleaner::holdsReservedText(cleaned))
         return false;
     m_entries.append(cleaned);
+    m_entries.back().indexTexts();
     return true;
+}
+
+bool Catalog::appendCounted(const CatalogEntry& entry)
+{
+    if (append(entry))
+        return true;
+    drop(QStringLiteral("no stream address, or text the client reads as an error"));
+    return false;
+}
+
+QString Catalog::summary() const
+{
+    QStringList reasons;
+    qsizetype dropped = 0;
+    for (auto it = m_dropped.cbegin(); it != m_dropped.cend(); ++it) {
+        reasons.append(QStringLiteral("%1 %2").arg(it.value()).arg(it.key()));
+        dropped += it.value();
+    }
+    QString text =
+        QStringLiteral("read %1 entries, kept %2, dropped %3").arg(m_read).arg(m_entries.size()).arg(dropped);
+    if (!reasons.isEmpty())
+        text += QStringLiteral(" (%1)").arg(reasons.join(QStringLiteral(", ")));
+    return text;
 }
 
 void Catalog::warn(int lineNumber, const QString& text)

@@ -3,19 +3,27 @@
 #include "directory/CatalogEntry.h"
 
 #include <QList>
+#include <QMap>
 #include <QStringList>
 
-// The directory's stations and clips in catalog order. The file is tab-separated UTF-8 with a
-// header line naming the columns (see columns()); blank lines and lines starting with "#" are
-// skipped. A line that cannot be read, or whose text the client would misread, is left out
-// with a warning rather than failing the whole catalog.
+struct CatalogOptions
+{
+    bool keepFailed = false; // keep stations of a JSON list whose last check failed
+};
+
+// The directory's stations and clips in catalog order. The file is either tab-separated UTF-8
+// with a header line naming the columns (see columns()), where blank lines and lines starting
+// with "#" are skipped, or a JSON station list (see StationListReader), ordered most popular
+// first. An entry that cannot be read, or whose text the client would misread, is left out and
+// counted rather than failing the whole catalog.
 class Catalog
 {
 public:
     static const QStringList& columns();
 
-    // False when the file cannot be read or its header is not the expected one.
-    bool load(const QString& path);
+    // False when the file cannot be read, is not JSON where JSON is expected (a ".json" name or
+    // a "[" first), or its header is not the expected one.
+    bool load(const QString& path, const CatalogOptions& options = {});
     bool parse(const QByteArray& data);
     QString error() const { return m_error; }
     QStringList warnings() const { return m_warnings; }
@@ -24,11 +32,21 @@ public:
     bool append(const CatalogEntry& entry);
     const QList<CatalogEntry>& entries() const { return m_entries; }
 
+    // Counting for the load report: every entry read, and why each one left out was dropped.
+    void countRead() { ++m_read; }
+    void drop(const QString& reason) { ++m_dropped[reason]; }
+    // append() that counts a refused entry as dropped.
+    bool appendCounted(const CatalogEntry& entry);
+    // "read N entries, kept K, dropped D (n reason, ...)"
+    QString summary() const;
+
 private:
     bool parseLine(const QString& line, int lineNumber);
     void warn(int lineNumber, const QString& text);
 
     QList<CatalogEntry> m_entries;
+    qsizetype m_read = 0;
+    QMap<QString, qsizetype> m_dropped;
     QString m_error;
     QStringList m_warnings;
 };

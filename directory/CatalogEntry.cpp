@@ -18,3 +18,15 @@ QString CatalogEntry::bitrateText() const
 {
     return QString::number(bitrate, 'g', 12);
 }
+
+void CatalogEntry::indexTexts()
+{
+    allText = searchableText();
+    allFolded = KeywordMatcher::foldedText(allText);
+    styleText = styles.join(QLatin1Char(','));
+    styleFolded = KeywordMatcher::foldedText(styleText);
+    allPairs = KeywordMatcher::pairsOf(allFolded);
+    stylePairs = KeywordMatcher::pairsOf(styleFolded);
+    formatFlag = StreamClassifier::formatFlag(streamUrl, video);
+    scanFamily = StreamClassifier::scanFamily(streamUrl);
+}

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "directory/KeywordMatcher.h"
+#include "directory/StreamClassifier.h"
+
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +31,20 @@ struct CatalogEntry
     double bitrate = 0; // kbit/s; 0 = unknown
     int seconds = 0;    // clip length; 0 = unknown
     bool video = false;
+    // Popularity, where the catalog has it: listings go by votes, then clicks, most first.
+    qint64 votes = 0;
+    qint64 clicks = 0;
+
+    // Filled in when the entry joins a catalog: the searched texts, their case-folded forms and
+    // the stream's format families, so a search works them out once rather than per request.
+    QString allText;
+    QByteArray allFolded;
+    KeywordMatcher::PairSet allPairs{};
+    QString styleText;
+    QByteArray styleFolded;
+    KeywordMatcher::PairSet stylePairs{};
+    StreamClassifier::FormatFlag formatFlag = StreamClassifier::FormatFlag::MA;
+    StreamClassifier::ScanFamily scanFamily = StreamClassifier::ScanFamily::Unknown;
 
     bool isLive() const { return kind == Kind::Live; }
     // "City, Region" with the short shapes kept: "City," without a region, ", Region" without a
@@ -34,6 +52,7 @@ struct CatalogEntry
     QString location() const;
     // Everything a keyword may be found in, one field per line so words never run together.
     QString searchableText() const;
+    void indexTexts();
     // The bit rate as written on pages: "0" when unknown, no trailing zeros.
     QString bitrateText() const;
 };

@@ -7,27 +7,28 @@ namespace {
 
 // The text a search looks at: the category for a category search, the styles for a music
 // style search, everything otherwise. Entries without the field are not in such a search.
-QString searchedText(const CatalogEntry& entry, SearchQuery::Category category)
+bool textMatches(const KeywordMatcher& matcher, const CatalogEntry& entry, SearchQuery::Category category)
 {
     switch (category) {
     case SearchQuery::Category::Formats:
-        return entry.category;
+        return !entry.category.isEmpty() && matcher.matches(entry.category);
     case SearchQuery::Category::MusicStyle:
-        return entry.styles.join(QLatin1Char(','));
+        return !entry.styleText.isEmpty() &&
+               matcher.matches(entry.styleText, entry.styleFolded, entry.stylePairs);
     case SearchQuery::Category::Any:
         break;
     }
-    return entry.searchableText();
+    return !entry.allText.isEmpty() && matcher.matches(entry.allText, entry.allFolded, entry.allPairs);
 }
 
 bool wantedFormat(const CatalogEntry& entry, const SearchQuery& query)
 {
-    return query.formats.contains(StreamClassifier::formatFlag(entry.streamUrl, entry.video));
+    return query.formats.contains(entry.formatFlag);
 }
 
 bool wantedPlayer(const CatalogEntry& entry, const ScanQuery& query)
 {
-    const auto family = StreamClassifier::scanFamily(entry.streamUrl);
+    const auto family = entry.scanFamily;
     return family == query.player ||
            (query.includeUnknown && family == StreamClassifier::ScanFamily::Unknown);
 }
@@ -52,8 +53,7 @@ QList<CatalogEntry> CatalogSearch::search(const Catalog& catalog, const SearchQu
         if (entry.isLive() != query.live || !withinSpeed(entry, query.speedCeiling) ||
             !wantedFormat(entry, query))
             continue;
-        const QString text = searchedText(entry, query.category);
-        if (text.isEmpty() || !matcher.matches(text))
+        if (!textMatches(matcher, entry, query.category))
             continue;
         found.append(entry);
         if (found.size() == kMaxResults)
@@ -70,7 +70,7 @@ QList<CatalogEntry> CatalogSearch::scanList(const Catalog& catalog, const ScanQu
     for (const CatalogEntry& entry : catalog.entries()) {
         if (!entry.isLive() || !withinSpeed(entry, query.speedCeiling) || !wantedPlayer(entry, query))
             continue;
-        if (everyStyle || matcher.matches(entry.searchableText()))
+        if (everyStyle || matcher.matches(entry.allText, entry.allFolded, entry.allPairs))
             list.append(entry);
     }
     return list;

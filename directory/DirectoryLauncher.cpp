@@ -1,33 +1,32 @@
 #include "directory/DirectoryLauncher.h"
 
-#include "directory/DirectoryServer.h"
+#include "directory/ListenSocket.h"
+#include "directory/ReloadSignal.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <thread>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
-#include <cstdio>
+#include <malloc.h>
 
 namespace {
 
+// One write per line, so lines from the server's threads never interleave.
 void printLine(FILE* stream, const QByteArray& line)
 {
-    std::fputs(line.constData(), stream);
-    std::fputc('\n', stream);
+    const QByteArray text = line + '\n';
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stream);
     std::fflush(stream);
 }
 
 void printError(const QString& text)
 {
     printLine(stderr, QByteArrayLiteral("skylark-directory: ") + text.toLocal8Bit());
-}
-
-QByteArray shownAddress(const QHostAddress& address, quint16 port)
-{
-    const QByteArray host = address.toString().toLatin1();
-    const bool v6 = address.protocol() == QAbstractSocket::IPv6Protocol;
-    return (v6 ? "[" + host + "]" : host) + ':' + QByteArray::number(port);
 }
 
 } // namespace
@@ -41,7 +40,15 @@ std::optional<DirectoryOptions> DirectoryLauncher::parseOptions(const QStringLis
                                   QStringLiteral("N"), QString::number(DirectoryOptions::kDefaultPort));
     const QCommandLineOption catalog(QStringLiteral("catalog"), QStringLiteral("Catalog file."),
                                      QStringLiteral("FILE"));
-    parser.addOptions({listen, port, catalog});
+    const QCommandLineOption keepFailed(QStringLiteral("keep-failed"),
+                                        QStringLiteral("Keep stations whose last check failed."));
+    const QCommandLineOption idle(QStringLiteral("idle-timeout"),
+                                  QStringLiteral("Seconds a connection may idle."), QStringLiteral("SECONDS"),
+                                  QString::number(ServerLimits().idleTimeoutSeconds));
+    const QCommandLineOption connections(QStringLiteral("max-connections"),
+                                         QStringLiteral("Connections served at once."), QStringLiteral("N"),
+                                         QString::number(ServerLimits().maxConnections));
+    parser.addOptions({listen, port, catalog, keepFailed, idle, connections});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -53,8 +60,19 @@ std::optional<DirectoryOptions> DirectoryLauncher::parseOptions(const QStringLis
         error = QStringLiteral("unusable address or port");
         return std::nullopt;
     }
+    bool idleOk = false;
+    bool connectionsOk = false;
+    options.limits.idleTimeoutSeconds = parser.value(idle).toInt(&idleOk);
+    options.limits.maxConnections = parser.value(connections).toInt(&connectionsOk);
+    if (!idleOk || !connectionsOk || options.limits.idleTimeoutSeconds < 1 ||
+        options.limits.maxConnections < 1) {
+        error = QStringLiteral("unusable idle time-out or connection limit");
+        return std::nullopt;
+    }
+    options.limits.threads = std::max(2, static_cast<int>(std::thread::hardware_concurrency()));
     options.port = static_cast<quint16>(number);
     options.catalogPath = parser.value(catalog);
+    options.catalog.keepFailed = parser.isSet(keepFailed);
     return options;
 }
 
@@ -70,6 +88,8 @@ QString DirectoryLauncher::defaultCatalogPath(const QString& programFolder)
     return QStringLiteral(SKYLARK_DIRECTORY_CATALOG);
 }
 
+DirectoryLauncher::~DirectoryLauncher() = default;
+
 bool DirectoryLauncher::start(const QStringList& arguments)
 {
     QString error;
@@ -78,25 +98,63 @@ bool DirectoryLauncher::start(const QStringList& arguments)
         printError(error);
         return false;
     }
-    const QString path = options->catalogPath.isEmpty()
-                             ? defaultCatalogPath(QCoreApplication::applicationDirPath())
-                             : options->catalogPath;
-    Catalog catalog;
-    const bool loaded = catalog.load(path);
-    for (const QString& warning : catalog.warnings())
+    m_options = *options;
+    if (m_options.catalogPath.isEmpty())
+        m_options.catalogPath = defaultCatalogPath(QCoreApplication::applicationDirPath());
+    auto catalog = loadCatalog();
+    if (!catalog)
+        return false;
+    int fd = ListenSocket::inherited();
+    if (fd < 0)
+        fd = ListenSocket::open(m_options.address, m_options.port, error);
+    if (fd < 0) {
+        printError(QStringLiteral("cannot listen: ") + error);
+        return false;
+    }
+    const QByteArray address = ListenSocket::localAddress(fd);
+    m_server = std::make_unique<DirectoryServer>(std::move(catalog), m_options.limits,
+                                                 [](const QByteArray& line) { printLine(stderr, line); });
+    if (!m_server->start(fd)) {
+        printError(QStringLiteral("cannot serve on ") + QString::fromLatin1(address));
+        return false;
+    }
+    auto* hangUp = new ReloadSignal(this);
+    connect(hangUp, &ReloadSignal::requested, this, &DirectoryLauncher::reload);
+    if (!hangUp->install())
+        printError(QStringLiteral("SIGHUP will not reload the catalog"));
+    printLine(stdout, "listening " + address);
+    return true;
+}
+
+std::shared_ptr<const Catalog> DirectoryLauncher::loadCatalog() const
+{
+    auto catalog = std::make_shared<Catalog>();
+    const QString& path = m_options.catalogPath;
+    const bool loaded = catalog->load(path, m_options.catalog);
+    for (const QString& warning : catalog->warnings())
         printError(path + QStringLiteral(": ") + warning);
     if (!loaded) {
-        printError(catalog.error());
-        return false;
+        printError(catalog->error());
+        return nullptr;
     }
-    m_server = new DirectoryServer(DirectoryService(std::move(catalog)), this);
-    connect(m_server, &DirectoryServer::requestLogged, this,
-            [](const QByteArray& line) { printLine(stderr, line); });
-    const quint16 port = m_server->start(options->address, options->port);
-    if (port == 0) {
-        printError(QStringLiteral("cannot listen: ") + m_server->errorString());
-        return false;
+    printError(path + QStringLiteral(": ") + catalog->summary());
+    // Reading a large list leaves most of its working memory free but still mapped.
+    ::malloc_trim(0);
+    return catalog;
+}
+
+// Requests in flight keep the snapshot they started with; the old catalog goes when the last
+// of them is done.
+void DirectoryLauncher::reload()
+{
+    printError(QStringLiteral("reloading ") + m_options.catalogPath);
+    auto catalog = loadCatalog();
+    if (!catalog) {
+        printError(QStringLiteral("reload failed; keeping the catalog of %1 entries")
+                       .arg(m_server->catalog()->entries().size()));
+        return;
     }
-    printLine(stdout, "listening " + shownAddress(options->address, port));
-    return true;
+    const auto count = catalog->entries().size();
+    m_server->setCatalog(std::move(catalog));
+    printError(QStringLiteral("reloaded: %1 entries").arg(count));
 }

@@ -2,35 +2,59 @@
 
 #include "directory/DirectoryService.h"
 
-#include <QAbstractHttpServer>
-#include <QHostAddress>
+#include <QByteArray>
+#include <QString>
 
-class RequestTap;
+#include <functional>
+#include <memory>
+#include <mutex>
 
-// The service on the network: every request, whatever its method or path, goes to
-// DirectoryService, and one line per request is reported through requestLogged.
-class DirectoryServer : public QAbstractHttpServer
+struct MHD_Connection;
+struct MHD_Daemon;
+
+// What one client may take of the server. Requests are read within a fixed memory pool per
+// connection, so a header or request line that does not fit is refused instead of buffered.
+struct ServerLimits
 {
-    Q_OBJECT
+    int idleTimeoutSeconds = 30; // a connection silent this long is closed, half-sent or not
+    int maxConnections = 512;
+    int threads = 2;
+    size_t connectionMemory = 64 * 1024;
+};
 
+// The service on the network, on libmicrohttpd's own threads. The library reads and frames
+// every request; each one the library accepts is answered by DirectoryService from the catalog
+// snapshot current when it arrived, so a catalog swapped in meanwhile never disturbs it.
+// One line per request goes to the logger, from the server's threads:
+//   "METHOD target status", the target exactly as received, control bytes shown as %XX.
+class DirectoryServer
+{
 public:
-    explicit DirectoryServer(DirectoryService service, QObject* parent = nullptr);
+    using Logger = std::function<void(const QByteArray& line)>;
 
-    // Listens on the address and port (0: a free port); returns the port, or 0 on failure.
-    quint16 start(const QHostAddress& address, quint16 port);
-    QString errorString() const;
+    DirectoryServer(std::shared_ptr<const Catalog> catalog, const ServerLimits& limits, Logger logger);
+    ~DirectoryServer();
+    DirectoryServer(const DirectoryServer&) = delete;
+    DirectoryServer& operator=(const DirectoryServer&) = delete;
 
-Q_SIGNALS:
-    // "METHOD target status", the target as received; control bytes shown as %XX.
-    void requestLogged(const QByteArray& line);
+    // Serves on a listening socket, which the server then owns; false when the library refuses.
+    bool start(int listenFd);
+    void setCatalog(std::shared_ptr<const Catalog> catalog);
+    std::shared_ptr<const Catalog> catalog() const;
 
-protected:
-    bool handleRequest(const QHttpServerRequest& request, QTcpSocket* socket) override;
-    void missingHandler(const QHttpServerRequest& request, QTcpSocket* socket) override;
+    // The log line's form of a request target.
+    static QByteArray printable(const QByteArray& raw);
 
 private:
-    DirectoryRequest describe(const QHttpServerRequest& request, QTcpSocket* socket) const;
+    // The library's callbacks, in the source file where its types are known.
+    struct Callbacks;
+    friend struct Callbacks;
 
-    RequestTap* m_tap;
-    DirectoryService m_service;
+    DirectoryResponse respond(MHD_Connection* connection, const char* method, const QByteArray& target) const;
+
+    ServerLimits m_limits;
+    Logger m_logger;
+    MHD_Daemon* m_daemon = nullptr;
+    mutable std::mutex m_catalogLock;
+    std::shared_ptr<const Catalog> m_catalog;
 };

@@ -2,6 +2,8 @@
 
 #include "directory/Catalog.h"
 
+#include <memory>
+
 #include <QByteArray>
 
 struct DirectoryRequest
@@ -26,10 +28,13 @@ class DirectoryService
 public:
     static constexpr char kContentType[] = "text/html; charset=utf-8";
 
-    explicit DirectoryService(Catalog catalog) : m_catalog(std::move(catalog)) {}
+    explicit DirectoryService(Catalog catalog)
+        : m_catalog(std::make_shared<const Catalog>(std::move(catalog)))
+    {}
+    explicit DirectoryService(std::shared_ptr<const Catalog> catalog) : m_catalog(std::move(catalog)) {}
 
     DirectoryResponse respond(const DirectoryRequest& request) const;
-    const Catalog& catalog() const { return m_catalog; }
+    const Catalog& catalog() const { return *m_catalog; }
 
     // The host and port for the lookup answer: the Host header reduced to the characters of a
     // host name or address and a port, so it cannot carry markup into the answer.
@@ -38,5 +43,5 @@ public:
 private:
     DirectoryResponse searchPage(const QByteArray& rawQuery) const;
 
-    Catalog m_catalog;
+    std::shared_ptr<const Catalog> m_catalog;
 };

@@ -1,8 +1,9 @@
 #include "directory/KeywordMatcher.h"
 
-#include <QStringList>
-
 #include <algorithm>
+#include <string_view>
+
+#include <QStringList>
 
 namespace {
 
@@ -27,16 +28,42 @@ bool isMarker(QChar c)
     return c == QLatin1Char('^') || c == QLatin1Char('$') || c == QLatin1Char('`');
 }
 
+// The runs of ASCII characters of a literal, case-folded. Case folding and the expression's
+// caseless matching agree on which texts hold an ASCII run, so a text without one of them
+// cannot match.
+void addPieces(QByteArrayList& pieces, const QString& literal)
+{
+    QByteArray run;
+    for (const QChar c : literal) {
+        if (c.unicode() < 0x80) {
+            run.append(static_cast<char>(c.toCaseFolded().unicode()));
+        } else if (!run.isEmpty()) {
+            pieces.append(run);
+            run.clear();
+        }
+    }
+    if (!run.isEmpty())
+        pieces.append(run);
+}
+
+// A plain scan (memchr for the first byte, then compare) beats memmem's set-up on texts this short.
+bool holds(const QByteArray& text, const QByteArray& piece)
+{
+    const std::string_view haystack(text.constData(), static_cast<size_t>(text.size()));
+    return haystack.find(std::string_view(piece.constData(), static_cast<size_t>(piece.size()))) !=
+           std::string_view::npos;
+}
+
 } // namespace
 
 KeywordMatcher::KeywordMatcher(const QString& keywordList)
 {
     for (const QString& alternative : keywordList.split(QLatin1Char(','))) {
         const QStringList words = alternative.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QList<QRegularExpression> patterns;
+        QList<Word> patterns;
         for (const QString& word : words) {
             if (std::any_of(word.cbegin(), word.cend(), [](QChar c) { return !isMarker(c); }))
-                patterns.append(patternFor(word));
+                patterns.append(wordFor(word));
         }
         if (!patterns.isEmpty())
             m_alternatives.append(patterns);
@@ -45,18 +72,49 @@ KeywordMatcher::KeywordMatcher(const QString& keywordList)
 
 bool KeywordMatcher::matches(const QString& text) const
 {
+    const QByteArray folded = foldedText(text);
+    return matches(text, folded, pairsOf(folded));
+}
+
+bool KeywordMatcher::matches(const QString& text, const QByteArray& folded, const PairSet& pairs) const
+{
+    const auto found = [&](const Word& word) {
+        for (size_t i = 0; i < pairs.size(); ++i) {
+            if ((pairs[i] & word.pairs[i]) != word.pairs[i])
+                return false;
+        }
+        const bool piecesIn =
+            std::all_of(word.pieces.cbegin(), word.pieces.cend(),
+                        [&folded](const QByteArray& piece) { return holds(folded, piece); });
+        return piecesIn && (word.exact || word.pattern.match(text).hasMatch());
+    };
     for (const auto& words : m_alternatives) {
-        const bool allFound =
-            std::all_of(words.cbegin(), words.cend(),
-                        [&text](const QRegularExpression& word) { return word.match(text).hasMatch(); });
-        if (allFound)
+        if (std::all_of(words.cbegin(), words.cend(), found))
             return true;
     }
     return false;
 }
 
-QRegularExpression KeywordMatcher::patternFor(const QString& word)
+QByteArray KeywordMatcher::foldedText(const QString& text)
 {
+    return text.toCaseFolded().toUtf8();
+}
+
+KeywordMatcher::PairSet KeywordMatcher::pairsOf(const QByteArray& folded)
+{
+    PairSet pairs{};
+    for (qsizetype i = 1; i < folded.size(); ++i) {
+        const auto hash =
+            (static_cast<unsigned>(static_cast<uchar>(folded[i - 1])) * 31u + static_cast<uchar>(folded[i])) &
+            255u;
+        pairs[hash / 64] |= quint64(1) << (hash % 64);
+    }
+    return pairs;
+}
+
+KeywordMatcher::Word KeywordMatcher::wordFor(const QString& word)
+{
+    Word made;
     QString pattern;
     QString literal;
     for (const QChar c : word) {
@@ -65,9 +123,18 @@ QRegularExpression KeywordMatcher::patternFor(const QString& word)
             continue;
         }
         pattern += QRegularExpression::escape(literal) + assertionFor(c);
+        addPieces(made.pieces, literal);
         literal.clear();
     }
     pattern += QRegularExpression::escape(literal);
-    return QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption |
-                                           QRegularExpression::UseUnicodePropertiesOption);
+    addPieces(made.pieces, literal);
+    for (const QByteArray& piece : made.pieces) {
+        const PairSet pairs = pairsOf(piece);
+        for (size_t i = 0; i < pairs.size(); ++i)
+            made.pairs[i] |= pairs[i];
+    }
+    made.exact = made.pieces.size() == 1 && made.pieces.front().size() == word.size();
+    made.pattern = QRegularExpression(pattern, QRegularExpression::CaseInsensitiveOption |
+                                                   QRegularExpression::UseUnicodePropertiesOption);
+    return made;
 }

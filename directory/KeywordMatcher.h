@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+
+#include <QByteArray>
+#include <QByteArrayList>
 #include <QList>
 #include <QRegularExpression>
 #include <QString>
@@ -16,13 +20,32 @@
 class KeywordMatcher
 {
 public:
+    // Which byte pairs occur in a folded text, hashed into 256 bits: a word with a pair that
+    // the text lacks cannot be in it, and this test costs a few instructions.
+    using PairSet = std::array<quint64, 4>;
+
     explicit KeywordMatcher(const QString& keywordList);
 
     bool isEmpty() const { return m_alternatives.isEmpty(); }
     bool matches(const QString& text) const;
+    // The same, with the text's case-folded form in UTF-8 at hand (see foldedText): a word
+    // whose ASCII runs are not all in it cannot match, and a word of ASCII characters without
+    // markers matches exactly when it is in it, so most texts never meet a regular expression.
+    bool matches(const QString& text, const QByteArray& folded, const PairSet& pairs) const;
+
+    static QByteArray foldedText(const QString& text);
+    static PairSet pairsOf(const QByteArray& folded);
 
 private:
-    static QRegularExpression patternFor(const QString& word);
+    struct Word
+    {
+        QRegularExpression pattern;
+        QByteArrayList pieces; // the word's runs of ASCII characters, case-folded
+        PairSet pairs{};       // the byte pairs of the pieces
+        bool exact = false;    // ASCII only and no markers: the pieces decide alone
+    };
 
-    QList<QList<QRegularExpression>> m_alternatives;
+    static Word wordFor(const QString& word);
+
+    QList<QList<Word>> m_alternatives;
 };

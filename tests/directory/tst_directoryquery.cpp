@@ -1,5 +1,4 @@
 #include "directory/QueryString.h"
-#include "directory/RequestLineReader.h"
 
 #include <QTest>
 
@@ -13,8 +12,6 @@ private Q_SLOTS:
     void decode_data();
     void decode();
     void escapedSeparatorsStayInTheValue();
-    void requestLinesSurviveAnySplit();
-    void requestBodyIsNotTakenForARequest();
 };
 
 void TestDirectoryQuery::decode_data()
@@ -56,35 +53,6 @@ void TestDirectoryQuery::escapedSeparatorsStayInTheValue()
     QCOMPARE(query.value(QStringLiteral("T1")), QStringLiteral("r&b=soul#"));
     QCOMPARE(query.value(QStringLiteral("F")), QStringLiteral("1"));
     QVERIFY(!query.contains(QStringLiteral("b")));
-}
-
-// The server reads a connection in whatever pieces the network delivers.
-void TestDirectoryQuery::requestLinesSurviveAnySplit()
-{
-    const QByteArray stream = "GET /search.asp?T1=^ska^,`ska HTTP/1.1\r\nHost: h\r\n\r\n"
-                              "GET /redirect.asp?P=Q HTTP/1.1\nHost: h\n\n";
-    for (qsizetype cut = 0; cut <= stream.size(); ++cut) {
-        RequestLineReader reader;
-        reader.feed(stream.left(cut));
-        reader.feed(stream.mid(cut));
-        QVERIFY(reader.hasLine());
-        QCOMPARE(reader.takeLine().target, QByteArray("/search.asp?T1=^ska^,`ska"));
-        QVERIFY(reader.hasLine());
-        const RawRequestLine second = reader.takeLine();
-        QCOMPARE(second.method, QByteArray("GET"));
-        QCOMPARE(second.target, QByteArray("/redirect.asp?P=Q"));
-        QVERIFY(!reader.hasLine());
-    }
-}
-
-void TestDirectoryQuery::requestBodyIsNotTakenForARequest()
-{
-    RequestLineReader reader;
-    reader.feed("POST /p HTTP/1.1\r\ncontent-length: 20\r\n\r\nGET /fake HTTP/1.1\r\n");
-    reader.feed("GET /next HTTP/1.1\r\n\r\n");
-    QCOMPARE(reader.takeLine().target, QByteArray("/p"));
-    QCOMPARE(reader.takeLine().target, QByteArray("/next"));
-    QVERIFY(!reader.hasLine());
 }
 
 QTEST_GUILESS_MAIN(TestDirectoryQuery)

@@ -1,0 +1,232 @@
+#include "DirectoryProcess.h"
+#include "directory/Catalog.h"
+#include "search/ResultsModel.h"
+#include "search/ResultsParser.h"
+
+#include <csignal>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+const QString kStations = QStringLiteral(STATION_DATA "/stations.json");
+const QByteArray kEverything = "V=3&P=L&T1=fx&F=1&RA=1&MA=1&RV=1&NA=1&NV=1&SW=1&LIVE=1&SPD=0";
+
+using Row = QStringList; // station, format, location, speed, address, site
+
+// The rows the client's own reader makes of a results page.
+QList<Row> readBack(const QByteArray& page)
+{
+    ResultsModel model;
+    ResultsParser parser(model);
+    parser.resetSearch();
+    parser.setOptions(false, QStringLiteral("All Connections"));
+    parser.append(QString::fromUtf8(page));
+    parser.extract();
+    QList<Row> rows;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        rows.append({model.cell(row, ResultsModel::LiveStation), model.cell(row, ResultsModel::LiveFormat),
+                     model.cell(row, ResultsModel::LiveLocation), model.cell(row, ResultsModel::LiveSpeed),
+                     model.cell(row, ResultsModel::LiveUrl), model.cell(row, ResultsModel::LivePage)});
+    }
+    return rows;
+}
+
+Row row(const char* station, const char* format, const char* location, const char* speed, const char* address,
+        const char* site)
+{
+    return {QString::fromUtf8(station), QString::fromUtf8(format),  QString::fromUtf8(location),
+            QString::fromUtf8(speed),   QString::fromUtf8(address), QString::fromUtf8(site)};
+}
+
+// Most votes first, then most clicks; the ftp stream, the repeated stationuuid, the failed
+// check, the string and the error-page name are left out.
+const QList<Row>& expectedRows()
+{
+    static const QList<Row> rows{
+        row("FX Jazz Lounge", "MP3", "Berlin, Germany", "128k", "http://jazz.example.com/live.mp3",
+            "https://jazz.example.com/"),
+        row("FX Rock * Radio & News ^ $ ~ @ b>", "AAC+", "France", "96k", "https://rock.example.com/stream",
+            "https://rock.example.com/?a=x"),
+        row("FX Tabandnewline here", "OGG Vorbis", "Internet Based", "64k", "http://ctrl.example.com/a.ogg",
+            "http://ctrl.example.com/"),
+        row("FX Script Site", "Opus", "Madrid, Spain", "Unknown", "https://js.example.com/opus", ""),
+        row("FX Strings For Numbers", "AAC", "Ontario, Canada", "64k", "http://strings.example.com/live",
+            "http://strings.example.com/"),
+        row("FX 東京 ラジオ", "MP3", "Tokyo, Japan", "256k", "https://jp.example.com/tokyo",
+            "https://jp.example.com/"),
+        row("FX Радио Ромашка", "AAC", "Москва, Россия", "48k", "http://ru.example.com/romashka",
+            "http://ru.example.com/"),
+        row("FX Live HLS", "HLS", "Utrecht, The Netherlands", "192k", "https://hls.example.com/live.m3u8",
+            "https://hls.example.com/"),
+        row("FX Spaced Address", "FLAC", "Dublin, Ireland", "1411k", "http://spaced.example.com/abcd",
+            "http://spaced.example.com/"),
+        row("FX Shouting Scheme", "Unknown", "Mazovia, Poland", "Unknown", "HTTPS://UPPER.example.com/Live",
+            "HTTP://UPPER.example.com/"),
+        row("FX Talk: Morning Show", "MP3", "Jalisco, Mexico", "32k", "http://talk.example.com/live",
+            "http://talk.example.com/"),
+        row("FX Code Only", "MP3", "Bahia, BR", "128k", "http://code.example.com/live", ""),
+        row("FX Bare", "Unknown", "Internet Based", "Unknown", "http://bare.example.com/", ""),
+        row("Unknown", "Unknown", "Internet Based", "Unknown", "http://null.example.com/stream", ""),
+        row("12345", "3", "Internet Based", "Unknown", "http://types.example.com/live", "")};
+    return rows;
+}
+
+QByteArray fixtureBytes()
+{
+    QFile file(kStations);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+// The community station list through the running service and back through the client's reader.
+class TestStationList : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void stationsReadBackAsExpected();
+    void failedChecksKeptOnRequest();
+    void brokenListsFailAtStart_data();
+    void brokenListsFailAtStart();
+    void failedReloadKeepsTheCatalog();
+    void reloadUnderSearchesLosesNone();
+};
+
+void TestStationList::stationsReadBackAsExpected()
+{
+    DirectoryProcess service;
+    QVERIFY(service.start(
+        {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), kStations}));
+    QVERIFY(service.log().contains("read 20 entries, kept 15, dropped 5 (1 failed its last check, 1 no "
+                                   "stream address, or text the client "
+                                   "reads as an error, 1 not a station object, 1 repeated stationuuid, 1 "
+                                   "stream address not http or https)"));
+    const QList<Row> rows = readBack(service.get(service.searchRequest(kEverything)));
+    QCOMPARE(rows.size(), expectedRows().size());
+    for (qsizetype i = 0; i < rows.size(); ++i)
+        QCOMPARE(rows[i], expectedRows()[i]);
+    // Tags are the styles a genre search looks in.
+    const QList<Row> talk = readBack(service.get(service.searchRequest(
+        "V=3&P=L&T1=^talk^,`talk&F=1&RA=1&MA=1&RV=1&NA=1&NV=1&SW=1&LIVE=1&FMT=2&SPD=0")));
+    QCOMPARE(talk.size(), 2);
+    QCOMPARE(talk[0][0], QStringLiteral("FX Strings For Numbers"));
+    QCOMPARE(talk[1][0], QStringLiteral("FX Talk: Morning Show"));
+}
+
+void TestStationList::failedChecksKeptOnRequest()
+{
+    Catalog catalog;
+    QVERIFY(catalog.load(kStations, CatalogOptions{true}));
+    QCOMPARE(catalog.entries().size(), expectedRows().size() + 1);
+    QCOMPARE(catalog.entries()[1].name, QStringLiteral("FX Gone Quiet"));
+}
+
+void TestStationList::brokenListsFailAtStart_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("truncated") << fixtureBytes().left(3000) << QByteArray("not a readable JSON station list");
+    QTest::newRow("error page") << QByteArray("<html><body>503</body></html>")
+                                << QByteArray("not a readable JSON station list");
+    QTest::newRow("object") << QByteArray("{\"name\": \"x\"}") << QByteArray("the top level is not an array");
+    QTest::newRow("empty") << QByteArray() << QByteArray("not a readable JSON station list");
+}
+
+void TestStationList::brokenListsFailAtStart()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QByteArray, message);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("stations.json"));
+    QVERIFY(writeFile(path, content));
+    QProcess process;
+    process.start(DirectoryProcess::program(),
+                  {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), path});
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+    const QByteArray error = process.readAllStandardError();
+    QVERIFY2(error.contains(message) && error.contains(path.toLocal8Bit()), error.constData());
+}
+
+void TestStationList::failedReloadKeepsTheCatalog()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("stations.json"));
+    QVERIFY(writeFile(path, fixtureBytes()));
+    DirectoryProcess service;
+    QVERIFY(
+        service.start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), path}));
+    const QByteArray before = service.get(service.searchRequest(kEverything));
+    QVERIFY(writeFile(path, fixtureBytes().left(500)));
+    ::kill(static_cast<pid_t>(service.process().processId()), SIGHUP);
+    QVERIFY(service.waitForLog("reload failed; keeping the catalog of 15 entries"));
+    QCOMPARE(service.get(service.searchRequest(kEverything)), before);
+}
+
+// Searches run on several connections without pause while the catalog is swapped back and
+// forth: every one is answered, from one catalog or the other, never a mixture or an error.
+void TestStationList::reloadUnderSearchesLosesNone()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("stations.json"));
+    const QByteArray full = fixtureBytes();
+    // The first five stations, the comma after the fifth dropped.
+    const qsizetype sixth = full.indexOf("\n{\"stationuuid\": \"00000000-0000-0000-0000-000000000006\"");
+    const QByteArray shorter = full.left(sixth - 1) + "\n]\n";
+    QVERIFY(writeFile(path, shorter));
+    DirectoryProcess service;
+    QVERIFY(
+        service.start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), path}));
+    const QByteArray request = service.searchRequest(kEverything);
+    const QByteArray shortBody = service.get(request);
+    QCOMPARE(readBack(shortBody).size(), 4);
+
+    constexpr int kConnections = 6;
+    std::vector<std::unique_ptr<QTcpSocket>> sockets;
+    std::vector<QByteArray> pending(kConnections);
+    QList<QByteArray> bodies;
+    int failures = 0;
+    for (int i = 0; i < kConnections; ++i) {
+        sockets.push_back(std::make_unique<QTcpSocket>());
+        QTcpSocket* socket = sockets.back().get();
+        connect(socket, &QTcpSocket::readyRead, this, [&, socket, i] {
+            pending[static_cast<size_t>(i)] += socket->readAll();
+            for (const auto& [head, body] : DirectoryProcess::takeAnswers(pending[static_cast<size_t>(i)])) {
+                failures += head.startsWith("HTTP/1.1 200") ? 0 : 1;
+                bodies.append(body);
+                socket->write(request);
+            }
+        });
+        socket->connectToHost(QHostAddress::LocalHost, service.port());
+        socket->write(request);
+    }
+    for (int swap = 1; swap <= 5; ++swap) {
+        QVERIFY(writeFile(path, swap % 2 ? full : shorter));
+        ::kill(static_cast<pid_t>(service.process().processId()), SIGHUP);
+        QVERIFY(service.waitForLog("reloaded: " + QByteArray(swap % 2 ? "15" : "4") + " entries"));
+        const qsizetype answered = bodies.size();
+        QVERIFY(QTest::qWaitFor([&] { return bodies.size() > answered + 20; }, 20000));
+    }
+    for (auto& socket : sockets)
+        socket->disconnect(this);
+    const QByteArray fullBody = service.get(request);
+    QCOMPARE(readBack(fullBody).size(), expectedRows().size());
+    QCOMPARE(failures, 0);
+    QVERIFY(bodies.contains(fullBody) && bodies.contains(shortBody));
+    for (const QByteArray& body : bodies)
+        QVERIFY(body == shortBody || body == fullBody);
+    QVERIFY(!service.log().contains(" - "));
+}
+
+QTEST_GUILESS_MAIN(TestStationList)
+#include "tst_stationlist.moc"
