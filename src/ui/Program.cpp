@@ -37,7 +37,15 @@ Program::Program(Context context)
     wireWindow();
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    // The parts that refer to the window, the clients and the model go before them.
+    delete m_commands;
+    delete m_startup;
+    delete m_play;
+    delete m_search;
+    delete m_terminateWatch;
+}
 
 void Program::wireWindow()
 {
