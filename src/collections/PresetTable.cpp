@@ -34,3 +34,11 @@ void PresetTable::store(Settings& settings) const
             settings.setPreset(i, join((*this)[i]));
     }
 }
+
+void PresetTable::assign(int index, const QString& name, const QString& link, Settings& settings)
+{
+    QString storedName = name.isEmpty() ? link : name;
+    storedName.replace(Settings::kPresetSeparator, QLatin1Char('y'));
+    (*this)[index] = {storedName, link};
+    settings.setPreset(index, join((*this)[index]));
+}

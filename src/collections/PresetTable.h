@@ -32,6 +32,10 @@ public:
     void load(const Settings& settings);
     // Writes only the presets that are not empty; values stored earlier for the rest stay.
     void store(Settings& settings) const;
+    // Sets preset index to a station and writes its key at once, so a crash cannot lose it.
+    // A station without a name is named by its link, and the separator character in a name
+    // becomes "y" so the stored value splits where it was joined.
+    void assign(int index, const QString& name, const QString& link, Settings& settings);
 
     static PresetRecord parse(const QString& value);
     static QString join(const PresetRecord& record);

@@ -15,7 +15,8 @@ std::optional<QUrl> ShellOpener::openableAddress(const QString& target)
         scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("ftp");
     if (web && !url.host().isEmpty())
         return url;
-    if (scheme == QLatin1String("mailto") && !url.path().isEmpty())
+    // A bare "mailto:" opens a new, empty message.
+    if (scheme == QLatin1String("mailto"))
         return url;
     return std::nullopt;
 }

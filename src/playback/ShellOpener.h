@@ -19,7 +19,7 @@ public:
     // the desktop cannot open it; true when it was handed over.
     bool OpenWithShell(const QString& target);
     // The target as an address that may be opened: http, https or ftp with a host, or mailto
-    // with a recipient.
+    // with or without a recipient (a bare "mailto:" opens a new, empty message).
     static std::optional<QUrl> openableAddress(const QString& target);
 
 private:

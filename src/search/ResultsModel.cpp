@@ -5,6 +5,29 @@
 #include <algorithm>
 #include <numeric>
 
+namespace {
+// Text order by code point: UTF-16 order puts characters above U+FFFF (surrogate pairs)
+// before U+E000-U+FFFF, so surrogates are moved above them before comparing.
+char16_t codePointRank(char16_t unit)
+{
+    if (unit < 0xD800)
+        return unit;
+    return unit >= 0xE000 ? char16_t(unit - 0x800) : char16_t(unit + 0x2000);
+}
+
+bool codePointLess(QStringView left, QStringView right)
+{
+    const qsizetype common = std::min(left.size(), right.size());
+    for (qsizetype at = 0; at < common; ++at) {
+        const char16_t a = left[at].unicode();
+        const char16_t b = right[at].unicode();
+        if (a != b)
+            return codePointRank(a) < codePointRank(b);
+    }
+    return left.size() < right.size();
+}
+} // namespace
+
 ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent), m_rows(1), m_headers(kColumnCount)
 {}
 
@@ -157,7 +180,7 @@ void ResultsModel::sortRows(int column, Qt::SortOrder order, SortKind kind)
         std::stable_sort(permutation.begin(), permutation.end(), [&](int a, int b) {
             const QStringView left = m_rows.at(a).cellView(column);
             const QStringView right = m_rows.at(b).cellView(column);
-            return ascending ? left < right : right < left;
+            return ascending ? codePointLess(left, right) : codePointLess(right, left);
         });
     }
     reorder(permutation);

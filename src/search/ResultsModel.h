@@ -58,6 +58,8 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
     QString cell(int row, int column) const;
+    // False while the grid holds only the empty row of a reset.
+    bool hasResults() const { return !m_placeholder; }
     ResultPicture picture(int row) const;
     QString header(int column) const;
 

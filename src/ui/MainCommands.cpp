@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "collections/LinkText.h"
 #include "collections/PresetTable.h"
 #include "core/ProductInfo.h"
 #include "core/ProductSite.h"
@@ -10,8 +11,10 @@
 #include "playback/ShellOpener.h"
 #include "search/Genres.h"
 #include "search/GridLayout.h"
+#include "search/ResultsModel.h"
 #include "search/SearchRun.h"
 #include "ui/MainWindow.h"
+#include "ui/ResultsGrid.h"
 #include "ui/SetupDialog.h"
 
 MainCommands::MainCommands(Parts parts, QObject* parent) : QObject(parent), m_parts(parts)
@@ -37,7 +40,8 @@ void MainCommands::addFileCommands()
                                         [this] { openServicePage(QStringLiteral("/mailform_add.htm")); }});
     m_table.add(CommandId::Exit,
                 {QStringLiteral("menuExit"), QStringLiteral("E&xit"), [&window] { window.close(); }});
-    CommandTable::Entry copy{QStringLiteral("menuCopy"), QStringLiteral("&Copy"), {}, QKeySequence::Copy};
+    CommandTable::Entry copy{QStringLiteral("menuCopy"), QStringLiteral("&Copy"), [this] { copyLink(); },
+                             QKeySequence(Qt::CTRL | Qt::Key_C)};
     copy.context = Qt::WindowShortcut;
     m_table.add(CommandId::Copy, copy);
 }
@@ -68,8 +72,8 @@ void MainCommands::addSearchCommands()
                 {QStringLiteral("menuAddB"), QStringLiteral("&Add Selected Items to Bookmarks"), {}});
     m_table.add(CommandId::AddBookmark,
                 {QStringLiteral("cmdAddBookmark"), QStringLiteral("Add Selected Item to Bookmarks"), {}});
-    m_table.add(CommandId::Email,
-                {QStringLiteral("menuEmail"), QStringLiteral("&Email Link to a Friend"), {}});
+    m_table.add(CommandId::Email, {QStringLiteral("menuEmail"), QStringLiteral("&Email Link to a Friend"),
+                                   [this] { emailLink(); }});
 }
 
 void MainCommands::addHelpCommands()
@@ -112,10 +116,126 @@ void MainCommands::visitWebsite()
     m_parts.opener.OpenWithShell(site);
 }
 
-void MainCommands::playPreset(int index)
+void MainCommands::pressPreset(int index)
 {
+    MainWindow& window = m_parts.window;
+    window.lightPreset(-1);
+    window.setPresetPointer(index, 4);
+    const QString& link = m_parts.presets[index].Link;
+    if (!link.isEmpty() && link != PresetTable::kEmptyLink) {
+        window.lightPreset(index);
+        return;
+    }
+    m_parts.services.dialogs.message(
+        MessageIcon::Information, kAppTitle,
+        QStringLiteral("Drag and Drop station here while holding Shift Key to assign preset"));
+    window.focusSearchBox();
+}
+
+void MainCommands::clickPreset(int index)
+{
+    // The press on an empty preset has explained how to fill it; the click adds nothing.
+    if (m_parts.presets.isEmpty(index))
+        return;
     const PresetRecord& preset = m_parts.presets[index];
     m_parts.play.launchURL(preset.Link, preset.Name, index);
+}
+
+void MainCommands::enterPreset(int index)
+{
+    pressPreset(index);
+    const PresetRecord& preset = m_parts.presets[index];
+    m_parts.play.launchURL(preset.Link, preset.Name, index);
+}
+
+void MainCommands::assignPreset(int index, const QString& name, const QString& link)
+{
+    Dialogs& dialogs = m_parts.services.dialogs;
+    if (m_parts.window.archiveMode()) {
+        dialogs.message(
+            MessageIcon::Critical, kShortTitle,
+            QStringLiteral("Presets may only be used for live radio and television stations, please "
+                           "use bookmarks instead."));
+        return;
+    }
+    if (name.isEmpty() && link.isEmpty())
+        return;
+    const QString number = QString::number(index + 1);
+    if (!m_parts.presets.isEmpty(index) &&
+        dialogs.message(MessageIcon::Question, kAppTitle,
+                        QStringLiteral("Station currently assigned to Preset ") + number +
+                            QStringLiteral(", Reassign ?"),
+                        MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    m_parts.presets.assign(index, name, link, m_parts.settings);
+    m_parts.window.setPresetToolTip(index, m_parts.presets[index].Name);
+    dialogs.message(MessageIcon::None, kAppTitle,
+                    QStringLiteral("Preset ") + number + QStringLiteral(" Assigned to ") +
+                        m_parts.presets[index].Name);
+}
+
+bool MainCommands::copyLinkBlock()
+{
+    const bool archive = m_parts.window.archiveMode();
+    const QModelIndex current = m_parts.window.grid()->currentIndex();
+    const int row = current.isValid() ? current.row() : -1;
+    if (!m_parts.model.hasResults() || !LinkText::usable(m_parts.model, row, archive)) {
+        m_parts.services.dialogs.message(MessageIcon::Critical, kShortTitle,
+                                         QStringLiteral("No item selected."));
+        return false;
+    }
+    const QString host = m_parts.settings.text(Settings::Key::ServiceHost);
+    m_parts.services.clipboard.setText(LinkText::block(m_parts.model, row, archive, host));
+    return true;
+}
+
+void MainCommands::copyLink()
+{
+    copyLinkBlock();
+}
+
+void MainCommands::emailLink()
+{
+    if (!copyLinkBlock())
+        return;
+    m_parts.services.dialogs.message(
+        MessageIcon::Information, kShortTitle,
+        QStringLiteral("Skylark! Broadcast will now start your mail program, to insert "
+                       "the link press CTRL+V or paste it into the message."));
+    m_parts.opener.OpenWithShell(QStringLiteral("mailto:"));
+}
+
+void MainCommands::sortByHeader(int column)
+{
+    const HeaderSort::Key key = m_sort.click(column, m_parts.window.archiveMode());
+    if (!m_parts.model.hasResults())
+        return; // the direction has flipped all the same
+    ResultsGrid* grid = m_parts.window.grid();
+    grid->setUpdatesEnabled(false);
+    m_parts.model.sortRows(key.column, key.order,
+                           key.numeric ? ResultsModel::SortKind::Number : ResultsModel::SortKind::Text);
+    grid->selectOnly(0);
+    grid->setUpdatesEnabled(true);
+}
+
+void MainCommands::gridClicked(bool onRow)
+{
+    if (onRow)
+        preview();
+}
+
+void MainCommands::preview()
+{
+    if (!m_parts.window.previewOnClick()) {
+        m_lastPreviewSite.clear();
+        return;
+    }
+    const QString site = m_parts.window.currentCell(GridLayout::siteColumn(m_parts.window.archiveMode()));
+    if (site.isEmpty() || site == QLatin1String("Unknown") || site == m_lastPreviewSite)
+        return;
+    m_lastPreviewSite = site;
+    if (m_preview)
+        m_preview(site);
 }
 
 void MainCommands::genreSearch(int index)

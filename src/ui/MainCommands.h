@@ -1,13 +1,17 @@
 #pragma once
 
 #include "platform/SystemServices.h"
+#include "search/HeaderSort.h"
 #include "ui/CommandTable.h"
 
 #include <QObject>
 
+#include <functional>
+
 class MainWindow;
 class PlayDispatch;
 class PresetTable;
+class ResultsModel;
 class SearchRun;
 class Settings;
 class ShellOpener;
@@ -25,6 +29,7 @@ public:
         SearchRun& search;
         PlayDispatch& play;
         PresetTable& presets;
+        ResultsModel& model;
         Settings& settings;
         ShellOpener& opener;
         SystemServices services;
@@ -41,16 +46,39 @@ public:
 
     void playCurrentRow();
     void visitWebsite();
-    void playPreset(int index);
     void genreSearch(int index);
+    void copyLink();
+    void emailLink();
+    void sortByHeader(int column);
+    // A click on the grid: on a data row it previews the row's web site.
+    void gridClicked(bool onRow);
+
+    // Preset buttons.
+    void pressPreset(int index);
+    void clickPreset(int index);
+    void enterPreset(int index);
+    void assignPreset(int index, const QString& name, const QString& link);
+
+    // Where a row's web site is previewed; none means no preview.
+    void setPreview(std::function<void(const QString&)> preview) { m_preview = std::move(preview); }
+    // The preview window closed: the same site previews again.
+    void previewClosed() { m_lastPreviewSite.clear(); }
+    const QString& LastPreviewSite() const { return m_lastPreviewSite; }
+    int GridSortOrder() const { return m_sort.GridSortOrder(); }
 
 private:
     void addFileCommands();
     void addSearchCommands();
     void addHelpCommands();
     void openServicePage(const QString& path);
+    // Puts the current row's link block on the clipboard; false (after telling) without one.
+    bool copyLinkBlock();
+    void preview();
 
     Parts m_parts;
     CommandTable m_table;
+    HeaderSort m_sort;
+    QString m_lastPreviewSite;
+    std::function<void(const QString&)> m_preview;
     bool m_scanActive = false;
 };

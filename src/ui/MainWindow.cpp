@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDrag>
 #include <QFrame>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScreen>
@@ -20,10 +22,12 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
+#include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
+#include "collections/StationPayload.h"
 #include "core/ProductInfo.h"
 #include "core/ProductSite.h"
 #include "core/Settings.h"
@@ -38,7 +42,9 @@
 #include "ui/AboutWindow.h"
 #include "ui/Artwork.h"
 #include "ui/CommandTable.h"
+#include "ui/PresetButton.h"
 #include "ui/QuickHelpWindow.h"
+#include "ui/ResultsGrid.h"
 #include "ui/ResultsIconModel.h"
 #include "ui/SetupDialog.h"
 
@@ -156,6 +162,7 @@ void MainWindow::buildControls()
 
     m_lblMove = new QLabel(central);
     m_lblMove->setObjectName(QStringLiteral("lblMove"));
+    m_lblMove->setTextFormat(Qt::PlainText);
     m_lblMove->hide();
 }
 
@@ -255,17 +262,68 @@ void MainWindow::buildToolbar(std::function<void(CommandId)> toolbarClicked)
 void MainWindow::buildPresets()
 {
     for (int i = 0; i < PresetTable::kCount; ++i) {
-        auto* button = new QToolButton(m_frameSide);
-        button->setObjectName(QStringLiteral("pPreset") + QString::number(i));
+        auto* button = new PresetButton(i, m_frameSide);
         button->setText(QString::number(i + 1));
         button->setToolTip(PresetTable::kEmptyName);
         button->setIcon(Artwork::presetListPicture(Artwork::PresetFace));
         button->setIconSize(Artwork::kPresetFaceSize);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setCursor(Artwork::pointerCursor(Artwork::PointerHand));
-        connect(button, &QToolButton::clicked, this, [this, i] { Q_EMIT presetClicked(i); });
+        connect(button, &PresetButton::pressed, this, &MainWindow::presetPressed);
+        connect(button, &PresetButton::clickedPreset, this, &MainWindow::presetClicked);
+        connect(button, &PresetButton::enterPressed, this, &MainWindow::presetEnterPressed);
+        // A drop is answered with message boxes, which must not open inside the drag.
+        connect(button, &PresetButton::stationDropped, this, &MainWindow::stationDropped,
+                Qt::QueuedConnection);
+        connect(button, &PresetButton::hovered, this, [this](int index) {
+            m_presetButtons.at(std::size_t(index))->setCursor(Artwork::pointerCursor(Artwork::PointerHand));
+            setPresetToolTip(index, m_ctx.presets[index].Name);
+        });
         m_presetButtons.at(std::size_t(i)) = button;
     }
+}
+
+void MainWindow::lightPreset(int index)
+{
+    for (int i = 0; i < PresetTable::kCount; ++i) {
+        const int face = i == index ? Artwork::PresetFaceLit : Artwork::PresetFace;
+        m_presetButtons.at(std::size_t(i))->setIcon(Artwork::presetListPicture(face));
+    }
+}
+
+void MainWindow::setPresetToolTip(int index, const QString& name)
+{
+    // Station names come from the network: shown as plain text, never as markup. A tool tip
+    // that looks like markup is taken for markup, so such a name is escaped inside a rich text.
+    const QString tip = Qt::mightBeRichText(name) ? QStringLiteral("<qt>") + name.toHtmlEscaped() : name;
+    m_presetButtons.at(std::size_t(index))->setToolTip(tip);
+}
+
+void MainWindow::focusSearchBox()
+{
+    m_txtSearch->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::startStationDrag(const QPoint& pos)
+{
+    if (archiveMode() || !m_ctx.model.hasResults())
+        return;
+    // The carrier takes the place a dragged label has beside the pointer, as wide as a preset.
+    const int lineHeight = fontMetrics().height();
+    const QPoint inClient = m_grid->viewport()->mapTo(centralWidget(), pos);
+    m_lblMove->setGeometry(inClient.x() + int(std::lround(twipsToPixels(100))), inClient.y() - lineHeight / 2,
+                           std::max(1, m_presetButtons.at(0)->width() - int(std::lround(twipsToPixels(150)))),
+                           lineHeight);
+    const StationPayload::Station station{currentCell(GridLayout::nameColumn(false)),
+                                          currentCell(GridLayout::linkColumn(false))};
+    m_lblMove->setText(station.name + Settings::kPresetSeparator + station.link);
+    auto* mime = new QMimeData;
+    mime->setData(StationPayload::kMimeType, StationPayload::encode(station));
+    mime->setText(station.link);
+    auto* drag = new QDrag(m_grid);
+    drag->setMimeData(mime);
+    drag->setPixmap(m_lblMove->grab());
+    drag->exec(Qt::CopyAction);
 }
 
 // ---- twips and geometry -----------------------------------------------------------------
@@ -325,7 +383,7 @@ void MainWindow::GetSettings(const PresetTable& presets)
     m_txtSearch->setEditText(settings.text(Key::LastSearch));
     for (int i = 0; i < PresetTable::kCount; ++i) {
         if (!presets.isEmpty(i))
-            m_presetButtons.at(std::size_t(i))->setToolTip(presets[i].Name);
+            setPresetToolTip(i, presets[i].Name);
     }
     restoreGeometryFromSettings();
 }
@@ -391,20 +449,21 @@ void MainWindow::setSplashPicture(const QPixmap& picture)
 
 void MainWindow::buildGrid()
 {
-    m_grid = new QTableView(centralWidget());
-    m_grid->setObjectName(QStringLiteral("MSHResults"));
+    m_grid = new ResultsGrid(centralWidget());
     m_grid->setToolTip(
         QStringLiteral("Single click to display stream website or click PLAY button to play."));
     m_grid->setModel(new ResultsIconModel(m_ctx.model, m_grid));
-    m_grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setWordWrap(false);
     m_grid->verticalHeader()->hide();
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
     m_grid->horizontalHeader()->setHighlightSections(false);
-    connect(m_grid, &QTableView::clicked, this, &MainWindow::ShowStreamFormat);
-    connect(m_grid, &QTableView::doubleClicked, this, &MainWindow::playRequested);
+    // The format display comes first on every click, then what the click itself does.
+    connect(m_grid, &ResultsGrid::gridClicked, this, [this](bool onRow) {
+        ShowStreamFormat();
+        Q_EMIT gridClicked(onRow);
+    });
+    connect(m_grid, &ResultsGrid::headerClicked, this, &MainWindow::headerClicked);
+    connect(m_grid, &ResultsGrid::gridDoubleClicked, this, &MainWindow::playRequested);
+    connect(m_grid, &ResultsGrid::shiftPressed, this, &MainWindow::startStationDrag);
     m_grid->installEventFilter(this);
 }
 

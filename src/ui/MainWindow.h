@@ -13,6 +13,8 @@
 
 class CommandTable;
 class PlayerPaths;
+class PresetButton;
+class ResultsGrid;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -37,6 +39,7 @@ struct MainWindowContext
     SystemServices services;
     ResultsModel& model;
     PlayerPaths& players;
+    PresetTable& presets;
     ShellOpener& opener;
     Tick& tick;
 };
@@ -69,10 +72,14 @@ public:
     void LayoutMainWindow();
 
     SetupDialog& setupDialog() { return *m_setup; }
-    QTableView* grid() const { return m_grid; }
+    ResultsGrid* grid() const { return m_grid; }
     QComboBox* searchBox() const { return m_txtSearch; }
     QToolButton* toolButton(int index) const { return m_toolButtons.at(std::size_t(index)); }
-    QToolButton* presetButton(int index) const { return m_presetButtons.at(std::size_t(index)); }
+    PresetButton* presetButton(int index) const { return m_presetButtons.at(std::size_t(index)); }
+    // Puts the unlit face on every preset button and lights index (none for -1).
+    void lightPreset(int index);
+    void setPresetToolTip(int index, const QString& name);
+    void focusSearchBox();
     void setSplashPicture(const QPixmap& picture);
     const QPixmap& splashPicture() const { return m_splash; }
     bool previewOnClick() const;
@@ -119,6 +126,11 @@ Q_SIGNALS:
     // Enter in the search box or a pick from its list.
     void searchSubmitted();
     void presetClicked(int index);
+    void presetPressed(int index);
+    void presetEnterPressed(int index);
+    void stationDropped(int index, const QString& name, const QString& link);
+    void gridClicked(bool onRow);
+    void headerClicked(int column);
     // A genre shortcut of the "&Select Format" menu, by its place in the genre table.
     void genreChosen(int index);
     void playRequested();
@@ -148,6 +160,7 @@ private:
     void setModeFromSettings();
     void onModeChanged();
     bool handleSearchBoxKey(int key);
+    void startStationDrag(const QPoint& pos);
 
     MainWindowContext m_ctx;
     SetupDialog* m_setup = nullptr;
@@ -158,7 +171,7 @@ private:
 
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
-    QTableView* m_grid = nullptr;
+    ResultsGrid* m_grid = nullptr;
     QToolBar* m_toolbar = nullptr;
     std::array<QToolButton*, 7> m_toolButtons{};
     std::array<QLabel*, 3> m_panels{};
@@ -173,7 +186,7 @@ private:
     QLabel* m_lblMove = nullptr;
     QLabel* m_lblSearch = nullptr;
     QLabel* m_lblSearch2 = nullptr;
-    std::array<QToolButton*, PresetTable::kCount> m_presetButtons{};
+    std::array<PresetButton*, PresetTable::kCount> m_presetButtons{};
     QAction* m_menuOpen = nullptr;
     QMenu* m_menuSelect = nullptr;
     QPointer<QWidget> m_quickHelp;

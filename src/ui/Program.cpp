@@ -25,12 +25,12 @@ Program::Program(Context context)
     m_streamHttp.setProxySource(proxy);
 
     m_main = std::make_unique<MainWindow>(
-        MainWindowContext{m_settings, m_services, m_model, m_players, m_opener, m_tick});
+        MainWindowContext{m_settings, m_services, m_model, m_players, m_presets, m_opener, m_tick});
     m_search = new SearchRun(m_http, m_tick, m_settings, m_services.dialogs, m_services.pointer, m_model,
                              *m_main, this);
     m_play = new PlayDispatch(m_services, m_players, m_streamHttp, m_tick, *m_main, this);
-    m_commands =
-        new MainCommands({*m_main, *m_search, *m_play, m_presets, m_settings, m_opener, m_services}, this);
+    m_commands = new MainCommands(
+        {*m_main, *m_search, *m_play, m_presets, m_model, m_settings, m_opener, m_services}, this);
     m_terminateWatch = new TerminateWatch(m_dataFolder, m_tick, this);
     m_splash = std::make_unique<SplashWindow>();
     m_startup = new Startup(*this, m_settings, m_services.dialogs, m_lookupHttp, m_tick, m_dataFolder, this);
@@ -54,7 +54,12 @@ void Program::wireWindow()
     connect(&window, &MainWindow::closeRequested, this, &Program::shutDown);
     connect(&window, &MainWindow::searchSubmitted, m_search, &SearchRun::SubmitSearchBox);
     connect(&window, &MainWindow::playRequested, m_commands, &MainCommands::playCurrentRow);
-    connect(&window, &MainWindow::presetClicked, m_commands, &MainCommands::playPreset);
+    connect(&window, &MainWindow::presetClicked, m_commands, &MainCommands::clickPreset);
+    connect(&window, &MainWindow::presetPressed, m_commands, &MainCommands::pressPreset);
+    connect(&window, &MainWindow::presetEnterPressed, m_commands, &MainCommands::enterPreset);
+    connect(&window, &MainWindow::stationDropped, m_commands, &MainCommands::assignPreset);
+    connect(&window, &MainWindow::gridClicked, m_commands, &MainCommands::gridClicked);
+    connect(&window, &MainWindow::headerClicked, m_commands, &MainCommands::sortByHeader);
     connect(&window, &MainWindow::genreChosen, m_commands, &MainCommands::genreSearch);
     connect(&window, &MainWindow::elapsedTick, m_search, &SearchRun::elapsedTick);
     connect(&window, &MainWindow::selectMenuShown, m_search, &SearchRun::SelectMenuClicked);

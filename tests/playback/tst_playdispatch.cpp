@@ -357,7 +357,7 @@ void TestPlayDispatch::openWithShell_data()
     QTest::newRow("javascript") << "javascript:alert(1)" << QString() << false;
     QTest::newRow("bare path") << "/usr/bin/xterm" << QString() << false;
     QTest::newRow("web address without host") << "http:///etc/passwd" << QString() << false;
-    QTest::newRow("mailto without recipient") << "mailto:" << QString() << false;
+    QTest::newRow("bare mailto: a new message") << "mailto:" << "mailto:" << true;
     QTest::newRow("control character") << "http://radio.example/\n--x" << QString() << false;
 }
 

@@ -6,7 +6,10 @@
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
 #include "ui/SetupDialog.h"
+#include "ui/PresetButton.h"
+#include "ui/ResultsGrid.h"
 #include "ui/SplashWindow.h"
+#include "collections/StationPayload.h"
 
 #include "Recorders.h"
 #include "TestServer.h"
@@ -14,7 +17,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -64,8 +70,15 @@ private Q_SLOTS:
     void streamWorksPlayKeepsBusyPointer();
     void toolbarRefusedWhileScanning();
     void unwritableSettingsReported();
+    void stationDroppedOnPreset();
+    void presetClicksAndEnter();
+    void copyAndEmailLink();
+    void headerClicksSortInTurn();
 
 private:
+    // Starts the program and runs a search for text; the main window is active.
+    void startWithResults(const QString& text = u"jazz"_s);
+    void drop(int preset, const QString& name, const QString& link);
     void writeSettings(const QList<std::pair<QString, QString>>& values);
     // Starts the program and passes the splash; the main window is up unless prompting.
     void startProgram();
@@ -310,6 +323,150 @@ void TestMainWindow::unwritableSettingsReported()
     QCOMPARE(m_finished->size(), 1);
     QCOMPARE(m_services->dialogs.messages.size(), 1);
     QVERIFY(m_services->dialogs.messages.at(0).text.startsWith(u"Your settings could not be saved"_s));
+}
+
+void TestMainWindow::startWithResults(const QString& text)
+{
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    window().setSearchText(text);
+    m_program->search().StartSearch();
+    QTRY_VERIFY(!m_program->search().isSearching());
+}
+
+void TestMainWindow::drop(int preset, const QString& name, const QString& link)
+{
+    // Through the button's own drag handlers, as a drag from the grid ends on it.
+    QMimeData mime;
+    mime.setData(StationPayload::kMimeType, StationPayload::encode({name, link}));
+    PresetButton* button = window().presetButton(preset);
+    const QPoint at = button->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(button, &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(button, &dropped);
+}
+
+void TestMainWindow::stationDroppedOnPreset()
+{
+    startWithResults();
+    const QString name = u"Caf"_s + Settings::kPresetSeparator + u" FM"_s;
+    drop(2, name, u"http://s.example/cafe.ram"_s);
+    QTRY_COMPARE(m_services->dialogs.texts(), QStringList{u"Preset 3 Assigned to Cafy FM"_s});
+    // Stored at once, not only at shut-down.
+    QCOMPARE(stored(u"Preset2"_s),
+             u"Cafy FM"_s + Settings::kPresetSeparator + u"http://s.example/cafe.ram"_s);
+    QCOMPARE(window().presetButton(2)->toolTip(), u"Cafy FM"_s);
+
+    // Reassigning asks first: No keeps the station, Yes replaces it.
+    m_services->dialogs.answers.enqueue(MessageAnswer::No);
+    m_services->dialogs.answers.enqueue(MessageAnswer::Yes);
+    drop(2, u"Other"_s, u"http://s.example/other.ram"_s);
+    QTRY_COMPARE(m_services->dialogs.messages.size(), 2);
+    QCOMPARE(m_services->dialogs.messages.at(1).text,
+             u"Station currently assigned to Preset 3, Reassign ?"_s);
+    QCOMPARE(stored(u"Preset2"_s).section(Settings::kPresetSeparator, 0, 0), u"Cafy FM"_s);
+    drop(2, u"Other"_s, u"http://s.example/other.ram"_s);
+    QTRY_COMPARE(m_services->dialogs.messages.size(), 4);
+    QCOMPARE(m_services->dialogs.messages.at(3).text, u"Preset 3 Assigned to Other"_s);
+    QCOMPARE(stored(u"Preset2"_s), u"Other"_s + Settings::kPresetSeparator + u"http://s.example/other.ram"_s);
+
+    // Archive mode refuses; drops that are not stations are not taken.
+    window().findChild<QRadioButton*>(u"optArch"_s)->click();
+    drop(5, u"Clip"_s, u"http://s.example/clip.rm"_s);
+    QTRY_COMPARE(m_services->dialogs.messages.size(), 5);
+    QCOMPARE(
+        m_services->dialogs.messages.at(4).text,
+        u"Presets may only be used for live radio and television stations, please use bookmarks instead."_s);
+    QMimeData text;
+    text.setText(u"http://evil.example/x.ram"_s);
+    QDragEnterEvent foreign(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(window().presetButton(6), &foreign);
+    QVERIFY(!foreign.isAccepted());
+    QVERIFY(stored(u"Preset5"_s).isEmpty());
+}
+
+void TestMainWindow::presetClicksAndEnter()
+{
+    writeSettings({{u"Preset1"_s, u"Jazz"_s + Settings::kPresetSeparator + u"http://s.example/jazz.ram"_s}});
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    QTest::mouseClick(window().presetButton(1), Qt::LeftButton);
+    QCOMPARE(m_services->launcher.launches.size(), 1);
+    QCOMPARE(m_services->launcher.launches.at(0).arguments, QStringList{u"http://s.example/jazz.ram"_s});
+
+    // An empty preset: a click explains how to fill it and plays nothing.
+    QTest::mouseClick(window().presetButton(4), Qt::LeftButton);
+    QCOMPARE(m_services->dialogs.texts(),
+             QStringList{u"Drag and Drop station here while holding Shift Key to assign preset"_s});
+    QCOMPARE(m_services->launcher.launches.size(), 1);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window().searchBox()));
+    // Enter on it shows both messages.
+    m_services->dialogs.messages.clear();
+    window().presetButton(4)->setFocus();
+    press(Qt::Key_Return);
+    QCOMPARE(m_services->dialogs.texts(),
+             (QStringList{u"Drag and Drop station here while holding Shift Key to assign preset"_s,
+                          u"No item selected."_s}));
+}
+
+void TestMainWindow::copyAndEmailLink()
+{
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+    // Nothing found yet: nothing to copy.
+    window().grid()->setFocus();
+    press(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_services->dialogs.texts(), QStringList{u"No item selected."_s});
+    QVERIFY(m_services->clipboard.value.isEmpty());
+
+    m_services->dialogs.messages.clear();
+    window().setSearchText(u"jazz"_s);
+    m_program->search().StartSearch();
+    QTRY_VERIFY(!m_program->search().isSearching());
+    window().grid()->setFocus();
+    press(Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(m_services->dialogs.messages.isEmpty());
+    const QString block = m_services->clipboard.value;
+    QVERIFY2(block.startsWith(u"Name : Station "_s), qPrintable(block));
+    QVERIFY(block.contains(u"\r\nLink : http://s.example/"_s));
+    QVERIFY(block.contains(u"This link courtesy Skylark! Broadcast - http://"_s + m_server->hostPort() +
+                           u"\r\n"_s));
+    QVERIFY(!block.endsWith(u'\n'));
+
+    m_services->clipboard.value.clear();
+    window().toolButton(6)->click();
+    QCOMPARE(m_services->clipboard.value, block);
+    QCOMPARE(m_services->dialogs.texts(),
+             QStringList{u"Skylark! Broadcast will now start your mail program, to insert the link press "
+                         u"CTRL+V or paste it into the message."_s});
+    QCOMPARE(m_services->opener.opened, QList<QUrl>{QUrl(u"mailto:"_s)});
+}
+
+void TestMainWindow::headerClicksSortInTurn()
+{
+    startWithResults();
+    const auto* model = window().grid()->model();
+    QCOMPARE(model->rowCount(), 2);
+    QHeaderView* header = window().grid()->horizontalHeader();
+    const auto clickHeader = [&](int column) {
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                          QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+    };
+    const QString first = model->index(0, 0).data().toString();
+    const QString second = model->index(1, 0).data().toString();
+    QVERIFY(first < second); // a search sorts by name
+    clickHeader(2);          // ascending by location: equal keys keep their order
+    QCOMPARE(model->index(0, 0).data().toString(), first);
+    clickHeader(0); // the next header click runs the other way, on whichever column
+    QCOMPARE(m_program->commands().GridSortOrder(), 8);
+    QCOMPARE(model->index(0, 0).data().toString(), second);
+    QCOMPARE(window().grid()->selectedRowsInOrder(), QList<int>{0});
+    QCOMPARE(window().grid()->currentIndex().row(), 0);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,66 @@
+#include "ui/ResultsGrid.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+ResultsGrid::ResultsGrid(QWidget* parent) : QTableView(parent)
+{
+    setObjectName(QStringLiteral("MSHResults"));
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setSortingEnabled(false);
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        Q_EMIT gridClicked(false);
+        Q_EMIT headerClicked(column);
+    });
+}
+
+QList<int> ResultsGrid::selectedRowsInOrder() const
+{
+    QList<int> rows;
+    if (!selectionModel())
+        return rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ResultsGrid::selectOnly(int row)
+{
+    if (!model() || row < 0 || row >= model()->rowCount())
+        return;
+    const QModelIndex first = model()->index(row, currentIndex().isValid() ? currentIndex().column() : 0);
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ResultsGrid::mousePressEvent(QMouseEvent* event)
+{
+    if (event->modifiers() == Qt::ShiftModifier) {
+        // The row under the pointer becomes current and is the one dragged.
+        const QModelIndex under = indexAt(event->position().toPoint());
+        if (under.isValid())
+            selectOnly(under.row());
+        Q_EMIT shiftPressed(event->position().toPoint());
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void ResultsGrid::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTableView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        Q_EMIT gridClicked(indexAt(event->position().toPoint()).isValid());
+}
+
+void ResultsGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Below the last row too: the current row is played.
+    QTableView::mouseDoubleClickEvent(event);
+    Q_EMIT gridDoubleClicked();
+}
