@@ -4,6 +4,7 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 HttpClient::HttpClient(QNetworkAccessManager* manager, QObject* parent)
     : QObject(parent), m_manager(manager ? manager : new QNetworkAccessManager(this))
@@ -27,6 +28,8 @@ void HttpClient::RequestDocument(const QString& url)
     m_status = 0;
     m_decoder = PageDecoder();
     m_reply = m_manager->get(request);
+    // The reply holds at most this much unread; the network is read as the program takes it.
+    m_reply->setReadBufferSize(kReadBufferSize);
     connect(m_reply, &QNetworkReply::requestSent, this, &HttpClient::onRequestSent);
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpClient::onMetaData);
     connect(m_reply, &QNetworkReply::readyRead, this, &HttpClient::onReadyRead);
@@ -88,6 +91,11 @@ void HttpClient::onMetaData()
     onRequestSent();
     m_headers = true;
     m_status = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (hasConflictingLength(m_reply->rawHeader("Content-Length"))) {
+        // Two lengths for one body: which part is the document cannot be told.
+        fail(QStringLiteral("Conflicting Content-Length headers"));
+        return;
+    }
     m_decoder =
         PageDecoder::forContentType(m_reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
     setPhase(Phase::Receiving);
@@ -99,10 +107,46 @@ void HttpClient::onReadyRead()
     if (!m_reply)
         return;
     onMetaData();
-    const QByteArray bytes = m_reply->readAll();
-    if (bytes.isEmpty())
+    readSlice();
+}
+
+void HttpClient::readSlice()
+{
+    if (!m_reply)
         return;
-    emitText(m_decoder.decode(bytes));
+    const QByteArray bytes = m_reply->read(kSliceSize);
+    if (!bytes.isEmpty())
+        emitText(m_decoder.decode(bytes));
+    // The rest comes in later slices, so the window repaints and takes input between them.
+    if (m_reply && m_reply->bytesAvailable() > 0 && !m_sliceQueued) {
+        m_sliceQueued = true;
+        QTimer::singleShot(0, this, [this, reply = m_reply] {
+            m_sliceQueued = false;
+            if (m_reply == reply)
+                readSlice();
+        });
+    }
+}
+
+bool HttpClient::hasConflictingLength(const QByteArray& header)
+{
+    // Repeated headers arrive joined by commas.
+    const QList<QByteArray> lengths = header.split(',');
+    for (const QByteArray& length : lengths) {
+        if (length.trimmed() != lengths.constFirst().trimmed())
+            return true;
+    }
+    return false;
+}
+
+void HttpClient::fail(const QString& description)
+{
+    const bool begun = m_begun;
+    releaseReply();
+    setPhase(Phase::Idle);
+    if (begun)
+        Q_EMIT DocumentEvent(Error, QString());
+    Q_EMIT ErrorEvent(-1, description);
 }
 
 void HttpClient::emitText(const QString& text)
@@ -121,7 +165,10 @@ void HttpClient::onFinished()
         reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid() && !isTransportFailure(error);
     const QString description = reply->errorString();
     if (isHttpAnswer) {
-        onReadyRead();
+        onMetaData();
+        // What the reply still holds is bounded by its read buffer.
+        while (m_reply == reply && reply->bytesAvailable() > 0)
+            emitText(m_decoder.decode(reply->read(kSliceSize)));
         if (m_reply != reply)
             return; // a handler started another request or cancelled this one
         emitText(m_decoder.finish());

@@ -32,6 +32,10 @@ public:
     // Begin, headers and data show the transfer is alive: waits restart their silence count.
     static bool isProgress(int state) { return state >= Begin && state <= Data; }
 
+    // Unread bytes a reply may hold, and the most handed on in one data event.
+    static constexpr qint64 kReadBufferSize = 1024 * 1024;
+    static constexpr qint64 kSliceSize = 256 * 1024;
+
     explicit HttpClient(QNetworkAccessManager* manager = nullptr, QObject* parent = nullptr);
     ~HttpClient() override;
 
@@ -73,12 +77,17 @@ private:
     void releaseReply();
     static bool isTransportFailure(int error);
     void emitText(const QString& text);
+    void readSlice();
+    // Ends the transfer as failed.
+    void fail(const QString& description);
+    static bool hasConflictingLength(const QByteArray& header);
 
     QNetworkAccessManager* m_manager;
     QPointer<QNetworkReply> m_reply;
     PageDecoder m_decoder;
     std::function<HttpProxy()> m_proxySource;
     int m_status = 0;
+    bool m_sliceQueued = false;
     Phase m_phase = Phase::Idle;
     bool m_begun = false;
     bool m_headers = false;

@@ -137,6 +137,7 @@ void ResultsParser::resetSearch()
 {
     clearBuffer();
     m_resultCount = 0;
+    m_limit = Limit::None;
 }
 
 void ResultsParser::clearBuffer()
@@ -150,15 +151,25 @@ void ResultsParser::clearBuffer()
 
 void ResultsParser::append(QStringView block)
 {
+    if (m_limit != Limit::None)
+        return;
     m_buffer.append(block);
     extract();
+    if (m_limit == Limit::None && ResponseBuffer().size() > kTextLimit)
+        m_limit = Limit::Text;
+}
+
+void ResultsParser::releaseBuffer()
+{
+    clearBuffer();
+    m_buffer.squeeze();
 }
 
 void ResultsParser::extract()
 {
     Q_EMIT progressMaximum(clampToInt(m_buffer.size() - m_pos));
     const QStringView buffer(m_buffer);
-    while (!stopped() && m_linkStart.find(buffer, m_pos) >= 0) {
+    while (!stopped() && m_limit == Limit::None && m_linkStart.find(buffer, m_pos) >= 0) {
         const qsizetype end = m_linkEnd.find(buffer, m_pos);
         if (end < 0)
             break;
@@ -208,6 +219,8 @@ void ResultsParser::ParseResultRecord(QStringView url, QStringView text)
     if (m_resultCount <= 100 || m_resultCount % 100 == 0)
         Q_EMIT countShown(m_resultCount);
     m_blockRows.append(std::move(*row));
+    if (m_resultCount >= kRowLimit)
+        m_limit = Limit::Rows;
 }
 
 std::optional<ResultRow> ResultsParser::recordRow(QStringView url, QStringView text, bool archive,
@@ -254,9 +267,11 @@ QString ResultsParser::lengthText(QStringView seconds)
     static const QString unknown = QStringLiteral("[??:??]");
     if (!NumericText::isNumber(seconds))
         return unknown;
-    // A fractional length counts as whole seconds; none or a negative one is unknown.
-    const qint64 whole = qRound64(NumericText::trimBlanks(seconds).toDouble());
-    if (whole <= 0)
+    // A fractional length counts as whole seconds; none, a negative one or one beyond any
+    // real clip (which would not fit the arithmetic below) is unknown.
+    const double value = NumericText::trimBlanks(seconds).toDouble();
+    if (!(value >= 0.5 && value < kLongestLength))
         return unknown;
+    const qint64 whole = qRound64(value);
     return u'[' + QString::number(whole / 60) + u':' + QString::number(whole % 60) + u']';
 }

@@ -24,6 +24,19 @@ class ResultsParser : public QObject
     Q_OBJECT
 
 public:
+    // What one search may take: text not yet consumed as links (a page that never closes its
+    // links), and rows. Reaching either ends the reading; the rows read so far stay.
+    static constexpr qsizetype kTextLimit = 16 * 1024 * 1024;
+    static constexpr int kRowLimit = 500000;
+    // Longer clip lengths in seconds are shown as unknown.
+    static constexpr double kLongestLength = 1e12;
+    enum class Limit
+    {
+        None,
+        Text,
+        Rows
+    };
+
     explicit ResultsParser(ResultsModel& model, QObject* parent = nullptr);
 
     // The mode and connection type the next records are read with.
@@ -35,6 +48,9 @@ public:
     void resetSearch();
     // A new document: unconsumed text is cleared.
     void clearBuffer();
+    // After a search: the unconsumed text and its memory go.
+    void releaseBuffer();
+    Limit limitReached() const { return m_limit; }
     // Appends one received block and parses the links it completes; the rows of the block
     // reach the model in one insertion.
     void append(QStringView block);
@@ -78,5 +94,6 @@ private:
     TextScanner m_linkEnd;
     TextScanner m_quote;
     int m_resultCount = 0;
+    Limit m_limit = Limit::None;
     QList<ResultRow> m_blockRows;
 };

@@ -10,6 +10,8 @@
 #include "search/SearchRequest.h"
 #include "search/SearchView.h"
 
+#include <QLocale>
+
 namespace {
 // Toolbar positions of Setup, Play, Website, Scan and Bookmarks, locked during a search.
 const QList<int> kLockedButtons{1, 5, 7, 9, 11};
@@ -231,7 +233,8 @@ void SearchRun::checkWaitEnd()
 {
     if (m_phase != Phase::Waiting)
         return;
-    if (m_silence.expired() || m_httpError != 0 || m_docDone || m_stopRequested)
+    if (m_silence.expired() || m_httpError != 0 || m_docDone || m_stopRequested ||
+        m_parser.limitReached() != ResultsParser::Limit::None)
         endWait();
 }
 
@@ -259,9 +262,11 @@ void SearchRun::finish()
     m_phase = Phase::Finishing;
     m_elapsedRunning = false;
     m_view.setElapsedTimerRunning(false);
-    if (m_httpError == 0)
+    if (m_httpError == 0 && m_parser.limitReached() == ResultsParser::Limit::None)
         checkErrorPage();
+    m_parser.releaseBuffer();
     reportResults();
+    reportLimit();
     if (m_searchFormat != SearchRequest::kTypedSearch)
         m_view.setSearchText(QString());
     m_view.setSearchBoxEnabled(true);
@@ -281,6 +286,26 @@ void SearchRun::finish()
     m_phase = Phase::Idle;
     Q_EMIT searchFinished();
     startPending();
+}
+
+void SearchRun::reportLimit()
+{
+    switch (m_parser.limitReached()) {
+    case ResultsParser::Limit::Text:
+        m_dialogs.message(MessageIcon::Information, kShortTitle,
+                          QStringLiteral("The directory's page is too large to read; the search was stopped. "
+                                         "The results read so far are shown."));
+        break;
+    case ResultsParser::Limit::Rows:
+        m_dialogs.message(
+            MessageIcon::Information, kShortTitle,
+            QStringLiteral("The search found more than ") + QLocale().toString(ResultsParser::kRowLimit) +
+                QStringLiteral(" results; only the first ") + QLocale().toString(ResultsParser::kRowLimit) +
+                QStringLiteral(" are shown. Try a more specific search."));
+        break;
+    case ResultsParser::Limit::None:
+        break;
+    }
 }
 
 void SearchRun::checkErrorPage()

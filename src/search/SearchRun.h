@@ -97,6 +97,7 @@ private:
     void afterCancel();
     void finish();
     void checkErrorPage();
+    void reportLimit();
     void reportResults();
     void unlockControls();
     void queueStart(const QString& text, int searchFormat);

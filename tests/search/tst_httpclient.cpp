@@ -52,6 +52,8 @@ private Q_SLOTS:
     void document();
     void refusedConnection();
     void proxy();
+    void conflictingLengthsFail();
+    void largePageComesInSlices();
     void proxyPort_data();
     void proxyPort();
     void decodingIgnoresBlockBoundaries_data();
@@ -89,8 +91,8 @@ void TestHttpClient::document_data()
         << 200 << QByteArray("text/html; charset=ISO-8859-1") << QByteArray("caf\xE9 M\xFCnchen") << 0
         << u"caf\u00e9 M\u00fcnchen"_s;
     // Without a named charset: UTF-8 while the bytes are UTF-8, then Windows-1252 to the end.
-    QTest::newRow("no charset, UTF-8") << 200 << QByteArray("text/html") << QByteArray("caf\xC3\xA9") << 0
-                                       << u"caf\u00e9"_s;
+    QTest::newRow("no charset, UTF-8")
+        << 200 << QByteArray("text/html") << QByteArray("caf\xC3\xA9") << 0 << u"caf\u00e9"_s;
     QTest::newRow("no charset, Windows-1252")
         << 200 << QByteArray("text/html") << QByteArray("caf\xE9 M\xFCnchen \x80") << 3
         << u"caf\u00e9 M\u00fcnchen \u20ac"_s;
@@ -159,6 +161,33 @@ void TestHttpClient::proxy()
     QCOMPARE(proxy.heads().size(), 1);
 }
 
+void TestHttpClient::conflictingLengthsFail()
+{
+    m_server.setReply(
+        ScriptedReply{{"HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 5\r\n"
+                       "Content-Length: 40\r\nConnection: close\r\n\r\nhello<A HREF=\"x\">smuggled</A>"},
+                      0});
+    Fetch fetch;
+    QVERIFY(fetch.get(m_server.url(u"/search.asp"_s)));
+    QCOMPARE(fetch.errors.size(), 1);
+    QVERIFY(!fetch.states().contains(HttpClient::End));
+    QVERIFY(!fetch.text().contains(u"smuggled"_s));
+    QVERIFY(!fetch.client.IsBusy());
+}
+
+void TestHttpClient::largePageComesInSlices()
+{
+    const QByteArray body(3 * HttpClient::kReadBufferSize, 'a');
+    m_server.setReply(ScriptedReply::page(body, 200, "text/html; charset=utf-8"));
+    Fetch fetch;
+    QVERIFY(fetch.get(m_server.url(u"/big"_s)));
+    QCOMPARE(fetch.text().size(), body.size());
+    qsizetype largest = 0;
+    for (const QList<QVariant>& event : std::as_const(fetch.events))
+        largest = std::max(largest, event.at(1).toString().size());
+    QVERIFY(largest <= HttpClient::kSliceSize);
+}
+
 void TestHttpClient::proxyPort_data()
 {
     QTest::addColumn<QString>("text");
@@ -184,7 +213,8 @@ void TestHttpClient::decodingIgnoresBlockBoundaries_data()
 {
     QTest::addColumn<QByteArray>("contentType");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("no charset, valid") << QByteArray("text/html") << QByteArray("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB5\"<");
+    QTest::newRow("no charset, valid")
+        << QByteArray("text/html") << QByteArray("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB5\"<");
     QTest::newRow("no charset, invalid after a split character")
         << QByteArray("text/html") << QByteArray("\xE2\x82\xAC\xE2\x82\"<A HREF=\"x\">");
     QTest::newRow("no charset, cut at the end") << QByteArray("text/html") << QByteArray("ok\xF0\x9F\x8E");
