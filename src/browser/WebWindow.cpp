@@ -193,7 +193,7 @@ void WebWindow::layoutView()
 void WebWindow::onLoadFinished(bool ok)
 {
     if (ok)
-        m_pageShown = true;
+        m_rendererWorked = true;
     m_busy.close();
 }
 
@@ -204,7 +204,7 @@ void WebWindow::onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus s
     m_busy.close();
     // A renderer that has shown pages before lost only the page it had; one that never
     // showed a page cannot start here.
-    if (m_pageShown)
+    if (m_rendererWorked)
         return;
     m_engineFailed = true;
     reportEngineFailure();
@@ -225,7 +225,8 @@ void WebWindow::reportEngineFailure()
 
 void WebWindow::closeEvent(QCloseEvent* event)
 {
-    if (isVisible())
+    const bool shown = isVisible();
+    if (shown)
         storeGeometry();
     m_busy.close();
     m_placed = false;
@@ -234,5 +235,6 @@ void WebWindow::closeEvent(QCloseEvent* event)
     if (m_view && !m_engineFailed)
         m_view->setUrl(WebPage::blankAddress());
     event->accept();
-    Q_EMIT closed();
+    if (shown)
+        Q_EMIT closed();
 }

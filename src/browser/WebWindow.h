@@ -68,5 +68,5 @@ private:
     bool m_placed = false;
     bool m_engineFailed = false;
     bool m_failureReported = false;
-    bool m_pageShown = false;
+    bool m_rendererWorked = false;
 };

@@ -91,6 +91,7 @@ private Q_SLOTS:
 
     void placement_data();
     void placement();
+    void laterPreviewsKeepThePlace();
     void closeWhileMaximisedStoresNormalGeometry();
     void viewFollowsWindowSize();
     void loadEndsBusyPointer_data();
@@ -140,6 +141,7 @@ void TestWebWindow::initTestCase()
 void TestWebWindow::init()
 {
     m_backing.values.clear();
+    m_backing.writes.clear();
     m_services.dialogs.messages.clear();
     m_services.opener.opened.clear();
     m_services.pointer = RecordingPointer();
@@ -159,8 +161,9 @@ void TestWebWindow::cleanup()
 
 std::unique_ptr<WebWindow> TestWebWindow::makeWindow()
 {
-    return std::make_unique<WebWindow>(m_settings, m_services.services(),
-                                       [this](const QString& address) { m_shell.OpenWithShell(address); });
+    return std::make_unique<WebWindow>(
+        m_settings, m_services.services(), [this](const QString& address) { m_shell.OpenWithShell(address); },
+        &m_main);
 }
 
 bool TestWebWindow::showAndLoad(const QString& path)
@@ -241,6 +244,20 @@ void TestWebWindow::placement()
     QVERIFY(qAbs(m_window->frameGeometry().y() - expected.y()) <= margin);
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_window->windowTitle(), u"Mini-browser"_s);
+}
+
+void TestWebWindow::laterPreviewsKeepThePlace()
+{
+    QVERIFY(showAndLoad(u"/first"_s));
+    const QRect moved(area().x() + 60, area().y() + 70, 350, 250);
+    m_window->setGeometry(moved);
+    QTRY_COMPARE(m_window->geometry(), moved);
+
+    QVERIFY(showAndLoad(u"/second"_s));
+
+    QCOMPARE(m_window->geometry(), moved);
+    QCOMPARE(m_window->currentAddress(), QUrl(m_server.url(u"/second"_s)));
+    QVERIFY(m_backing.writes.isEmpty());
 }
 
 void TestWebWindow::closeWhileMaximisedStoresNormalGeometry()
