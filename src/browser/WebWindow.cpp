@@ -1,0 +1,240 @@
+#include "browser/WebWindow.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWebEngineView>
+
+#include "browser/WebEngineSetup.h"
+#include "browser/WebPage.h"
+#include "core/ProductInfo.h"
+#include "platform/Twips.h"
+
+namespace {
+// Sizes in twips.
+constexpr double kBesideWidth = 10000;
+constexpr double kCentredSize = 7000;
+constexpr double kMinimumSize = 1500;
+// What the view leaves of the window for its border, title and menu bar.
+constexpr double kViewWidthMargin = 110;
+constexpr double kViewHeightMargin = 1000;
+
+bool isNormalState(const QWidget& window)
+{
+    return !(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+}
+
+QRect availableArea(const QWidget& window)
+{
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+int clampedStart(int start, int size, int areaStart, int areaSize)
+{
+    return std::clamp(start, areaStart, areaStart + std::max(0, areaSize - size));
+}
+} // namespace
+
+WebWindow::WebWindow(Settings& settings, SystemServices services,
+                     std::function<void(const QString&)> openInBrowser, QWidget* parent)
+    : QMainWindow(parent), m_settings(settings), m_services(services),
+      m_openInBrowser(std::move(openInBrowser)), m_busy(services.pointer)
+{
+    setWindowFlag(Qt::Window);
+    setObjectName(QStringLiteral("frmWeb"));
+    setWindowTitle(QStringLiteral("Mini-browser"));
+    m_menuLaunch = menuBar()->addAction(QStringLiteral("Launch My Browser"));
+    m_menuLaunch->setObjectName(QStringLiteral("menuLaunch"));
+    connect(m_menuLaunch, &QAction::triggered, this, &WebWindow::launchBrowser);
+    m_client = new QWidget(this);
+    m_client->installEventFilter(this);
+    setCentralWidget(m_client);
+    resize(toPixels(kBesideWidth), toPixels(kCentredSize));
+    if (WebEngineSetup::engineAvailable())
+        createView();
+    else
+        m_engineFailed = true;
+}
+
+void WebWindow::createView()
+{
+    m_view = new QWebEngineView(m_client);
+    m_view->setObjectName(QStringLiteral("WB1"));
+    auto* page = new WebPage(m_view);
+    m_view->setPage(page);
+    connect(page, &QWebEnginePage::loadFinished, this, &WebWindow::onLoadFinished);
+    connect(page, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status, int) { onRendererEnded(status); });
+}
+
+void WebWindow::showSite(const QString& address, const QWidget& mainWindow)
+{
+    const QUrl url(address.trimmed(), QUrl::TolerantMode);
+    if (!WebPage::isWebAddress(url))
+        return;
+    if (m_engineFailed) {
+        reportEngineFailure();
+        return;
+    }
+    if (!m_placed) {
+        placeFor(mainWindow);
+        m_placed = true;
+    }
+    m_busy.open();
+    m_view->load(url);
+    show();
+    raise();
+}
+
+void WebWindow::launchBrowser()
+{
+    const QUrl url = currentAddress();
+    if (!url.isEmpty() && m_openInBrowser)
+        m_openInBrowser(url.toString(QUrl::FullyEncoded));
+}
+
+QUrl WebWindow::currentAddress() const
+{
+    if (!m_view)
+        return {};
+    const QUrl url = m_view->url();
+    return WebPage::isWebAddress(url) ? url : QUrl();
+}
+
+// ---- place and size ----------------------------------------------------------------------
+
+int WebWindow::toPixels(double twips) const
+{
+    return Twips::toPixels(twips, logicalDpiX());
+}
+
+double WebWindow::toTwips(int pixels) const
+{
+    return Twips::fromPixels(pixels, logicalDpiX());
+}
+
+QRect WebWindow::storedPlace(const QWidget& mainWindow) const
+{
+    using Key = Settings::Key;
+    const QRect current = isNormalState(*this) ? geometry() : normalGeometry();
+    const auto read = [this](Key key, double defaultTwips, int currentPixels) {
+        const std::optional<float> twips = m_settings.single(key, float(defaultTwips));
+        return twips ? toPixels(*twips) : currentPixels;
+    };
+    if (!isNormalState(mainWindow)) {
+        const int width = read(Key::WWidth, kCentredSize, current.width());
+        const int height = read(Key::WHeight, kCentredSize, current.height());
+        const QRect area = availableArea(mainWindow);
+        return {area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 2, width,
+                height};
+    }
+    // Beside the main window: its frame's right edge, level with its top, as tall as it.
+    const QRect mainFrame = mainWindow.frameGeometry();
+    return {read(Key::WLeft, toTwips(mainFrame.x() + mainFrame.width()), current.x()),
+            read(Key::WTop, toTwips(mainFrame.y()), current.y()),
+            read(Key::WWidth, kBesideWidth, current.width()),
+            read(Key::WHeight, toTwips(mainWindow.geometry().height()), current.height())};
+}
+
+void WebWindow::placeFor(const QWidget& mainWindow)
+{
+    setWindowState(Qt::WindowNoState);
+    const QRect place = storedPlace(mainWindow);
+    const QRect area = availableArea(mainWindow);
+    // A stored place off the screen, or larger than it, would leave the window out of reach.
+    const int minimum = toPixels(kMinimumSize);
+    const int width = std::clamp(place.width(), std::min(minimum, area.width()), area.width());
+    const int height = std::clamp(place.height(), std::min(minimum, area.height()), area.height());
+    resize(width, height);
+    // move() places the frame, so the title bar is where the stored top and left say.
+    move(clampedStart(place.x(), width, area.x(), area.width()),
+         clampedStart(place.y(), height, area.y(), area.height()));
+}
+
+void WebWindow::storeGeometry()
+{
+    using Key = Settings::Key;
+    // A maximised or minimised window reports the geometry it returns to; the frame stands
+    // the same distance from the client area in every state.
+    const QRect client = isNormalState(*this) ? geometry() : normalGeometry();
+    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
+    const QPoint frame = client.topLeft() - frameOffset;
+    m_settings.setSingle(Key::WTop, float(toTwips(frame.y())));
+    m_settings.setSingle(Key::WLeft, float(toTwips(frame.x())));
+    m_settings.setSingle(Key::WWidth, float(toTwips(client.width())));
+    m_settings.setSingle(Key::WHeight, float(toTwips(client.height())));
+}
+
+bool WebWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_client && event->type() == QEvent::Resize)
+        layoutView();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void WebWindow::layoutView()
+{
+    if (!m_view || isMinimized())
+        return;
+    const QSize frame = frameGeometry().size();
+    const int width = std::min(frame.width() - toPixels(kViewWidthMargin), m_client->width());
+    const int height = std::min(frame.height() - toPixels(kViewHeightMargin), m_client->height());
+    m_view->setGeometry(0, 0, std::max(0, width), std::max(0, height));
+}
+
+// ---- page events -------------------------------------------------------------------------
+
+void WebWindow::onLoadFinished(bool ok)
+{
+    if (ok)
+        m_rendererWorked = true;
+    m_busy.close();
+}
+
+void WebWindow::onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status)
+{
+    if (status == QWebEnginePage::NormalTerminationStatus)
+        return;
+    m_busy.close();
+    // A renderer that has shown pages before lost only the page it had; one that never
+    // showed a page cannot start here.
+    if (m_rendererWorked)
+        return;
+    m_engineFailed = true;
+    reportEngineFailure();
+    if (isVisible())
+        close();
+}
+
+void WebWindow::reportEngineFailure()
+{
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    m_services.dialogs.message(
+        MessageIcon::Information, kAppTitle,
+        QStringLiteral("The mini-browser cannot show web pages on this computer. Use "
+                       "Visit Stream Website to open a station's site in your browser."));
+}
+
+void WebWindow::closeEvent(QCloseEvent* event)
+{
+    const bool shown = isVisible();
+    if (shown)
+        storeGeometry();
+    m_busy.close();
+    m_placed = false;
+    setWindowState(Qt::WindowNoState);
+    // The page stops playing and loading while the window is closed.
+    if (m_view && !m_engineFailed)
+        m_view->setUrl(WebPage::blankAddress());
+    event->accept();
+    if (shown)
+        Q_EMIT closed();
+}
