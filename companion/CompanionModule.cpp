@@ -48,6 +48,9 @@ CompanionModule::~CompanionModule()
 
 void CompanionModule::start()
 {
+    // A stop signal may come before the start runs.
+    if (m_stopping || m_finished)
+        return;
     QDir().mkpath(m_options.markerFolder);
     if (MarkerFiles::exists(m_options.markerFolder, MarkerFiles::kTerminate))
         return endWithoutPlayer({});

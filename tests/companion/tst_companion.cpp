@@ -14,6 +14,7 @@
 #include "core/Settings.h"
 #include "platform/IniSettingsBacking.h"
 #include "scanner/MarkerFiles.h"
+#include "ProcessProbe.h"
 
 #include <signal.h>
 
@@ -30,6 +31,8 @@ enum class PlayerEnd
     Plays,
     EndsAtOnce,
     IgnoresTerm,
+    // Starts a helper of its own, as launcher scripts do.
+    StartsHelper,
 };
 
 bool processGone(qint64 pid)
@@ -50,6 +53,7 @@ private Q_SLOTS:
     void stopSignalEndsPlayer_data();
     void stopSignalEndsPlayer();
     void playerIgnoringTermIsKilled();
+    void playerHelpersEndWithIt();
     void programGoneEndsPlayer();
     void playerEndingByItself_data();
     void playerEndingByItself();
@@ -75,7 +79,7 @@ private:
     void writeTerminate(const QByteArray& content);
     QByteArray status() const;
     QStringList recordedArguments(const QString& name) const;
-    qint64 recordedPid(const QString& name) const;
+    qint64 recordedPid(const QString& name, const QString& file = u"pid"_s) const;
     void checkStatusWhole();
 
     std::unique_ptr<QTemporaryDir> m_home;
@@ -117,9 +121,10 @@ void TestCompanion::cleanup()
     }
     // A player a faulty module left behind is this test's own child's child: end it.
     for (const QString& name : {u"real"_s, u"media"_s}) {
-        const qint64 pid = recordedPid(name);
-        if (pid > 0 && !processGone(pid))
-            ::kill(static_cast<pid_t>(pid), SIGKILL);
+        for (const qint64 pid : {recordedPid(name), recordedPid(name, u"helper"_s)}) {
+            if (pid > 0 && !processGone(pid))
+                ::kill(static_cast<pid_t>(pid), SIGKILL);
+        }
     }
     QVERIFY2(m_badStatus.isEmpty(), qPrintable(m_badStatus.join(u" | "_s)));
 }
@@ -130,8 +135,10 @@ QString TestCompanion::writePlayer(const QString& name, PlayerEnd end)
 {
     const QString folder = m_home->filePath(u"rec/"_s + name);
     QDir().mkpath(folder);
-    QString script = u"#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1/args'\necho $$ > '%1/pid.part'\n"
-                     u"mv '%1/pid.part' '%1/pid'\n"_s.arg(folder);
+    QString script = u"#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1/args'\n"_s.arg(folder);
+    if (end == PlayerEnd::StartsHelper)
+        script += u"sleep 60 &\necho $! > '%1/helper'\n"_s.arg(folder);
+    script += u"echo $$ > '%1/pid.part'\nmv '%1/pid.part' '%1/pid'\n"_s.arg(folder);
     if (end == PlayerEnd::EndsAtOnce)
         script += u"exit 0\n"_s;
     else
@@ -213,9 +220,9 @@ QStringList TestCompanion::recordedArguments(const QString& name) const
     return lines;
 }
 
-qint64 TestCompanion::recordedPid(const QString& name) const
+qint64 TestCompanion::recordedPid(const QString& name, const QString& fileName) const
 {
-    QFile file(m_home->filePath(u"rec/"_s + name + u"/pid"_s));
+    QFile file(m_home->filePath(u"rec/"_s + name + u"/"_s + fileName));
     return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
 }
 
@@ -286,6 +293,19 @@ void TestCompanion::playerIgnoringTermIsKilled()
     QVERIFY(moduleEnded());
     QVERIFY(marker(MarkerFiles::kDone));
     QVERIFY(processGone(pid));
+}
+
+void TestCompanion::playerHelpersEndWithIt()
+{
+    writePlayer(u"real"_s, PlayerEnd::StartsHelper);
+    startModule(kReal, kLink);
+    QVERIFY(waitForPlayer(u"real"_s));
+    const qint64 helper = recordedPid(u"real"_s, u"helper"_s);
+    QVERIFY(helper > 0 && !processGone(helper));
+    writeTerminate({});
+    QVERIFY(moduleEnded());
+    // The helper is not the module's child: ended, it may wait a moment to be collected.
+    QVERIFY(waitFor([helper] { return !ProcessProbe::isRunning(helper); }));
 }
 
 void TestCompanion::programGoneEndsPlayer()
