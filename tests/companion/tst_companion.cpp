@@ -1,0 +1,434 @@
+#include <cerrno>
+#include <functional>
+#include <memory>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/ProductInfo.h"
+#include "core/Settings.h"
+#include "platform/IniSettingsBacking.h"
+#include "scanner/MarkerFiles.h"
+#include "ProcessProbe.h"
+
+#include <signal.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kReal = u"projModr"_s;
+const QString kMedia = u"projModm"_s;
+const QString kLink = u"http://radio.example/live stream.ram"_s;
+
+// How a recording player ends: it plays until ended, ends at once, or ignores SIGTERM.
+enum class PlayerEnd
+{
+    Plays,
+    EndsAtOnce,
+    IgnoresTerm,
+    // Starts a helper of its own, as launcher scripts do.
+    StartsHelper,
+};
+
+bool processGone(qint64 pid)
+{
+    return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
+}
+} // namespace
+
+class TestCompanion : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void terminateMarkerEndsPlayer_data();
+    void terminateMarkerEndsPlayer();
+    void stopSignalEndsPlayer_data();
+    void stopSignalEndsPlayer();
+    void playerIgnoringTermIsKilled();
+    void playerHelpersEndWithIt();
+    void programGoneEndsPlayer();
+    void playerEndingByItself_data();
+    void playerEndingByItself();
+    void nothingStarted_data();
+    void nothingStarted();
+    void linkReachesPlayerWhole_data();
+    void linkReachesPlayerWhole();
+
+private:
+    QString writePlayer(const QString& name, PlayerEnd end);
+    void storePlayers(const QString& real, const QString& netshow);
+    void startModule(const QString& module, const QString& link);
+    bool waitFor(const std::function<bool()>& condition, int milliseconds = 5000);
+    bool waitForPlayer(const QString& name)
+    {
+        return waitFor([&] { return recordedPid(name) > 0; });
+    }
+    bool moduleEnded()
+    {
+        return waitFor([this] { return m_module.state() == QProcess::NotRunning; });
+    }
+    bool marker(const QString& name) const { return MarkerFiles::exists(m_markers, name); }
+    void writeTerminate(const QByteArray& content);
+    QByteArray status() const;
+    QStringList recordedArguments(const QString& name) const;
+    qint64 recordedPid(const QString& name, const QString& file = u"pid"_s) const;
+    void checkStatusWhole();
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    QString m_markers;
+    QString m_realPlayer;
+    QString m_mediaPlayer;
+    QProcessEnvironment m_environment;
+    QProcess m_module;
+    QProcess m_program;
+    QStringList m_badStatus;
+};
+
+void TestCompanion::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_home->isValid());
+    m_markers = m_home->filePath(u"data/"_s + kProductName);
+    m_badStatus.clear();
+    m_environment = QProcessEnvironment::systemEnvironment();
+    m_environment.insert(u"XDG_CONFIG_HOME"_s, m_home->filePath(u"config"_s));
+    m_environment.insert(u"XDG_DATA_HOME"_s, m_home->filePath(u"data"_s));
+    m_environment.insert(u"SKYLARK_COMPANION_PLAY_DELAY_MS"_s, u"200"_s);
+    m_environment.remove(u"SKYLARK_COMPANION_KILL_GRACE_MS"_s);
+    m_environment.remove(u"SKYLARK_PROGRAM_PID"_s);
+    m_realPlayer = writePlayer(u"real"_s, PlayerEnd::Plays);
+    m_mediaPlayer = writePlayer(u"media"_s, PlayerEnd::Plays);
+    storePlayers(m_realPlayer, m_mediaPlayer);
+}
+
+void TestCompanion::cleanup()
+{
+    if (m_module.state() != QProcess::NotRunning) {
+        m_module.kill();
+        m_module.waitForFinished();
+    }
+    if (m_program.state() != QProcess::NotRunning) {
+        m_program.kill();
+        m_program.waitForFinished();
+    }
+    // A player a faulty module left behind is this test's own child's child: end it.
+    for (const QString& name : {u"real"_s, u"media"_s}) {
+        for (const qint64 pid : {recordedPid(name), recordedPid(name, u"helper"_s)}) {
+            if (pid > 0 && !processGone(pid))
+                ::kill(static_cast<pid_t>(pid), SIGKILL);
+        }
+    }
+    QVERIFY2(m_badStatus.isEmpty(), qPrintable(m_badStatus.join(u" | "_s)));
+}
+
+// A player in a folder with a blank in its name that records its arguments, one a line, and
+// then its process id (last, so the id file means the arguments are complete).
+QString TestCompanion::writePlayer(const QString& name, PlayerEnd end)
+{
+    const QString folder = m_home->filePath(u"rec/"_s + name);
+    QDir().mkpath(folder);
+    QString script = u"#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1/args'\n"_s.arg(folder);
+    if (end == PlayerEnd::StartsHelper)
+        script += u"sleep 60 &\necho $! > '%1/helper'\n"_s.arg(folder);
+    script += u"echo $$ > '%1/pid.part'\nmv '%1/pid.part' '%1/pid'\n"_s.arg(folder);
+    if (end == PlayerEnd::EndsAtOnce)
+        script += u"exit 0\n"_s;
+    else
+        script += (end == PlayerEnd::IgnoresTerm ? u"trap '' TERM\n"_s : QString()) + u"exec sleep 60\n"_s;
+    const QString path = m_home->filePath(u"players dir/"_s + name + u" player"_s);
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return {};
+    file.write(script.toUtf8());
+    file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return path;
+}
+
+void TestCompanion::storePlayers(const QString& real, const QString& netshow)
+{
+    IniSettingsBacking backing(
+        m_home->filePath(u"config/"_s + kProductName + u"/"_s + kProductName + u".ini"_s));
+    Settings settings(backing);
+    settings.setText(Settings::Key::Real, real);
+    settings.setText(Settings::Key::Netshow, netshow);
+}
+
+void TestCompanion::startModule(const QString& module, const QString& link)
+{
+    m_module.setProgram(QStringLiteral(SKYLARK_BIN_DIR "/") + module);
+    m_module.setArguments({link});
+    m_module.setProcessEnvironment(m_environment);
+    m_module.setProcessChannelMode(QProcess::ForwardedChannels);
+    m_module.start();
+    QVERIFY(m_module.waitForStarted());
+}
+
+// Polls condition until it holds, checking the status file on each pass.
+bool TestCompanion::waitFor(const std::function<bool()>& condition, int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    while (!condition()) {
+        checkStatusWhole();
+        if (deadline.hasExpired())
+            return false;
+        QTest::qWait(5);
+    }
+    checkStatusWhole();
+    return true;
+}
+
+void TestCompanion::checkStatusWhole()
+{
+    static const QRegularExpression whole(u"\\A\"[^\"]*\"\\r\\n\\z"_s);
+    QFile file(MarkerFiles::path(m_markers, MarkerFiles::kStatus));
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QString text = QString::fromUtf8(file.readAll());
+    if (!whole.match(text).hasMatch())
+        m_badStatus.append(text);
+}
+
+void TestCompanion::writeTerminate(const QByteArray& content)
+{
+    QFile file(MarkerFiles::path(m_markers, MarkerFiles::kTerminate));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+QByteArray TestCompanion::status() const
+{
+    QFile file(MarkerFiles::path(m_markers, MarkerFiles::kStatus));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList TestCompanion::recordedArguments(const QString& name) const
+{
+    QFile file(m_home->filePath(u"rec/"_s + name + u"/args"_s));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    lines.removeLast();
+    return lines;
+}
+
+qint64 TestCompanion::recordedPid(const QString& name, const QString& fileName) const
+{
+    QFile file(m_home->filePath(u"rec/"_s + name + u"/"_s + fileName));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
+}
+
+void TestCompanion::terminateMarkerEndsPlayer_data()
+{
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QString>("player");
+    QTest::addColumn<QString>("otherPlayer");
+    QTest::addColumn<QByteArray>("terminate");
+    QTest::newRow("RealPlayer, empty marker") << kReal << u"real"_s << u"media"_s << QByteArray();
+    QTest::newRow("Media Player, empty marker") << kMedia << u"media"_s << u"real"_s << QByteArray();
+    QTest::newRow("RealPlayer, TERMINATE") << kReal << u"real"_s << u"media"_s << "TERMINATE\r\n"_ba;
+    QTest::newRow("Media Player, TERMINATE") << kMedia << u"media"_s << u"real"_s << "TERMINATE\r\n"_ba;
+}
+
+void TestCompanion::terminateMarkerEndsPlayer()
+{
+    QFETCH(QString, module);
+    QFETCH(QString, player);
+    QFETCH(QString, otherPlayer);
+    QFETCH(QByteArray, terminate);
+    startModule(module, kLink);
+    QVERIFY(waitFor([this] { return marker(MarkerFiles::kPlay); }));
+    QCOMPARE(status(), "\"Playing\"\r\n"_ba);
+    const qint64 pid = recordedPid(player);
+    QVERIFY(pid > 0 && !processGone(pid));
+    QCOMPARE(recordedArguments(player), QStringList{kLink});
+    QCOMPARE(recordedPid(otherPlayer), 0);
+    QVERIFY(!marker(MarkerFiles::kDone));
+
+    writeTerminate(terminate);
+    QVERIFY(moduleEnded());
+    QCOMPARE(m_module.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_module.exitCode(), 0);
+    QVERIFY(marker(MarkerFiles::kDone));
+    QVERIFY(processGone(pid));
+}
+
+void TestCompanion::stopSignalEndsPlayer_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+}
+
+void TestCompanion::stopSignalEndsPlayer()
+{
+    QFETCH(int, signalNumber);
+    startModule(kReal, kLink);
+    QVERIFY(waitForPlayer(u"real"_s));
+    const qint64 pid = recordedPid(u"real"_s);
+    ::kill(static_cast<pid_t>(m_module.processId()), signalNumber);
+    QVERIFY(moduleEnded());
+    QCOMPARE(m_module.exitStatus(), QProcess::NormalExit);
+    QVERIFY(marker(MarkerFiles::kDone));
+    QVERIFY(processGone(pid));
+}
+
+void TestCompanion::playerIgnoringTermIsKilled()
+{
+    writePlayer(u"real"_s, PlayerEnd::IgnoresTerm);
+    m_environment.insert(u"SKYLARK_COMPANION_KILL_GRACE_MS"_s, u"200"_s);
+    startModule(kReal, kLink);
+    QVERIFY(waitFor([this] { return marker(MarkerFiles::kPlay); }));
+    const qint64 pid = recordedPid(u"real"_s);
+    writeTerminate({});
+    QVERIFY(moduleEnded());
+    QVERIFY(marker(MarkerFiles::kDone));
+    QVERIFY(processGone(pid));
+}
+
+void TestCompanion::playerHelpersEndWithIt()
+{
+    writePlayer(u"real"_s, PlayerEnd::StartsHelper);
+    startModule(kReal, kLink);
+    QVERIFY(waitForPlayer(u"real"_s));
+    const qint64 helper = recordedPid(u"real"_s, u"helper"_s);
+    QVERIFY(helper > 0 && !processGone(helper));
+    writeTerminate({});
+    QVERIFY(moduleEnded());
+    // The helper is not the module's child: ended, it may wait a moment to be collected.
+    QVERIFY(waitFor([helper] { return !ProcessProbe::isRunning(helper); }));
+}
+
+void TestCompanion::programGoneEndsPlayer()
+{
+    m_program.start(u"sleep"_s, {u"60"_s});
+    QVERIFY(m_program.waitForStarted());
+    m_environment.insert(u"SKYLARK_PROGRAM_PID"_s, QString::number(m_program.processId()));
+    startModule(kMedia, kLink);
+    QVERIFY(waitFor([this] { return marker(MarkerFiles::kPlay); }));
+    const qint64 pid = recordedPid(u"media"_s);
+    QVERIFY(!processGone(pid));
+
+    m_program.kill();
+    QVERIFY(m_program.waitForFinished());
+    QVERIFY(moduleEnded());
+    QVERIFY(marker(MarkerFiles::kDone));
+    QVERIFY(processGone(pid));
+}
+
+void TestCompanion::playerEndingByItself_data()
+{
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QString>("player");
+    QTest::newRow("RealPlayer") << kReal << u"real"_s;
+    QTest::newRow("Media Player") << kMedia << u"media"_s;
+}
+
+void TestCompanion::playerEndingByItself()
+{
+    QFETCH(QString, module);
+    QFETCH(QString, player);
+    writePlayer(player, PlayerEnd::EndsAtOnce);
+    // The player ends long before the usual play delay.
+    m_environment.remove(u"SKYLARK_COMPANION_PLAY_DELAY_MS"_s);
+    startModule(module, kLink);
+    QVERIFY(moduleEnded());
+    QCOMPARE(m_module.exitCode(), 0);
+    QCOMPARE(recordedArguments(player), QStringList{kLink});
+    QVERIFY(marker(MarkerFiles::kDone));
+    QVERIFY(!marker(MarkerFiles::kPlay));
+    QCOMPARE(status(), "\"Player ended\"\r\n"_ba);
+}
+
+void TestCompanion::nothingStarted_data()
+{
+    QTest::addColumn<QString>("module");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("terminateFirst");
+    QTest::addColumn<QByteArray>("expectedStatus");
+    const QString player = u"%player%"_s;
+    const QByteArray option = "\"The stream address begins with '-' and cannot be played.\"\r\n";
+    const QByteArray control = "\"The stream address contains control characters and cannot be played.\"\r\n";
+    QTest::newRow("leading dash") << kReal << player << u"-rf"_s << false << option;
+    QTest::newRow("blank, then dash") << kMedia << player << u" --help http://a/"_s << false << option;
+    QTest::newRow("control character") << kReal << player << u"http://a/\u0001b"_s << false << control;
+    QTest::newRow("line break") << kMedia << player << u"http://a/\nb"_s << false << control;
+    QTest::newRow("no link") << kReal << player << QString() << false
+                             << "\"No stream address was given.\"\r\n"_ba;
+    QTest::newRow("no RealPlayer stored")
+        << kReal << QString() << kLink << false << "\"Unable to locate RealPlayer.\"\r\n"_ba;
+    QTest::newRow("no Media Player stored")
+        << kMedia << u"  "_s << kLink << false << "\"Unable to locate Microsoft Media Player.\"\r\n"_ba;
+    QTest::newRow("player not there") << kReal << u"/nonexistent/player --flag"_s << kLink << false
+                                      << "\"Player could not be started\"\r\n"_ba;
+    QTest::newRow("terminate marker already there") << kReal << player << kLink << true << QByteArray();
+}
+
+void TestCompanion::nothingStarted()
+{
+    QFETCH(QString, module);
+    QFETCH(QString, stored);
+    QFETCH(QString, link);
+    QFETCH(bool, terminateFirst);
+    QFETCH(QByteArray, expectedStatus);
+    storePlayers(QString(stored).replace(u"%player%"_s, m_realPlayer),
+                 QString(stored).replace(u"%player%"_s, m_mediaPlayer));
+    if (terminateFirst) {
+        QDir().mkpath(m_markers);
+        writeTerminate("TERMINATE\r\n");
+    }
+    startModule(module, link);
+    QVERIFY(moduleEnded());
+    QCOMPARE(m_module.exitCode(), 1);
+    QVERIFY(marker(MarkerFiles::kDone));
+    QVERIFY(!marker(MarkerFiles::kPlay));
+    QCOMPARE(status(), expectedStatus);
+    QCOMPARE(recordedPid(u"real"_s), 0);
+    QCOMPARE(recordedPid(u"media"_s), 0);
+}
+
+void TestCompanion::linkReachesPlayerWhole_data()
+{
+    QTest::addColumn<QString>("storedTail");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QStringList>("leading");
+    const QString shell = u"http://h/x?a=1&b=2;echo hi|cat>out $(id) `id` * ~"_s;
+    const QString quotes = u"http://h/\"double\" 'single' \\back\\"_s;
+    QTest::newRow("path, blanks") << QString() << u"http://h/a b/c  d.ram"_s << QStringList();
+    QTest::newRow("path, shell characters") << QString() << shell << QStringList();
+    QTest::newRow("path, quotes") << QString() << quotes << QStringList();
+    QTest::newRow("path, non-ASCII") << QString() << u"http://h/Müsik/☃.asx"_s << QStringList();
+    QTest::newRow("command, one word") << u" --flag"_s << shell << QStringList{u"--flag"_s};
+    QTest::newRow("command, quoted word")
+        << u" --title \"two words\""_s << quotes << QStringList{u"--title"_s, u"two words"_s};
+}
+
+void TestCompanion::linkReachesPlayerWhole()
+{
+    QFETCH(QString, storedTail);
+    QFETCH(QString, link);
+    QFETCH(QStringList, leading);
+    // A command line quotes the program, whose path holds blanks.
+    const QString stored =
+        storedTail.isEmpty() ? m_realPlayer : u"\""_s + m_realPlayer + u"\""_s + storedTail;
+    storePlayers(stored, m_mediaPlayer);
+    startModule(kReal, link);
+    QVERIFY(waitForPlayer(u"real"_s));
+    QCOMPARE(recordedArguments(u"real"_s), leading + QStringList{link});
+    writeTerminate({});
+    QVERIFY(moduleEnded());
+    QVERIFY(marker(MarkerFiles::kDone));
+}
+
+QTEST_GUILESS_MAIN(TestCompanion)
+#include "tst_companion.moc"
