@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QMessageBox>
 
+#include "browser/WebEngineSetup.h"
 #include "core/ProductInfo.h"
 #include "platform/AppPaths.h"
 #include "platform/GioDefaultApps.h"
@@ -11,6 +12,9 @@
 
 int main(int argc, char* argv[])
 {
+    WebEngineSetup::prepare();
+    // The companion programs end their players when this process is gone.
+    qputenv("SKYLARK_PROGRAM_PID", QByteArray::number(QCoreApplication::applicationPid()));
     QApplication app(argc, argv);
     QApplication::setApplicationName(kProductName);
     QApplication::setApplicationVersion(kProductVersion);

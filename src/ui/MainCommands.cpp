@@ -30,6 +30,9 @@ void MainCommands::addFileCommands()
     QAction* preview =
         m_table.add(CommandId::MiniBrowserOnPreview,
                     {QStringLiteral("menuOpen"), QStringLiteral("Open Mini-Browser on Preview"), {}});
+    // Checked before the store follows it, so making the entry does not overwrite the stored choice.
+    preview->setCheckable(true);
+    preview->setChecked(true);
     connect(preview, &QAction::toggled, this,
             [this](bool on) { m_parts.settings.setBoolean(Settings::Key::MiniB, on); });
     m_table.add(CommandId::SetupModeless, {QStringLiteral("menuSetup"), QStringLiteral("&Setup"),

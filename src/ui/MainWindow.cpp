@@ -190,8 +190,6 @@ void MainWindow::buildMenus(CommandTable& commands)
     };
     QMenu* file = menu("menuFile", "&File");
     m_menuOpen = commands.action(CommandId::MiniBrowserOnPreview);
-    m_menuOpen->setCheckable(true);
-    m_menuOpen->setChecked(true);
     file->addAction(m_menuOpen);
     file->addAction(commands.action(CommandId::SetupModeless));
     file->addAction(commands.action(CommandId::AddStation));

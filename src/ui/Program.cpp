@@ -1,5 +1,6 @@
 #include "ui/Program.h"
 
+#include "browser/WebWindow.h"
 #include "core/ProductInfo.h"
 #include "playback/PlayDispatch.h"
 #include "playback/PlayerDiscovery.h"
@@ -39,6 +40,7 @@ Program::Program(Context context)
 
 Program::~Program()
 {
+    m_web.reset();
     // The parts that refer to the window, the clients and the model go before them.
     delete m_commands;
     delete m_startup;
@@ -63,6 +65,7 @@ void Program::wireWindow()
     connect(&window, &MainWindow::genreChosen, m_commands, &MainCommands::genreSearch);
     connect(&window, &MainWindow::elapsedTick, m_search, &SearchRun::elapsedTick);
     connect(&window, &MainWindow::selectMenuShown, m_search, &SearchRun::SelectMenuClicked);
+    m_commands->setPreview([this](const QString& site) { previewSite(site); });
     connect(m_startup, &Startup::hostFound, m_search, &SearchRun::setQueryHost);
     connect(m_startup, &Startup::failed, this, [this] { Q_EMIT finished(0); });
     connect(m_splash.get(), &SplashWindow::countdownFinished, m_startup, &Startup::splashTimedOut);
@@ -128,6 +131,18 @@ void Program::showMainWindow()
     m_main->activateWindow();
 }
 
+void Program::previewSite(const QString& site)
+{
+    if (!m_web) {
+        m_web = std::make_unique<WebWindow>(
+            m_settings, m_services, [this](const QString& address) { m_opener.OpenWithShell(address); },
+            m_main.get());
+        m_web->setWindowFlag(Qt::Window);
+        connect(m_web.get(), &WebWindow::closed, m_commands, &MainCommands::previewClosed);
+    }
+    m_web->showSite(site, *m_main);
+}
+
 void Program::shutDown()
 {
     if (m_ended)
@@ -135,6 +150,9 @@ void Program::shutDown()
     m_ended = true;
     MarkerFiles::writeTerminate(m_dataFolder);
     m_main->closeAuxiliaryWindows();
+    // The mini-browser stores its place when it closes.
+    if (m_web && m_web->isVisible())
+        m_web->close();
     m_search->StopSearch();
     m_play->cancel();
     m_main->saveState(m_settings);

@@ -22,6 +22,7 @@ class PlayDispatch;
 class SearchRun;
 class SplashWindow;
 class TerminateWatch;
+class WebWindow;
 
 // The running program: it builds the long-lived parts (settings, HTTP clients, search, play
 // dispatch, commands, main window), wires them, runs the start-up sequence and the shut-down.
@@ -64,6 +65,7 @@ private:
 
     void wireWindow();
     void shutDown();
+    void previewSite(const QString& site);
 
     QString m_dataFolder;
     SystemServices m_services;
@@ -80,6 +82,8 @@ private:
     HttpClient m_lookupHttp;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<SplashWindow> m_splash;
+    // Made at the first preview; it lives until the program ends.
+    std::unique_ptr<WebWindow> m_web;
     SearchRun* m_search = nullptr;
     PlayDispatch* m_play = nullptr;
     MainCommands* m_commands = nullptr;

@@ -3,6 +3,7 @@
 #include "search/SearchRun.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
+#include "ui/ResultsGrid.h"
 #include "ui/SplashWindow.h"
 
 #include "Recorders.h"
@@ -51,6 +52,8 @@ void TestEndToEnd::initTestCase()
         QSettings settings(m_dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
         settings.setValue(u"Settings/ServiceHost"_s, first.mid(10));
         settings.setValue(u"Settings/ConSpeed"_s, u"Cable/DSL"_s);
+        // Row clicks would preview the stations' real web sites; the stored choice holds.
+        settings.setValue(u"Settings/MiniB"_s, u"False"_s);
         for (const char* key : {"Real", "Netshow", "Winamp", "StreamWorks"})
             settings.setValue(u"Settings/"_s + QLatin1String(key),
                               u"player-"_s + QLatin1String(key) + u" --gui"_s);

@@ -14,6 +14,7 @@
 #include "Recorders.h"
 #include "TestServer.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -74,6 +75,7 @@ private Q_SLOTS:
     void presetClicksAndEnter();
     void copyAndEmailLink();
     void headerClicksSortInTurn();
+    void rowClickPreviewsItsSiteOnce();
 
 private:
     // Starts the program and runs a search for text; the main window is active.
@@ -467,6 +469,35 @@ void TestMainWindow::headerClicksSortInTurn()
     QCOMPARE(model->index(0, 0).data().toString(), second);
     QCOMPARE(window().grid()->selectedRowsInOrder(), QList<int>{0});
     QCOMPARE(window().grid()->currentIndex().row(), 0);
+}
+
+void TestMainWindow::rowClickPreviewsItsSiteOnce()
+{
+    startWithResults();
+    QStringList previewed;
+    m_program->commands().setPreview([&previewed](const QString& site) { previewed.append(site); });
+    ResultsGrid* grid = window().grid();
+    const auto clickRow = [grid](int row) {
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                          grid->visualRect(grid->model()->index(row, 0)).center());
+    };
+    // Both rows share one site: it loads once.
+    clickRow(0);
+    clickRow(1);
+    QCOMPARE(previewed, QStringList{u"http://p.example/"_s});
+    QCOMPARE(m_program->commands().LastPreviewSite(), u"http://p.example/"_s);
+    // Off and on again: the same row previews again.
+    QAction* option = m_program->commands().table().action(CommandId::MiniBrowserOnPreview);
+    option->trigger();
+    QCOMPARE(stored(u"MiniB"_s), u"False"_s);
+    clickRow(1);
+    QVERIFY(m_program->commands().LastPreviewSite().isEmpty());
+    option->trigger();
+    clickRow(1);
+    QCOMPARE(previewed.size(), 2);
+    // A click on the header shows the format but previews nothing.
+    QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QCOMPARE(previewed.size(), 2);
 }
 
 QTEST_MAIN(TestMainWindow)
