@@ -38,6 +38,12 @@ public:
     // Shows an open-file dialog offering executable files under a filter named filterName,
     // starting in folder; an empty optional when the user cancels.
     virtual std::optional<QString> openProgramFile(const QString& folder, const QString& filterName) = 0;
+    // Shows a save-file dialog starting in folder and listing the files of filter (a name
+    // filter such as "Playlists (*.m3u *.pls)"); asks before a file is replaced. An empty
+    // optional when the user cancels.
+    virtual std::optional<QString> saveFile(const QString& folder, const QString& filter) = 0;
+    // Shows an open-file dialog for one existing file of filter, starting in folder.
+    virtual std::optional<QString> openFile(const QString& folder, const QString& filter) = 0;
 };
 
 class ProgramLauncher

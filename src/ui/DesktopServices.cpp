@@ -66,6 +66,27 @@ std::optional<QString> DesktopDialogs::openProgramFile(const QString& folder, co
     return dialog->selectedFiles().constFirst();
 }
 
+std::optional<QString> DesktopDialogs::saveFile(const QString& folder, const QString& filter)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Save As"), folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> DesktopDialogs::openFile(const QString& folder, const QString& filter)
+{
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Open"), folder, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
 bool DesktopUrlOpener::open(const QUrl& url)
 {
     return QDesktopServices::openUrl(url);

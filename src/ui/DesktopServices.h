@@ -18,6 +18,8 @@ public:
     MessageAnswer message(MessageIcon icon, const QString& title, const QString& text,
                           MessageButtons buttons) override;
     std::optional<QString> openProgramFile(const QString& folder, const QString& filterName) override;
+    std::optional<QString> saveFile(const QString& folder, const QString& filter) override;
+    std::optional<QString> openFile(const QString& folder, const QString& filter) override;
 
     // What the program file dialog lists: every file the user may start, and the folders.
     static QDir::Filters programFileFilter();

@@ -19,6 +19,22 @@ std::optional<QString> ScriptedDialogs::openProgramFile(const QString& folder, c
     return fileAnswer;
 }
 
+std::optional<QString> ScriptedDialogs::saveFile(const QString& folder, const QString& filter)
+{
+    ++fileDialogs;
+    lastFileFolder = folder;
+    lastFileFilter = filter;
+    return saveFileAnswer;
+}
+
+std::optional<QString> ScriptedDialogs::openFile(const QString& folder, const QString& filter)
+{
+    ++fileDialogs;
+    lastFileFolder = folder;
+    lastFileFilter = filter;
+    return openFileAnswer;
+}
+
 QStringList ScriptedDialogs::texts() const
 {
     QStringList result;

@@ -27,6 +27,8 @@ public:
     MessageAnswer message(MessageIcon icon, const QString& title, const QString& text,
                           MessageButtons buttons) override;
     std::optional<QString> openProgramFile(const QString& folder, const QString& filterName) override;
+    std::optional<QString> saveFile(const QString& folder, const QString& filter) override;
+    std::optional<QString> openFile(const QString& folder, const QString& filter) override;
 
     QList<RecordedMessage> messages;
     QStringList texts() const;
@@ -34,8 +36,10 @@ public:
     QQueue<MessageAnswer> answers;
     // Called after each message is recorded (to script what the user does next).
     std::function<void(const RecordedMessage&)> onMessage;
-    // Answer for the next open-file dialogs; nullopt means cancel.
+    // Answer for the next file dialogs of each kind; nullopt means cancel.
     std::optional<QString> fileAnswer;
+    std::optional<QString> saveFileAnswer;
+    std::optional<QString> openFileAnswer;
     QString lastFileFolder;
     QString lastFileFilter;
     int fileDialogs = 0;

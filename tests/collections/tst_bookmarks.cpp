@@ -1,0 +1,368 @@
+#include <csignal>
+
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "collections/BookmarkList.h"
+#include "collections/Playlist.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(data), data.size());
+}
+
+BookmarkList listOf(const QList<Bookmark>& items)
+{
+    BookmarkList list;
+    for (const Bookmark& bookmark : items)
+        list.append(bookmark);
+    return list;
+}
+
+QList<Bookmark> hostileBookmarks()
+{
+    const QChar lone[] = {QChar(0xD800), QChar(0xDC00)};
+    return {
+        {u"Tab\there [ Line\nbreak]"_s, u"http://h/a\tb"_s},
+        {u"CR\r and CRLF\r\n [ ]"_s, u"http://h/\r"_s},
+        {u"Backslashes \\ \\t \\n \\u0041 \\"_s, u"http://h/\\\\share"_s},
+        {u"Char 255: \u00ff\u00ff [ \u00ff]"_s, u"http://h/x\u00ffy"_s},
+        {u"Non-ASCII: Ĳssel – 東京 😀 [ Ünïcödé]"_s, u"https://例え.jp/😀"_s},
+        {u"Control \u0000 \u0001 \u001f \u007f"_s, u"http://h/\u0000"_s},
+        {u"Lone "_s + lone[0] + u" and "_s + lone[1], QString(lone[1]) + lone[0]},
+        {QString(), QString()},
+        {u"SkylarkBookmarks 1"_s, u"SkylarkBookmarks 1\n"_s},
+    };
+}
+
+PlaylistEntry web(const char* name, const char* link)
+{
+    return {QString::fromUtf8(name), QString::fromUtf8(link)};
+}
+} // namespace
+
+class TestBookmarks : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+
+    void displayTextAndInsertPositions();
+    void hostileTextsSurviveSaveAndLoad();
+    void missingFileIsAnEmptyList();
+    void unreadableFileIsKeptAside_data();
+    void unreadableFileIsKeptAside();
+    void failedSaveKeepsTheOldFile();
+
+    void playlistRoundTrip_data();
+    void playlistRoundTrip();
+    void playlistWritesNothingThatRereadsDifferently();
+    void hostilePlaylist_data();
+    void hostilePlaylist();
+    void playlistLimits();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_folder;
+};
+
+void TestBookmarks::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_folder = m_dir->filePath(u"data"_s);
+}
+
+void TestBookmarks::displayTextAndInsertPositions()
+{
+    QCOMPARE(BookmarkList::displayText(u"Concert"_s, u"Live 1999"_s), u"Concert [ Live 1999]"_s);
+    QCOMPARE(BookmarkList::displayText(u"Concert"_s, QString()), u"Concert [ ]"_s);
+    QCOMPARE(BookmarkList::fromRow({u"T"_s, u"A"_s, u"http://l"_s}), (Bookmark{u"T [ A]"_s, u"http://l"_s}));
+
+    BookmarkList list;
+    const struct
+    {
+        int position;
+        const char* text;
+    } steps[] = {{-1, "a"}, {-1, "b"}, {0, "c"}, {1, "d"}, {4, "e"}, {99, "f"}};
+    for (const auto& step : steps)
+        list.insert(step.position, {QString::fromUtf8(step.text), {}});
+    QStringList texts;
+    for (const Bookmark& bookmark : list.items())
+        texts << bookmark.text;
+    QCOMPARE(texts, (QStringList{u"c"_s, u"d"_s, u"a"_s, u"b"_s, u"e"_s, u"f"_s}));
+}
+
+void TestBookmarks::hostileTextsSurviveSaveAndLoad()
+{
+    const QList<Bookmark> items = hostileBookmarks();
+    QString error;
+    QVERIFY2(listOf(items).save(m_folder, error), qPrintable(error));
+
+    // One line per bookmark after the header, whatever the texts hold.
+    const QByteArray data = readAll(BookmarkList::filePath(m_folder));
+    QCOMPARE(data.count('\n'), items.size() + 1);
+
+    BookmarkList loaded;
+    QVERIFY(!loaded.load(m_folder).failed());
+    QCOMPARE(loaded.items(), items);
+    QVERIFY(loaded.containsLink(u"http://h/x\u00ffy"_s));
+    QVERIFY(!loaded.containsLink(u"http://h/x"_s));
+
+    // A second save of what was loaded writes the same bytes.
+    QVERIFY(loaded.save(m_folder, error));
+    QCOMPARE(readAll(BookmarkList::filePath(m_folder)), data);
+}
+
+void TestBookmarks::missingFileIsAnEmptyList()
+{
+    BookmarkList list = listOf({{u"old"_s, u"http://old"_s}});
+    const BookmarkLoad result = list.load(m_folder);
+    QVERIFY(!result.failed());
+    QCOMPARE(list.count(), 0);
+    QVERIFY(!QFileInfo::exists(m_folder));
+
+    // The first save makes the folder and the file; an empty list reads back empty.
+    QString error;
+    QVERIFY(list.save(m_folder, error));
+    QVERIFY(!list.load(m_folder).failed());
+    QCOMPARE(list.count(), 0);
+}
+
+void TestBookmarks::unreadableFileIsKeptAside_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("other text") << "Radio 1\thttp://r1\n"_ba;
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("not UTF-8") << "SkylarkBookmarks 1\nCaf\xe9\thttp://c\n"_ba;
+    QTest::newRow("no tab") << "SkylarkBookmarks 1\nhttp://only-link\n"_ba;
+    QTest::newRow("two tabs") << "SkylarkBookmarks 1\na\tb\tc\n"_ba;
+    QTest::newRow("blank line") << "SkylarkBookmarks 1\na\thttp://a\n\nb\thttp://b\n"_ba;
+    QTest::newRow("unknown escape") << "SkylarkBookmarks 1\na\\q\thttp://a\n"_ba;
+    QTest::newRow("short \\u") << "SkylarkBookmarks 1\na\thttp://a\\u12\n"_ba;
+    QTest::newRow("bad hex") << "SkylarkBookmarks 1\na\\uZZZZ\thttp://a\n"_ba;
+    QTest::newRow("ends in backslash") << "SkylarkBookmarks 1\na\thttp://a\\\n"_ba;
+    QTest::newRow("header too long") << "SkylarkBookmarks 12\n"_ba;
+    QTest::newRow("binary") << QByteArray("\x00\x01\x02\xff\xfe", 5);
+}
+
+void TestBookmarks::unreadableFileIsKeptAside()
+{
+    QFETCH(QByteArray, contents);
+    QVERIFY(QDir().mkpath(m_folder));
+    const QString path = BookmarkList::filePath(m_folder);
+    writeAll(path, contents);
+
+    BookmarkList list = listOf({{u"old"_s, u"http://old"_s}});
+    const BookmarkLoad result = list.load(m_folder);
+    QVERIFY(result.failed());
+    QCOMPARE(list.count(), 0);
+    QVERIFY(result.movedAside.startsWith(path + u".unreadable-"_s));
+    QVERIFY(!QFileInfo::exists(path));
+    QCOMPARE(readAll(result.movedAside), contents);
+
+    // Saving afterwards writes a new file and leaves the kept one alone.
+    list.append({u"new"_s, u"http://new"_s});
+    QString error;
+    QVERIFY2(list.save(m_folder, error), qPrintable(error));
+    QCOMPARE(readAll(result.movedAside), contents);
+
+    // A second unreadable file in the same second gets a name of its own.
+    writeAll(path, contents + "x");
+    const BookmarkLoad again = list.load(m_folder);
+    QVERIFY(again.failed());
+    QVERIFY(again.movedAside != result.movedAside);
+    QCOMPARE(readAll(again.movedAside), contents + "x");
+    QCOMPARE(readAll(result.movedAside), contents);
+}
+
+void TestBookmarks::failedSaveKeepsTheOldFile()
+{
+    const BookmarkList one = listOf({{u"kept"_s, u"http://kept"_s}});
+    QString error;
+    QVERIFY(one.save(m_folder, error));
+    const QString path = BookmarkList::filePath(m_folder);
+    const QByteArray before = readAll(path);
+
+    // A disk that fills up during the write: this process may not grow a file past 200 bytes.
+    QList<Bookmark> many;
+    for (int i = 0; i < 50; ++i)
+        many.append({u"Clip %1 [ long additional text]"_s.arg(i), u"http://example.org/clip/%1"_s.arg(i)});
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 200;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = listOf(many).save(m_folder, error);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    QVERIFY(!saved);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readAll(path), before);
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList{BookmarkList::kFileName});
+
+    // A folder that cannot hold files: its path runs through a plain file.
+    error.clear();
+    QVERIFY(!one.save(path + u"/below"_s, error));
+    QVERIFY(!error.isEmpty());
+
+    // A folder where the file's name is taken by a folder.
+    const QString taken = m_dir->filePath(u"taken"_s);
+    QVERIFY(QDir().mkpath(BookmarkList::filePath(taken) + u"/inside"_s));
+    error.clear();
+    QVERIFY(!one.save(taken, error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(QFileInfo(BookmarkList::filePath(taken) + u"/inside"_s).isDir());
+}
+
+void TestBookmarks::playlistRoundTrip_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("extended M3U") << u"list.m3u"_s;
+    QTest::newRow("UTF-8 M3U") << u"list.M3U8"_s;
+    QTest::newRow("PLS") << u"list.pls"_s;
+}
+
+void TestBookmarks::playlistRoundTrip()
+{
+    QFETCH(QString, fileName);
+    const QList<PlaylistEntry> entries = {
+        web("Concert [ Live, 1999]", "http://example.org/a.ram"),
+        web("Title=with \"quotes\", commas [ ]", "https://example.org/b.asx?x=1&y=2"),
+        web("Ĳssel \xc3\xbf 東京 😀 [ Ünïcödé]", "http://example.org/%C3%BF"),
+        web("#EXTINF:-1,not a directive", "http://example.org/c.mp3#part"),
+        web("  spaced  ", "http://127.0.0.1:8642/d.pls"),
+    };
+    const QString path = m_dir->filePath(fileName);
+    QString error;
+    QVERIFY2(Playlist::writeFile(path, entries, error), qPrintable(error));
+    const QByteArray data = readAll(path);
+    QVERIFY(data.startsWith(fileName.endsWith(u"pls"_s) ? "[playlist]\n" : "#EXTM3U\n"));
+
+    const PlaylistRead read = Playlist::readFile(path);
+    QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+    QCOMPARE(read.entries, entries);
+    QCOMPARE(read.notWeb, 0);
+}
+
+void TestBookmarks::playlistWritesNothingThatRereadsDifferently()
+{
+    // A line break in a link would let the next line be read as an entry of its own.
+    const QList<PlaylistEntry> entries = {
+        web("Line\nbreak\tname\x1b[0m", "http://ok/1"),
+        web("smuggled", "http://ok/2\nfile:///etc/passwd"),
+        web("blank", " http://ok/3"),
+        web("comment", "#EXTINF:1,x"),
+        web("empty", ""),
+        web("other scheme", "mms://example.org/clip"),
+    };
+    for (const auto format : {Playlist::Format::M3u, Playlist::Format::Pls}) {
+        const PlaylistRead read = Playlist::read(Playlist::write(entries, format));
+        QCOMPARE(read.entries, (QList<PlaylistEntry>{web("Line break name [0m", "http://ok/1")}));
+        QCOMPARE(read.notWeb, 1); // the mms link is written, and left out when read
+    }
+}
+
+void TestBookmarks::hostilePlaylist_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QStringList>("links");
+    QTest::addColumn<QStringList>("names");
+    QTest::addColumn<int>("notWeb");
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("binary") << QByteArray("#EXTM3U\nhttp://a/\0\n", 19) << QStringList() << QStringList() << 0
+                            << true;
+    QTest::newRow("paths and other schemes")
+        << "#EXTM3U\nmusic/song.mp3\n../up.mp3\n/etc/passwd\nC:\\x.mp3\nfile:///etc/passwd\nFILE:/x\n"
+           "ftp://h/x\njavascript:alert(1)\nhttp://\nhttp:relative\n-http://h/\nhttp://h/\x01x\n"
+           "#EXTINF:-1,Good\n  HTTPS://Example.org/ok  \n"_ba
+        << QStringList{u"HTTPS://Example.org/ok"_s} << QStringList{u"Good"_s} << 12 << false;
+    QTest::newRow("PLS by number, odd keys ignored")
+        << "\r\n[Playlist]\r\nFile2=http://h/2\r\nTitle2=Two\r\nFile1=file:///etc/passwd\r\nFile3=http://h/"
+           "3\r\n"
+           "Title1=One\r\nFileX=http://h/x\r\nFile0=http://h/0\r\nFile-4=http://h/4\r\n"
+           "File99999999999=http://h/big\r\nTitle5=orphan\r\nNumberOfEntries=9\r\n"_ba
+        << QStringList{u"http://h/2"_s, u"http://h/3"_s} << QStringList{u"Two"_s, u"http://h/3"_s} << 1
+        << false;
+    QTest::newRow("plain M3U, Latin-1, CRLF") << "http://h/1\r\n#EXTINF:5,Caf\xe9\r\nhttp://h/2\r\n"_ba
+                                              << QStringList{u"http://h/1"_s, u"http://h/2"_s}
+                                              << QStringList{u"http://h/1"_s, u"Caf\u00e9"_s} << 0 << false;
+    QTest::newRow("BOM, quoted commas, control characters")
+        << "\xef\xbb\xbf#EXTM3U\n#EXTINF:-1 tvg-name=\"a,b\",Real\x1b[31m\x07Name\nhttp://h/1\n"_ba
+        << QStringList{u"http://h/1"_s} << QStringList{u"Real [31m Name"_s} << 0 << false;
+    QTest::newRow("a name without an entry is dropped")
+        << "#EXTINF:-1,Lost\n#EXTINF:-1,Found\nhttp://h/1\n"_ba << QStringList{u"http://h/1"_s}
+        << QStringList{u"Found"_s} << 0 << false;
+}
+
+void TestBookmarks::hostilePlaylist()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QStringList, links);
+    QFETCH(QStringList, names);
+    QFETCH(int, notWeb);
+    QFETCH(bool, refused);
+
+    const PlaylistRead read = Playlist::read(data);
+    QCOMPARE(!read.error.isEmpty(), refused);
+    QStringList readLinks;
+    QStringList readNames;
+    for (const PlaylistEntry& entry : read.entries) {
+        readLinks << entry.link;
+        readNames << entry.name;
+    }
+    QCOMPARE(readLinks, links);
+    QCOMPARE(readNames, names);
+    QCOMPARE(read.notWeb, notWeb);
+}
+
+void TestBookmarks::playlistLimits()
+{
+    // Entries past the limit are counted, not taken.
+    QByteArray many = "#EXTM3U\n";
+    for (int i = 0; i < Playlist::kMaxEntries + 5; ++i)
+        many += "http://h/" + QByteArray::number(i) + '\n';
+    PlaylistRead read = Playlist::read(many);
+    QCOMPARE(read.entries.size(), Playlist::kMaxEntries);
+    QCOMPARE(read.overLimit, 5);
+    QCOMPARE(read.entries.constLast().link, u"http://h/%1"_s.arg(Playlist::kMaxEntries - 1));
+
+    // An overlong link is not taken.
+    read = Playlist::read("http://h/" + QByteArray(Playlist::kMaxLinkLength, 'a') + '\n');
+    QCOMPARE(read.entries.size(), 0);
+    QCOMPARE(read.notWeb, 1);
+
+    // A file past the size limit, a missing file and a device are refused before reading.
+    const QString huge = m_dir->filePath(u"huge.m3u"_s);
+    writeAll(huge, "#EXTM3U\nhttp://h/1\n" + QByteArray(Playlist::kMaxBytes, '#'));
+    for (const QString& path : {huge, m_dir->filePath(u"missing.m3u"_s), u"/dev/zero"_s}) {
+        read = Playlist::readFile(path);
+        QVERIFY2(!read.error.isEmpty(), qPrintable(path));
+        QCOMPARE(read.entries.size(), 0);
+    }
+    const QString exact = m_dir->filePath(u"exact.m3u"_s);
+    writeAll(exact, "http://h/1\n" + QByteArray(Playlist::kMaxBytes - 11, '\n'));
+    QCOMPARE(Playlist::readFile(exact).entries.size(), 1);
+}
+
+QTEST_GUILESS_MAIN(TestBookmarks)
+#include "tst_bookmarks.moc"

@@ -1,0 +1,399 @@
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "collections/BookmarkList.h"
+#include "collections/Playlist.h"
+#include "core/ProductInfo.h"
+#include "platform/Twips.h"
+#include "ui/BookmarksWindow.h"
+
+#include "Recorders.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+struct Played
+{
+    QString link;
+    QString name;
+    bool operator==(const Played&) const = default;
+};
+
+QList<BookmarkRow> clips(int first, int count)
+{
+    QList<BookmarkRow> rows;
+    for (int i = first; i < first + count; ++i)
+        rows.append({u"Clip %1"_s.arg(i), u"part %1"_s.arg(i), u"http://example.org/%1.ram"_s.arg(i)});
+    return rows;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class TestBookmarksWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void addsInGridOrderAndRefusesLive();
+    void addWhileHiddenShowsWithoutRereading();
+    void deleteKeyRemovesAdjacentAndUpwardSelections_data();
+    void deleteKeyRemovesAdjacentAndUpwardSelections();
+    void doubleClickPlaysAndClickShowsLink();
+    void unreadableFileIsToldOnce();
+    void failedSaveIsTold();
+    void layoutFollowsTheWindow();
+    void contextMenuExportsAndImports();
+
+private:
+    BookmarksWindow* makeWindow(const QString& folder);
+    QListWidget* list() const { return m_window->findChild<QListWidget*>(u"lstB"_s); }
+    QStringList shownTexts() const;
+    QStringList savedTexts() const;
+    void clickRow(int row, Qt::KeyboardModifiers modifiers = {});
+    void chooseFromMenu(char key);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_folder;
+    TestServices m_services;
+    QList<Played> m_played;
+    std::unique_ptr<BookmarksWindow> m_window;
+};
+
+void TestBookmarksWindow::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_folder = m_dir->filePath(u"data"_s);
+    m_services.dialogs.messages.clear();
+    m_services.dialogs.saveFileAnswer.reset();
+    m_services.dialogs.openFileAnswer.reset();
+    m_played.clear();
+}
+
+void TestBookmarksWindow::cleanup()
+{
+    m_window.reset();
+}
+
+BookmarksWindow* TestBookmarksWindow::makeWindow(const QString& folder)
+{
+    m_window = std::make_unique<BookmarksWindow>(folder, m_services.services(),
+                                                 [this](const QString& link, const QString& name) {
+                                                     m_played.append({link, name});
+                                                 });
+    return m_window.get();
+}
+
+QStringList TestBookmarksWindow::shownTexts() const
+{
+    QStringList texts;
+    for (int i = 0; i < list()->count(); ++i)
+        texts << list()->item(i)->text();
+    return texts;
+}
+
+QStringList TestBookmarksWindow::savedTexts() const
+{
+    BookmarkList saved;
+    saved.load(m_folder);
+    QStringList texts;
+    for (const Bookmark& bookmark : saved.items())
+        texts << bookmark.text;
+    return texts;
+}
+
+void TestBookmarksWindow::clickRow(int row, Qt::KeyboardModifiers modifiers)
+{
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, modifiers,
+                      list()->visualItemRect(list()->item(row)).center());
+}
+
+void TestBookmarksWindow::chooseFromMenu(char key)
+{
+    list()->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Menu);
+    QWidget* popup = QApplication::activePopupWidget();
+    QVERIFY(popup);
+    QCOMPARE(popup, m_window->contextMenu());
+    QTest::keyClick(popup, key);
+    QVERIFY(!m_window->contextMenu()->isVisible());
+}
+
+void TestBookmarksWindow::addsInGridOrderAndRefusesLive()
+{
+    makeWindow(m_folder);
+    m_window->addRows(clips(1, 3), false);
+    QCOMPARE(m_services.dialogs.messages.size(), 1);
+    const RecordedMessage refusal = m_services.dialogs.messages.constFirst();
+    QCOMPARE(refusal.text, u"Cannot add live stations to bookmarks, please use presets."_s);
+    QCOMPARE(refusal.title, kShortTitle);
+    QCOMPARE(refusal.icon, MessageIcon::Information);
+    QCOMPARE(list()->count(), 0);
+    QVERIFY(!QFileInfo::exists(BookmarkList::filePath(m_folder)));
+
+    // No current item: the rows are appended in grid order and the file follows at once.
+    m_window->addRows(clips(2, 3), true);
+    const QStringList three = {u"Clip 2 [ part 2]"_s, u"Clip 3 [ part 3]"_s, u"Clip 4 [ part 4]"_s};
+    QCOMPARE(shownTexts(), three);
+    QCOMPARE(savedTexts(), three);
+
+    // With a current item the rows go before it, still in grid order; an empty Additional
+    // still shows its brackets.
+    list()->setCurrentRow(1);
+    m_window->addRows({{u"A"_s, QString(), u"http://a"_s}, {u"B"_s, u"b"_s, u"http://b"_s}}, true);
+    const QStringList five = {three[0], u"A [ ]"_s, u"B [ b]"_s, three[1], three[2]};
+    QCOMPARE(shownTexts(), five);
+    QCOMPARE(savedTexts(), five);
+    QCOMPARE(m_window->bookmarks().at(1).link, u"http://a"_s);
+    QCOMPARE(m_services.dialogs.messages.size(), 1);
+}
+
+void TestBookmarksWindow::addWhileHiddenShowsWithoutRereading()
+{
+    BookmarkList earlier;
+    earlier.append({u"Earlier [ ]"_s, u"http://earlier"_s});
+    QString error;
+    QVERIFY(earlier.save(m_folder, error));
+
+    makeWindow(m_folder);
+    QVERIFY(!m_window->isVisible());
+    m_window->addRows(clips(1, 1), true);
+    // What is on disk now no longer matters to the window.
+    QFile::remove(BookmarkList::filePath(m_folder));
+    m_window->showModeless();
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(shownTexts(), (QStringList{u"Earlier [ ]"_s, u"Clip 1 [ part 1]"_s}));
+    QVERIFY(m_services.dialogs.messages.isEmpty());
+
+    // Closing hides the window and writes the list back; the window can be shown again.
+    m_window->findChild<QPushButton*>(u"cmdClose"_s)->click();
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(savedTexts(), (QStringList{u"Earlier [ ]"_s, u"Clip 1 [ part 1]"_s}));
+    m_window->showModeless();
+    QCOMPARE(list()->count(), 2);
+}
+
+void TestBookmarksWindow::deleteKeyRemovesAdjacentAndUpwardSelections_data()
+{
+    QTest::addColumn<QList<int>>("clicks"); // a click, then each further click with Ctrl or Shift
+    QTest::addColumn<Qt::KeyboardModifier>("modifier");
+    QTest::addColumn<QList<int>>("left");
+    QTest::newRow("adjacent pair") << QList<int>{1, 2} << Qt::ControlModifier << QList<int>{0, 3, 4, 5};
+    QTest::newRow("scattered") << QList<int>{5, 0, 3} << Qt::ControlModifier << QList<int>{1, 2, 4};
+    QTest::newRow("upward range") << QList<int>{4, 1} << Qt::ShiftModifier << QList<int>{0, 5};
+    QTest::newRow("all, upward") << QList<int>{5, 0} << Qt::ShiftModifier << QList<int>{};
+    QTest::newRow("last only") << QList<int>{5} << Qt::NoModifier << QList<int>{0, 1, 2, 3, 4};
+}
+
+void TestBookmarksWindow::deleteKeyRemovesAdjacentAndUpwardSelections()
+{
+    QFETCH(QList<int>, clicks);
+    QFETCH(Qt::KeyboardModifier, modifier);
+    QFETCH(QList<int>, left);
+
+    makeWindow(m_folder);
+    m_window->addRows(clips(0, 6), true);
+    m_window->showModeless();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    clickRow(clicks.takeFirst());
+    for (const int row : clicks)
+        clickRow(row, modifier);
+
+    QCOMPARE(QApplication::focusWidget(), list());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+    QStringList expected;
+    for (const int row : left)
+        expected << u"Clip %1 [ part %1]"_s.arg(row);
+    QCOMPARE(shownTexts(), expected);
+    QCOMPARE(savedTexts(), expected);
+    QVERIFY(m_services.dialogs.messages.isEmpty()); // no confirmation question
+}
+
+void TestBookmarksWindow::doubleClickPlaysAndClickShowsLink()
+{
+    makeWindow(m_folder);
+    m_window->showModeless();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(m_played.isEmpty()); // nothing current in an empty list
+
+    m_window->addRows({{u"<b>Bold</b> & co"_s, u"x"_s, u"http://h/<i>"_s}}, true);
+    m_window->addRows(clips(1, 2), true);
+    const auto* panel = m_window->findChild<QStatusBar*>(u"statbar"_s)->findChild<QLabel*>();
+    QCOMPARE(panel->textFormat(), Qt::PlainText);
+
+    clickRow(0);
+    QCOMPARE(m_window->statusText(), u"http://h/<i>"_s);
+    clickRow(2);
+    QCOMPARE(panel->text(), u"http://example.org/2.ram"_s);
+
+    // A double-click arrives as a click followed by a double-click event.
+    for (const int row : {1, 0}) {
+        clickRow(row);
+        QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {},
+                           list()->visualItemRect(list()->item(row)).center());
+    }
+    // Below the last item the current one plays.
+    QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {},
+                       list()->visualItemRect(list()->item(2)).bottomLeft() + QPoint(2, 10));
+    QCOMPARE(m_played, (QList<Played>{{u"http://example.org/1.ram"_s, u"Clip 1 [ part 1]"_s},
+                                      {u"http://h/<i>"_s, u"<b>Bold</b> & co [ x]"_s},
+                                      {u"http://h/<i>"_s, u"<b>Bold</b> & co [ x]"_s}}));
+}
+
+void TestBookmarksWindow::unreadableFileIsToldOnce()
+{
+    QVERIFY(QDir().mkpath(m_folder));
+    const QString path = BookmarkList::filePath(m_folder);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a bookmarks file\n");
+    file.close();
+
+    makeWindow(m_folder);
+    QCOMPARE(m_services.dialogs.messages.size(), 1);
+    const RecordedMessage told = m_services.dialogs.messages.constFirst();
+    QCOMPARE(told.icon, MessageIcon::Critical);
+    QCOMPARE(told.title, kShortTitle);
+    const QStringList aside = QDir(m_folder).entryList({u"Bookmarks.lst.unreadable-*"_s});
+    QCOMPARE(aside.size(), 1);
+    QVERIFY2(told.text.contains(QDir(m_folder).filePath(aside.constFirst())), qPrintable(told.text));
+    QCOMPARE(readAll(QDir(m_folder).filePath(aside.constFirst())), "not a bookmarks file\n"_ba);
+    QCOMPARE(list()->count(), 0);
+
+    m_window->addRows(clips(1, 1), true);
+    m_window->showModeless();
+    m_window->close();
+    QCOMPARE(savedTexts(), QStringList{u"Clip 1 [ part 1]"_s});
+    QCOMPARE(m_services.dialogs.messages.size(), 1);
+}
+
+void TestBookmarksWindow::failedSaveIsTold()
+{
+    // The data folder's path runs through a plain file, so nothing can be written there.
+    const QString blocker = m_dir->filePath(u"plain"_s);
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    makeWindow(blocker + u"/data"_s);
+    QVERIFY(m_services.dialogs.messages.isEmpty());
+
+    m_window->addRows(clips(1, 2), true);
+    QCOMPARE(m_services.dialogs.messages.size(), 1);
+    QCOMPARE(m_services.dialogs.messages.constFirst().icon, MessageIcon::Critical);
+    QVERIFY(m_services.dialogs.messages.constFirst().text.startsWith(u"The bookmarks could not be saved"_s));
+    QCOMPARE(list()->count(), 2); // the list keeps what the user added
+
+    // Closing saves again, and tells again.
+    m_window->showModeless();
+    m_window->close();
+    QCOMPARE(m_services.dialogs.messages.size(), 2);
+}
+
+void TestBookmarksWindow::layoutFollowsTheWindow()
+{
+    makeWindow(m_folder);
+    m_window->showModeless();
+    const auto twips = [this](double value) { return Twips::toPixels(value, m_window->logicalDpiX()); };
+    for (const QSize size : {QSize(500, 400), QSize(800, 300), QSize(400, 600)}) {
+        m_window->resize(size);
+        QCOMPARE(m_window->size(), size);
+        const QRect listGeometry = list()->geometry();
+        QCOMPARE(listGeometry.width(), size.width());
+        QCOMPARE(listGeometry.height(), size.height() - Twips::toPixels(1000, m_window->logicalDpiY()));
+        const auto* close = m_window->findChild<QPushButton*>(u"cmdClose"_s);
+        QCOMPARE(close->geometry().right() + 1, size.width() - twips(200));
+        QVERIFY(close->geometry().top() > listGeometry.bottom());
+        const auto* bar = m_window->findChild<QStatusBar*>(u"statbar"_s);
+        QCOMPARE(bar->geometry().bottom(), size.height() - 1);
+        QVERIFY(bar->geometry().top() >= close->geometry().bottom());
+        QCOMPARE(bar->findChild<QLabel*>()->width(), size.width() - twips(100));
+    }
+}
+
+void TestBookmarksWindow::contextMenuExportsAndImports()
+{
+    makeWindow(m_folder);
+    m_window->addRows(clips(1, 3), true);
+    m_window->showModeless();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    const QList<Bookmark> original = m_window->bookmarks().items();
+
+    // Cancelling the dialog does nothing.
+    const QString status = m_window->statusText();
+    const int dialogs = m_services.dialogs.fileDialogs;
+    chooseFromMenu('e');
+    QCOMPARE(m_services.dialogs.fileDialogs, dialogs + 1);
+    QCOMPARE(m_window->statusText(), status);
+
+    // A name without a playlist extension gets ".m3u".
+    for (const QString& name : {u"saved.pls"_s, u"saved"_s}) {
+        m_services.dialogs.saveFileAnswer = m_dir->filePath(name);
+        chooseFromMenu('e');
+        QVERIFY(m_window->statusText().startsWith(u"Exported 3 bookmarks"_s));
+    }
+    QVERIFY(readAll(m_dir->filePath(u"saved.pls"_s)).startsWith("[playlist]\n"));
+    QVERIFY(readAll(m_dir->filePath(u"saved.m3u"_s)).startsWith("#EXTM3U\n"));
+    QCOMPARE(m_services.dialogs.lastFileFolder, m_dir->path());
+
+    // Read back into an empty list, the playlist gives the same bookmarks.
+    QFile::remove(BookmarkList::filePath(m_folder));
+    makeWindow(m_folder);
+    m_window->showModeless();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    m_services.dialogs.openFileAnswer = m_dir->filePath(u"saved.pls"_s);
+    chooseFromMenu('i');
+    QCOMPARE(m_window->bookmarks().items(), original);
+    QCOMPARE(m_window->statusText(), u"Imported 3 bookmarks from %1."_s.arg(m_dir->filePath(u"saved.pls"_s)));
+    BookmarkList saved;
+    saved.load(m_folder);
+    QCOMPARE(saved.items(), original);
+
+    // Links already kept and links that are not web addresses are counted, not added.
+    const QString mixed = m_dir->filePath(u"mixed.m3u"_s);
+    QFile file(mixed);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("#EXTM3U\n#EXTINF:-1,Again\nhttp://example.org/2.ram\nfile:///etc/passwd\n../local.mp3\n"
+               "#EXTINF:-1,New\nhttps://example.org/new\nhttps://example.org/new\n");
+    file.close();
+    m_services.dialogs.openFileAnswer = mixed;
+    chooseFromMenu('i');
+    QCOMPARE(m_window->bookmarks().count(), 4);
+    QCOMPARE(m_window->bookmarks().at(3), (Bookmark{u"New"_s, u"https://example.org/new"_s}));
+    QCOMPARE(m_window->statusText(),
+             u"Imported 1 bookmarks from %1; 2 already bookmarked; 2 not http or https."_s.arg(mixed));
+
+    // A file that is no playlist is refused with a message and adds nothing.
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray("http://example.org/bin\n\0\x01", 25));
+    file.close();
+    chooseFromMenu('i');
+    QCOMPARE(m_window->bookmarks().count(), 4);
+    QCOMPARE(m_services.dialogs.messages.size(), 1);
+    QVERIFY(m_services.dialogs.messages.constFirst().text.contains(u"could not be read"_s));
+
+    // The right mouse button opens the same menu.
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                 list()->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(list()->viewport(), &rightClick);
+    QCOMPARE(QApplication::activePopupWidget(), m_window->contextMenu());
+    m_window->contextMenu()->close();
+}
+
+QTEST_MAIN(TestBookmarksWindow)
+#include "tst_bookmarkswindow.moc"
