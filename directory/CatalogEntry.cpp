@@ -21,7 +21,7 @@ QString CatalogEntry::searchableText() const
 QString CatalogEntry::bitrateText() const
 {
     // Whole rates, nearly all of them, are written the same way without the costly general form.
-    if (bitrate >= 0 && bitrate < 1e12 && bitrate == std::floor(bitrate))
+    if (!std::signbit(bitrate) && bitrate < 1e12 && bitrate == std::floor(bitrate))
         return QString::number(static_cast<qint64>(bitrate));
     return QString::number(bitrate, 'g', 12);
 }

@@ -141,6 +141,7 @@ private Q_SLOTS:
     void indexedEqualsFullScan_data();
     void indexedEqualsFullScan();
     void pageLinesEqualBuiltPage();
+    void wholeRatesWrittenAsBefore();
 };
 
 // The lists a keyword's pieces are looked up in, as the positions of their intersection.
@@ -244,6 +245,17 @@ void TestCatalogIndex::pageLinesEqualBuiltPage()
             QCOMPARE(ResultsPage::build(catalog, positions),
                      ResultsPage::build(CatalogSearch::search(catalog, query)));
         }
+    }
+}
+
+// Whole bit rates skip the general number form; they must come out as it writes them.
+void TestCatalogIndex::wholeRatesWrittenAsBefore()
+{
+    for (const double rate :
+         {0.0, -0.0, 1.0, 128.0, 320.0, 64.5, 0.1, 999999999999.0, 1e12, 12345678901234.0}) {
+        CatalogEntry entry;
+        entry.bitrate = rate;
+        QCOMPARE(entry.bitrateText(), QString::number(rate, 'g', 12));
     }
 }
 
