@@ -91,6 +91,7 @@ bool Catalog::load(const QString& path, const CatalogOptions& options)
         m_error = QStringLiteral("%1: %2").arg(path, error);
         return false;
     }
+    m_index.squeeze();
     return true;
 }
 
@@ -118,6 +119,7 @@ bool Catalog::parse(const QByteArray& data)
     }
     if (!headerSeen)
         m_error = QStringLiteral("no header line");
+    m_index.squeeze();
     return headerSeen;
 }
 
@@ -162,6 +164,7 @@ bool Catalog::append(const CatalogEntry& entry)
         return false;
     m_entries.append(cleaned);
     m_entries.back().indexTexts();
+    m_index.add(m_entries.back().allFolded);
     return true;
 }
 

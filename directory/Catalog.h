@@ -1,6 +1,7 @@
 #pragma once
 
 #include "directory/CatalogEntry.h"
+#include "directory/TrigramIndex.h"
 
 #include <QList>
 #include <QMap>
@@ -31,6 +32,8 @@ public:
     // Cleans the entry for output first; entries with reserved text are refused (false).
     bool append(const CatalogEntry& entry);
     const QList<CatalogEntry>& entries() const { return m_entries; }
+    // The entries' search texts by three-byte run, position for position with entries().
+    const TrigramIndex& index() const { return m_index; }
 
     // Counting for the load report: every entry read, and why each one left out was dropped.
     void countRead() { ++m_read; }
@@ -45,6 +48,7 @@ private:
     void warn(int lineNumber, const QString& text);
 
     QList<CatalogEntry> m_entries;
+    TrigramIndex m_index;
     qsizetype m_read = 0;
     QMap<QString, qsizetype> m_dropped;
     QString m_error;

@@ -1,5 +1,9 @@
 #include "directory/CatalogEntry.h"
 
+#include "directory/ResultsPage.h"
+
+#include <cmath>
+
 QString CatalogEntry::location() const
 {
     if (region.isEmpty())
@@ -16,6 +20,9 @@ QString CatalogEntry::searchableText() const
 
 QString CatalogEntry::bitrateText() const
 {
+    // Whole rates, nearly all of them, are written the same way without the costly general form.
+    if (!std::signbit(bitrate) && bitrate < 1e12 && bitrate == std::floor(bitrate))
+        return QString::number(static_cast<qint64>(bitrate));
     return QString::number(bitrate, 'g', 12);
 }
 
@@ -29,4 +36,5 @@ void CatalogEntry::indexTexts()
     stylePairs = KeywordMatcher::pairsOf(styleFolded);
     formatFlag = StreamClassifier::formatFlag(streamUrl, video);
     scanFamily = StreamClassifier::scanFamily(streamUrl);
+    pageLine = ResultsPage::line(*this);
 }

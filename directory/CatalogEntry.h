@@ -45,6 +45,8 @@ struct CatalogEntry
     KeywordMatcher::PairSet stylePairs{};
     StreamClassifier::FormatFlag formatFlag = StreamClassifier::FormatFlag::MA;
     StreamClassifier::ScanFamily scanFamily = StreamClassifier::ScanFamily::Unknown;
+    // The entry's line on a results page in UTF-8, so a page is put together by copying lines.
+    QByteArray pageLine;
 
     bool isLive() const { return kind == Kind::Live; }
     // "City, Region" with the short shapes kept: "City," without a region, ", Region" without a

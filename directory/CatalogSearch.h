@@ -11,6 +11,15 @@
 class CatalogSearch
 {
 public:
+    // Where the entries to check come from: the catalog's trigram index, which passes over the
+    // entries whose text lacks a piece of every alternative, or every entry in turn. Both give
+    // the same results; the full scan is there to check the index against.
+    enum class Lookup
+    {
+        Index,
+        FullScan
+    };
+
     // A results page lists at most this many entries: the first matches in catalog order.
     static constexpr int kMaxResults = 1000;
 
@@ -20,8 +29,12 @@ public:
     static QList<CatalogEntry> selectedEntries(const Catalog& catalog, const QByteArray& rawQuery);
 
     static QList<CatalogEntry> search(const Catalog& catalog, const SearchQuery& query);
+    // The catalog positions of the entries search() gives.
+    static QList<qsizetype> matchPositions(const Catalog& catalog, const SearchQuery& query,
+                                           Lookup lookup = Lookup::Index);
     // The scanner's whole list for the style and player; positions are 1-based indices into it.
-    static QList<CatalogEntry> scanList(const Catalog& catalog, const ScanQuery& query);
+    static QList<CatalogEntry> scanList(const Catalog& catalog, const ScanQuery& query,
+                                        Lookup lookup = Lookup::Index);
 
     // An unknown bit rate (0) is under every ceiling; a ceiling of 0 lets everything through.
     static bool withinSpeed(const CatalogEntry& entry, double ceiling);

@@ -60,7 +60,8 @@ DirectoryResponse DirectoryService::searchPage(const QByteArray& rawQuery) const
     const DirectoryQuery query = DirectoryQuery::parse(rawQuery);
     switch (query.form()) {
     case DirectoryQuery::Form::Search:
-        return {200, ResultsPage::build(CatalogSearch::search(*m_catalog, query.search()))};
+        return {200,
+                ResultsPage::build(*m_catalog, CatalogSearch::matchPositions(*m_catalog, query.search()))};
     case DirectoryQuery::Form::Scan: {
         const auto list = CatalogSearch::scanList(*m_catalog, query.scan());
         return {200, ScanReply::build(list, query.scan().after)};

@@ -95,6 +95,18 @@ bool KeywordMatcher::matches(const QString& text, const QByteArray& folded, cons
     return false;
 }
 
+QList<QByteArrayList> KeywordMatcher::alternativePieces() const
+{
+    QList<QByteArrayList> alternatives;
+    for (const auto& words : m_alternatives) {
+        QByteArrayList pieces;
+        for (const Word& word : words)
+            pieces += word.pieces;
+        alternatives.append(pieces);
+    }
+    return alternatives;
+}
+
 QByteArray KeywordMatcher::foldedText(const QString& text)
 {
     return text.toCaseFolded().toUtf8();

@@ -33,6 +33,9 @@ public:
     // markers matches exactly when it is in it, so most texts never meet a regular expression.
     bool matches(const QString& text, const QByteArray& folded, const PairSet& pairs) const;
 
+    // For each alternative, the case-folded ASCII runs its words' texts must all hold to match.
+    QList<QByteArrayList> alternativePieces() const;
+
     static QByteArray foldedText(const QString& text);
     static PairSet pairsOf(const QByteArray& folded);
 

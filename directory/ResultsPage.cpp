@@ -27,11 +27,31 @@ QString nameField(const CatalogEntry& entry)
 
 QByteArray ResultsPage::build(const QList<CatalogEntry>& entries)
 {
-    QString page = kHead;
+    QByteArray page = kHead.latin1();
     for (const CatalogEntry& entry : entries)
-        page += link(entry) + QStringLiteral("<BR>\n");
-    page += kTail;
-    return page.toUtf8();
+        page += line(entry);
+    page += kTail.latin1();
+    return page;
+}
+
+QByteArray ResultsPage::build(const Catalog& catalog, const QList<qsizetype>& positions)
+{
+    const QList<CatalogEntry>& entries = catalog.entries();
+    qsizetype size = kHead.size() + kTail.size();
+    for (const qsizetype position : positions)
+        size += entries[position].pageLine.size();
+    QByteArray page;
+    page.reserve(size);
+    page += kHead.latin1();
+    for (const qsizetype position : positions)
+        page += entries[position].pageLine;
+    page += kTail.latin1();
+    return page;
+}
+
+QByteArray ResultsPage::line(const CatalogEntry& entry)
+{
+    return (link(entry) + QStringLiteral("<BR>\n")).toUtf8();
 }
 
 QString ResultsPage::linkText(const CatalogEntry& entry)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directory/Catalog.h"
 #include "directory/CatalogEntry.h"
 
 #include <QByteArray>
@@ -15,6 +16,10 @@ class ResultsPage
 {
 public:
     static QByteArray build(const QList<CatalogEntry>& entries);
+    // The page of the catalog's entries at these positions, from the lines made at load.
+    static QByteArray build(const Catalog& catalog, const QList<qsizetype>& positions);
+    // One entry's link and line break, in UTF-8.
+    static QByteArray line(const CatalogEntry& entry);
     static QString linkText(const CatalogEntry& entry);
     // <A HREF="address">link text</A>
     static QString link(const CatalogEntry& entry);

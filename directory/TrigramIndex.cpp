@@ -1,0 +1,69 @@
+#include "directory/TrigramIndex.h"
+
+#include <algorithm>
+
+namespace {
+
+// The three-byte runs of a text whose bytes are all ASCII, packed seven bits each, repeats kept.
+void trigramsOf(const QByteArray& text, std::vector<quint32>& keys)
+{
+    keys.clear();
+    const auto* bytes = reinterpret_cast<const uchar*>(text.constData());
+    for (qsizetype i = 2; i < text.size(); ++i) {
+        const uchar a = bytes[i - 2];
+        const uchar b = bytes[i - 1];
+        const uchar c = bytes[i];
+        if ((a | b | c) < 0x80)
+            keys.push_back(quint32(a) << 14 | quint32(b) << 7 | c);
+    }
+}
+
+} // namespace
+
+void TrigramIndex::add(const QByteArray& folded)
+{
+    if (m_slots.empty())
+        m_slots.assign(kKeys, -1);
+    trigramsOf(folded, m_scratch);
+    for (const quint32 key : m_scratch) {
+        qint32& slot = m_slots[key];
+        if (slot < 0) {
+            slot = static_cast<qint32>(m_lists.size());
+            m_lists.emplace_back();
+        }
+        std::vector<Position>& positions = m_lists[static_cast<size_t>(slot)];
+        // A run the text holds twice is listed once.
+        if (positions.empty() || positions.back() != m_size)
+            positions.push_back(m_size);
+    }
+    ++m_size;
+}
+
+void TrigramIndex::squeeze()
+{
+    for (auto& positions : m_lists)
+        positions.shrink_to_fit();
+    m_lists.shrink_to_fit();
+    m_scratch = {};
+}
+
+std::vector<TrigramIndex::Postings> TrigramIndex::postingsFor(const QByteArrayList& pieces) const
+{
+    static const std::vector<Position> kNone;
+    std::vector<quint32> keys;
+    std::vector<quint32> all;
+    for (const QByteArray& piece : pieces) {
+        trigramsOf(piece, keys);
+        all.insert(all.end(), keys.begin(), keys.end());
+    }
+    std::sort(all.begin(), all.end());
+    all.erase(std::unique(all.begin(), all.end()), all.end());
+    std::vector<Postings> lists;
+    for (const quint32 key : all) {
+        const qint32 slot = m_slots.empty() ? -1 : m_slots[key];
+        lists.emplace_back(slot < 0 ? kNone : m_lists[static_cast<size_t>(slot)]);
+    }
+    // The shortest list first: it rules out the most entries for the least work.
+    std::sort(lists.begin(), lists.end(), [](Postings a, Postings b) { return a.size() < b.size(); });
+    return lists;
+}
