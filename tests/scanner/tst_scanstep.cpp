@@ -1,0 +1,581 @@
+#include "Recorders.h"
+#include "TestServer.h"
+#include "core/Settings.h"
+#include "core/Tick.h"
+#include "platform/UnixProcessControl.h"
+#include "scanner/MarkerFiles.h"
+#include "scanner/ScanModules.h"
+#include "scanner/ScanStep.h"
+#include "scanner/ScanView.h"
+#include "search/HttpClient.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QString text(const char* literal)
+{
+    return QString::fromUtf8(literal);
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The stations the tests scan, in list order.
+const QByteArray kCatalog =
+    "kind\tname\ttitle\tadditional\tstream_url\tsite\tformat\tcity\tregion\tstyles\tcategory\t"
+    "bitrate\tseconds\tvideo\n"
+    "live\tLower Real\t\t\thttp://a.example/live.rm\thttp://a.example/\t\tAmsterdam\tNL\tJazz\t\t32\t0\t0\n"
+    "live\tMedia Asx\t\t\thttp://b.example/live.asx\tftp://b.example/\t\tBern\tCH\tJazz\t\t64\t0\t0\n"
+    "live\tMaker\t\t\thttp://c.example/cgi/makeasx?id=4\thttp://c.example/\t\tCork\tIE\tJazz\t\t64\t0\t0\n"
+    "live\tPlaylist\t\t\thttp://d.example/list.m3u\thttp://d.example/\t\tDelft\tNL\tJazz\t\t128\t0\t0\n"
+    "live\tQuery\t\t\thttp://e.example/live.rm?session=1\thttp://e.example/\t\tEssen\tDE\tJazz\t\t0\t0\t0\n"
+    "live\tSecond Real\t\t\thttp://f.example/two.ra\thttps://f.example/\t\tFaro\tPT\tBlues\t\t16\t0\t0\n";
+
+// skylark-directory on a free port with the test's catalog.
+class Directory
+{
+public:
+    ~Directory()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+    bool start(const QString& catalog)
+    {
+        m_process.start(QStringLiteral(SKYLARK_BIN_DIR "/skylark-directory"),
+                        {text("--port"), text("0"), text("--catalog"), catalog});
+        if (!m_process.waitForStarted() ||
+            !QTest::qWaitFor([this] { return m_process.canReadLine(); }, 20000))
+            return false;
+        const QByteArray first = m_process.readLine().trimmed();
+        m_host = QString::fromLatin1(first.mid(first.indexOf(' ') + 1));
+        return first.startsWith("listening 127.0.0.1:");
+    }
+    const QString& host() const { return m_host; }
+
+private:
+    QProcess m_process;
+    QString m_host;
+};
+
+struct RecordingView : ScanView
+{
+    QString style = text("*All Stations");
+    bool unknown = false;
+    int dwell = 3;
+    QString panels[2];
+    QString heading;
+    QList<ScanStationList::Station> stations;
+    bool playing = false;
+    bool nextEnabled = false;
+    int switches = 0;
+    QList<std::pair<MessageIcon, QString>> ends;
+
+    QString styleShown() const override { return style; }
+    bool includeUnknown() const override { return unknown; }
+    int dwellSeconds() const override { return dwell; }
+    void setStatusPanel(int panel, const QString& t) override { panels[panel - 1] = t; }
+    void setHeading(const QString& t) override { heading = t; }
+    void showStation(const ScanStationList::Station& station) override { stations.append(station); }
+    void stationSwitching() override { ++switches; }
+    void setPlaying(bool p) override { playing = p; }
+    void setNextEnabled(bool e) override { nextEnabled = e; }
+    void endScan(MessageIcon icon, const QString& message) override { ends.append({icon, message}); }
+};
+
+// Fake companion programs: each start is logged as "name link programPid"; the mode file
+// decides what the module does: "play" (plays, ends on the terminate marker), "selfend" (plays,
+// then ends by itself), "quit" (returns at once), "silent" (never plays, ends on the terminate
+// marker), "stubborn" (plays and ignores the terminate marker and SIGTERM).
+const char* const kModuleScript = R"SH(#!/bin/bash
+d='@DATA@'
+log='@LOG@'
+echo "$(basename "$0") $1 $SKYLARK_PROGRAM_PID" >> "$log"
+mode=$(cat '@MODE@' 2>/dev/null)
+[ "$mode" = quit ] && exit 0
+if [ "$mode" = stubborn ]; then trap '' TERM; else trap 'echo "sigterm $1" >> "$log"; exit 0' TERM; fi
+[ "$mode" = silent ] || { sleep 0.2; : > "$d/~play.tmp"; }
+if [ "$mode" = selfend ]; then sleep 0.3; : > "$d/~done.tmp"; echo "selfend $1" >> "$log"; exit 0; fi
+while true; do
+  if [ -e "$d/~term.tmp" ] && [ "$mode" != stubborn ]; then
+    echo "term $1 $(stat -c %s "$d/~term.tmp")" >> "$log"; : > "$d/~done.tmp"; exit 0
+  fi
+  sleep 0.05
+done
+)SH";
+} // namespace
+
+class TestScanStep : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void playerCode_data();
+    void playerCode();
+    void statusField_data();
+    void statusField();
+    void dwellEndsWithEmptyTerminateMarker();
+    void modulePerPlayerCodeAndExhaustedList();
+    void nextBeforePlayMarkerDoesTheHandshake();
+    void pauseFreezesTheCount();
+    void moduleEndingItselfEndsTheStation();
+    void statusTexts();
+    void threeFailedStartsStopTheScan();
+    void stubbornModuleEndedBeforeMarkersGo();
+    void scanWhileScanningEndsTheOldModuleFirst();
+    void refusedLinkStartsNothing();
+    void serverOutcomes_data();
+    void serverOutcomes();
+    void styleChangeStartsAtTheBeginning();
+
+private:
+    struct Scan
+    {
+        MemorySettingsBacking backing;
+        Settings settings{backing};
+        HttpClient client;
+        Tick tick;
+        UnixProcessControl processes;
+        ScanModules modules{processes, tick};
+        RecordingView view;
+        std::unique_ptr<ScanStep> step;
+
+        // The step's module is ended before the next test begins, so it cannot write into it.
+        ~Scan()
+        {
+            step.reset();
+            for (int i = 0; i < 30 && modules.anyRunning(); ++i) {
+                QTest::qWait(100);
+                tick.tick();
+            }
+        }
+    };
+    std::unique_ptr<Scan> makeScan(const QString& host);
+    void setMode(const char* mode) { QVERIFY(writeFile(m_dir.filePath(text("mode")), mode)); }
+    QStringList log() const;
+    QString marker(const QString& name) const { return MarkerFiles::path(m_data, name); }
+    // Ticks until the condition holds, letting events run between ticks.
+    static bool tickUntil(Tick& tick, const std::function<bool()>& condition, int ticks = 40);
+
+    QTemporaryDir m_dir;
+    QString m_data;
+    QString m_modules;
+    Directory m_directory;
+};
+
+void TestScanStep::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    m_data = m_dir.filePath(text("data"));
+    m_modules = m_dir.filePath(text("modules"));
+    QVERIFY(QDir().mkpath(m_modules));
+    QByteArray script = kModuleScript;
+    script.replace("@DATA@", m_data.toUtf8())
+        .replace("@LOG@", m_dir.filePath(text("log")).toUtf8())
+        .replace("@MODE@", m_dir.filePath(text("mode")).toUtf8());
+    for (const char* name : {"projModr", "projModm"}) {
+        const QString path = m_modules + QLatin1Char('/') + QString::fromLatin1(name);
+        QVERIFY(writeFile(path, script));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    const QString catalog = m_dir.filePath(text("catalog.tsv"));
+    QVERIFY(writeFile(catalog, kCatalog));
+    QVERIFY(m_directory.start(catalog));
+}
+
+void TestScanStep::init()
+{
+    QDir(m_data).removeRecursively();
+    QVERIFY(QDir().mkpath(m_data));
+    QFile::remove(m_dir.filePath(text("log")));
+    setMode("play");
+}
+
+std::unique_ptr<TestScanStep::Scan> TestScanStep::makeScan(const QString& host)
+{
+    auto scan = std::make_unique<Scan>();
+    scan->step = std::make_unique<ScanStep>(ScanStep::Context{
+        scan->settings, scan->client, scan->tick, scan->modules, scan->view, m_data, m_modules, host});
+    return scan;
+}
+
+QStringList TestScanStep::log() const
+{
+    return QString::fromUtf8(readFile(m_dir.filePath(text("log"))))
+        .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+bool TestScanStep::tickUntil(Tick& tick, const std::function<bool()>& condition, int ticks)
+{
+    for (int i = 0; i < ticks; ++i) {
+        if (QTest::qWaitFor(condition, 300))
+            return true;
+        tick.tick();
+    }
+    return condition();
+}
+
+void TestScanStep::playerCode_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("module");
+    QTest::newRow("rm lower case") << text("http://x/a.rm") << text("R") << text("projModr");
+    QTest::newRow("smil") << text("http://x/a.SMIL") << text("R") << text("projModr");
+    QTest::newRow("asx") << text("http://x/a.asx") << text("N") << text("projModm");
+    QTest::newRow("wma quoted") << text("http://x/a.wma\"") << text("N") << text("projModm");
+    QTest::newRow("makeasx") << text("http://x/cgi/MakeAsx?id=1") << text("N") << text("projModm");
+    QTest::newRow("makeram") << text("http://x/cgi/makeram?id=1") << text("R") << text("projModr");
+    QTest::newRow("m3u") << text("http://x/list.m3u") << text("2") << QString();
+    QTest::newRow("pls") << text("http://x/list.pls") << text("2") << QString();
+    QTest::newRow("xdm") << text("http://x/a.xdm") << text("X") << QString();
+    QTest::newRow("query after extension") << text("http://x/a.rm?x=1") << text("2") << QString();
+    QTest::newRow("no dot, makeasx") << text("makeasx/stream") << text("N") << text("projModm");
+    QTest::newRow("no dot") << text("stream") << text("2") << QString();
+    QTest::newRow("empty") << QString() << QString() << QString();
+}
+
+void TestScanStep::playerCode()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, code);
+    QFETCH(QString, module);
+    QCOMPARE(ScanStep::playerCode(link), code);
+    QCOMPARE(ScanStep::moduleFileName(ScanStep::moduleFor(link)), module);
+}
+
+void TestScanStep::statusField_data()
+{
+    QTest::addColumn<QString>("content");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("quoted with comma") << text("\"Buffering, 50%\"\r\n") << text("Buffering, 50%");
+    QTest::newRow("plain up to comma") << text("Connecting, wait\r\n") << text("Connecting");
+    QTest::newRow("leading blanks") << text("   Playing\n") << text("Playing");
+    QTest::newRow("first line only") << text("One\nTwo") << text("One");
+    QTest::newRow("unclosed quote") << text("\"Open\nx") << text("Open");
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TestScanStep::statusField()
+{
+    QFETCH(QString, content);
+    QFETCH(QString, field);
+    QCOMPARE(ScanStep::statusField(content), field);
+}
+
+void TestScanStep::dwellEndsWithEmptyTerminateMarker()
+{
+    auto scan = makeScan(m_directory.host());
+    // Left from an earlier run: neither may end the new station.
+    QVERIFY(writeFile(marker(MarkerFiles::kDone), ""));
+    QVERIFY(writeFile(marker(MarkerFiles::kTerminate), "TERMINATE\r\n"));
+    scan->view.dwell = 3;
+    scan->step->open();
+    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    QTRY_COMPARE(log().size(), 1);
+    const QString pid = QString::number(QCoreApplication::applicationPid());
+    QCOMPARE(log()[0], text("projModr http://a.example/live.rm ") + pid);
+    QCOMPARE(scan->view.stations.size(), 1);
+    QCOMPARE(scan->view.stations[0].name, text("Lower Real"));
+    QCOMPARE(scan->view.heading, text("Playing..."));
+    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("0@*All Stations"));
+    QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
+    QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kDone));
+    QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
+    for (int second = 1; second <= 3; ++second) {
+        scan->tick.tick();
+        QCOMPARE(scan->view.panels[0], QString::number(second) + text(" Seconds"));
+    }
+    QVERIFY(scan->view.playing);
+    QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
+    // A dwell of 3 ends when the count reads 4.
+    scan->tick.tick();
+    QCOMPARE(scan->view.panels[0], text("Closing..."));
+    QCOMPARE(readFile(marker(MarkerFiles::kTerminate)), QByteArray());
+    QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
+    QTRY_COMPARE(log().size(), 3);
+    QCOMPARE(log()[1], text("term http://a.example/live.rm 0"));
+    QCOMPARE(log()[2], text("projModr http://f.example/two.ra ") + pid);
+    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("1@*All Stations"));
+    QCOMPARE(scan->view.stations.last().name, text("Second Real"));
+    scan->step->close();
+    QCOMPARE(readFile(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
+    QTRY_VERIFY(!scan->modules.anyRunning());
+}
+
+void TestScanStep::modulePerPlayerCodeAndExhaustedList()
+{
+    auto scan = makeScan(m_directory.host());
+    scan->view.unknown = true;
+    scan->view.dwell = 1;
+    scan->step->open();
+    scan->step->start(ScanStationList::Family::WindowsMedia, text("0"));
+    QVERIFY(tickUntil(
+        scan->tick, [&] { return !scan->view.ends.isEmpty(); }, 60));
+    QStringList started;
+    for (const QString& line : log()) {
+        if (line.startsWith(QLatin1String("projMod")))
+            started.append(line.section(QLatin1Char(' '), 0, 1));
+    }
+    QCOMPARE(started, QStringList({text("projModm http://b.example/live.asx"),
+                                   text("projModm http://c.example/cgi/makeasx?id=4")}));
+    QStringList names;
+    for (const auto& station : std::as_const(scan->view.stations))
+        names.append(station.name);
+    QCOMPARE(names, QStringList({text("Media Asx"), text("Maker"), text("Query")}));
+    QCOMPARE(scan->view.ends.size(), 1);
+    QCOMPARE(scan->view.ends[0].first, MessageIcon::None);
+    QCOMPARE(scan->view.ends[0].second, text("No more stations available for scan."));
+    QCOMPARE(scan->settings.text(Settings::Key::WScan), text("0@*All Stations"));
+}
+
+void TestScanStep::nextBeforePlayMarkerDoesTheHandshake()
+{
+    setMode("silent");
+    auto scan = makeScan(m_directory.host());
+    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    QTRY_COMPARE(log().size(), 1);
+    QVERIFY(scan->view.nextEnabled);
+    scan->step->next();
+    QCOMPARE(scan->view.panels[0], text("Next Station.."));
+    QTRY_COMPARE(scan->view.panels[0], text("Closing..."));
+    QVERIFY(tickUntil(scan->tick, [&] { return log().size() == 3; }));
+    QCOMPARE(log()[1], text("term http://a.example/live.rm 0"));
+    QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
+}
+
+void TestScanStep::pauseFreezesTheCount()
+{
+    auto scan = makeScan(m_directory.host());
+    scan->view.dwell = 3;
+    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
+    scan->tick.tick();
+    scan->tick.tick();
+    QCOMPARE(scan->step->idleSeconds(), 2);
+    scan->step->setPaused(true);
+    for (int i = 0; i < 10; ++i)
+        scan->tick.tick();
+    QCOMPARE(scan->step->idleSeconds(), 2);
+    QCOMPARE(scan->view.panels[0], text("2 Seconds"));
+    QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
+    // Next still works while held.
+    scan->step->next();
+    QVERIFY(tickUntil(scan->tick, [&] { return log().size() == 3; }));
+    QVERIFY(!scan->step->isPaused());
+}
+
+void TestScanStep::moduleEndingItselfEndsTheStation()
+{
+    setMode("selfend");
+    auto scan = makeScan(m_directory.host());
+    scan->view.dwell = 100;
+    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    QVERIFY(tickUntil(scan->tick, [&] { return log().size() >= 3; }));
+    QCOMPARE(log()[1], text("selfend http://a.example/live.rm"));
+    QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
+    // Nothing was written to end it.
+    QVERIFY(scan->view.ends.isEmpty());
+}
+
+void TestScanStep::statusTexts()
+{
+    auto scan = makeScan(m_directory.host());
+    scan->view.dwell = 100;
+    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
+    QVERIFY(writeFile(marker(MarkerFiles::kStatus), "\"Buffering, 50%\"\r\n"));
+    scan->tick.tick();
+    QCOMPARE(scan->view.panels[1], text("Buffering, 50%"));
+    QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kStatus));
+    QVERIFY(writeFile(marker(MarkerFiles::kStatus), "Connecting, please wait\r\n"));
+    scan->tick.tick();
+    QCOMPARE(scan->view.panels[1], text("Connecting"));
+    QVERIFY(QDir(m_data).entryList({text("~stat*")}, QDir::Files | QDir::Hidden).isEmpty());
+}
+
+void TestScanStep::threeFailedStartsStopTheScan()
+{
+    setMode("quit");
+    QTemporaryDir catalogDir;
+    QByteArray many = kCatalog;
+    for (int i = 0; i < 6; ++i)
+        many += "live\tMore " + QByteArray::number(i) + "\t\t\thttp://m.example/" + QByteArray::number(i) +
+                ".rm\t\t\t\t\t\t\t0\t0\t0\n";
+    QVERIFY(writeFile(catalogDir.filePath(text("c.tsv")), many));
+    Directory directory;
+    QVERIFY(directory.start(catalogDir.filePath(text("c.tsv"))));
+    auto scan = makeScan(directory.host());
+    scan->view.dwell = 100;
+    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    QTRY_COMPARE(log().size(), 1);
+    // The next request waits for the tick: at least a second between requests.
+    QTest::qWait(300);
+    QCOMPARE(log().size(), 1);
+    QCOMPARE(scan->step->phase(), ScanStep::Phase::Spacing);
+    QVERIFY(tickUntil(scan->tick, [&] { return !scan->view.ends.isEmpty(); }));
+    QCOMPARE(log().size(), 3);
+    QCOMPARE(scan->view.ends[0].first, MessageIcon::Critical);
+    QVERIFY(scan->view.ends[0].second.contains(QLatin1String("ended before they started playing")));
+    // The record still names the third station, not the end of the list.
+    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("2@*All Stations"));
+}
+
+void TestScanStep::stubbornModuleEndedBeforeMarkersGo()
+{
+    setMode("stubborn");
+    auto scan = makeScan(m_directory.host());
+    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
+    scan->step->next();
+    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Stopping);
+    for (int i = 0; i < ScanStep::kDoneWaitTicks; ++i)
+        scan->tick.tick();
+    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::EndingModules);
+    // Still running: the markers stay and no request goes out.
+    QTest::qWait(200);
+    QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
+    QCOMPARE(log().size(), 1);
+    QVERIFY(tickUntil(scan->tick, [&] { return log().size() == 2; }));
+    QVERIFY(!scan->modules.isRunning(scan->step->modulePid()) || log()[1].contains(QLatin1String("two.ra")));
+    QVERIFY(log()[1].startsWith(QLatin1String("projModr http://f.example/two.ra")));
+    scan->step->close();
+    QVERIFY(tickUntil(scan->tick, [&] { return !scan->modules.anyRunning(); }));
+}
+
+void TestScanStep::scanWhileScanningEndsTheOldModuleFirst()
+{
+    setMode("stubborn");
+    MemorySettingsBacking backing;
+    Settings settings(backing);
+    HttpClient client;
+    Tick tick;
+    UnixProcessControl processes;
+    ScanModules modules(processes, tick);
+    RecordingView oldView;
+    auto old = std::make_unique<ScanStep>(
+        ScanStep::Context{settings, client, tick, modules, oldView, m_data, m_modules, m_directory.host()});
+    old->start(ScanStationList::Family::RealPlayer, text("0"));
+    QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
+    const qint64 oldPid = old->modulePid();
+    old->close();
+    old.reset();
+    QVERIFY(modules.isRunning(oldPid));
+    QCOMPARE(readFile(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
+
+    RecordingView newView;
+    HttpClient newClient;
+    ScanStep fresh(ScanStep::Context{settings, newClient, tick, modules, newView, m_data, m_modules,
+                                     m_directory.host()});
+    fresh.open();
+    QTest::qWait(200);
+    // The old module lives: the opening deletes nothing yet.
+    QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
+    QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
+    QVERIFY(tickUntil(tick, [&] { return !MarkerFiles::exists(m_data, MarkerFiles::kPlay); }));
+    QVERIFY(!modules.isRunning(oldPid));
+    QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
+    setMode("play");
+    fresh.start(ScanStationList::Family::RealPlayer, text("0"));
+    QTRY_COMPARE(log().size(), 2);
+    // Ticks no longer reach the old step; only the new one counts.
+    QTRY_COMPARE(fresh.phase(), ScanStep::Phase::Playing);
+    tick.tick();
+    QCOMPARE(fresh.idleSeconds(), 1);
+    QVERIFY(oldView.panels[0].isEmpty() || oldView.panels[0] == text("0 Seconds"));
+    fresh.close();
+    QVERIFY(tickUntil(tick, [&] { return !modules.anyRunning(); }));
+}
+
+void TestScanStep::refusedLinkStartsNothing()
+{
+    TestServer server;
+    QVERIFY(server.start());
+    server.setReply(ScriptedReply::page("1@@@@http://s/@@@@Bad@@@@-oops.rm@@@@Real@@@@A@@@@B@@@@32<HTML>"));
+    auto scan = makeScan(server.hostPort());
+    scan->view.dwell = 1;
+    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
+    QCOMPARE(scan->view.panels[1], text("The stream address begins with \"-\" and cannot be played."));
+    QCOMPARE(scan->step->modulePid(), 0);
+    scan->tick.tick();
+    scan->tick.tick();
+    // No module ran, so nothing is waited for.
+    QTRY_COMPARE(server.targets().size(), 2);
+    QVERIFY(log().isEmpty());
+}
+
+void TestScanStep::serverOutcomes_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<MessageIcon>("icon");
+    QTest::addColumn<QString>("message");
+    const QString failure = text("Error Contacting Server, Please Try Back Later or Contact ");
+    QTest::newRow("none of kind")
+        << 200 << QByteArray("ERROR<BR><HTML>") << MessageIcon::Information
+        << text("No stations of this type (for selected player) are available for scan.");
+    QTest::newRow("not found") << 404 << QByteArray("1@@@@a@@@@b@@@@c.rm@@@@d@@@@e@@@@f@@@@g<")
+                               << MessageIcon::Critical << failure;
+    QTest::newRow("malformed") << 200 << QByteArray("<html>Busy</html>") << MessageIcon::Critical << failure;
+}
+
+void TestScanStep::serverOutcomes()
+{
+    QFETCH(int, status);
+    QFETCH(QByteArray, body);
+    QFETCH(MessageIcon, icon);
+    QFETCH(QString, message);
+    TestServer server;
+    QVERIFY(server.start());
+    server.setReply(ScriptedReply::page(body, status));
+    auto scan = makeScan(server.hostPort());
+    scan->settings.setText(Settings::Key::RScan, text("5@Jazz"));
+    scan->view.style = text("Jazz");
+    scan->step->start(ScanStationList::Family::RealPlayer, text("5"));
+    QTRY_COMPARE(scan->view.ends.size(), 1);
+    QCOMPARE(scan->view.ends[0].first, icon);
+    QVERIFY(scan->view.ends[0].second.startsWith(message));
+    QCOMPARE(server.targets()[0], QByteArray("/search.asp?V=3&P=L&STYLE=Jazz&T1=R&GS=1&UNK=0&LS=5&SPD=0"));
+    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("5@Jazz"));
+    QVERIFY(log().isEmpty());
+}
+
+void TestScanStep::styleChangeStartsAtTheBeginning()
+{
+    TestServer server;
+    QVERIFY(server.start());
+    server.setReply(ScriptedReply::page("8@@@@@@@@Name@@@@http://x/a.m3u@@@@MP3@@@@A@@@@B@@@@32<HTML>"));
+    auto scan = makeScan(server.hostPort());
+    scan->view.dwell = 1;
+    scan->view.style = text("Big Band");
+    scan->step->start(ScanStationList::Family::WindowsMedia, text("3"));
+    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
+    scan->view.style = text("Blues");
+    QVERIFY(tickUntil(scan->tick, [&] { return server.targets().size() == 2; }));
+    QCOMPARE(server.targets()[0],
+             QByteArray("/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=0&LS=3&SPD=0"));
+    QCOMPARE(server.targets()[1], QByteArray("/search.asp?V=3&P=L&STYLE=Blues&T1=N&GS=1&UNK=0&LS=0&SPD=0"));
+    QCOMPARE(scan->settings.text(Settings::Key::WScan), text("0@Blues"));
+    // A playlist link starts no module.
+    QVERIFY(log().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestScanStep)
+#include "tst_scanstep.moc"
