@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "collections/BookmarkList.h"
 #include "collections/LinkText.h"
 #include "collections/PresetTable.h"
 #include "core/ProductInfo.h"
@@ -13,6 +14,7 @@
 #include "search/GridLayout.h"
 #include "search/ResultsModel.h"
 #include "search/SearchRun.h"
+#include "ui/BookmarksWindow.h"
 #include "ui/MainWindow.h"
 #include "ui/ResultsGrid.h"
 #include "ui/SetupDialog.h"
@@ -68,13 +70,21 @@ void MainCommands::addSearchCommands()
     m_table.add(
         CommandId::VisitWebsite,
         {QStringLiteral("menuVisit"), QStringLiteral("&Visit Stream Website"), [this] { visitWebsite(); }});
-    m_table.add(CommandId::Scan, {QStringLiteral("menuScan"), QStringLiteral("S&can Stations"), {}});
+    m_table.add(CommandId::Scan, {QStringLiteral("menuScan"), QStringLiteral("S&can Stations"), [this] {
+                                      if (m_startScan)
+                                          m_startScan();
+                                  }});
     m_table.add(CommandId::ShowBookmarks,
-                {QStringLiteral("menuShotBookmarks"), QStringLiteral("&Show Bookmarks"), {}});
+                {QStringLiteral("menuShotBookmarks"), QStringLiteral("&Show Bookmarks"), [this] {
+                     if (m_bookmarks)
+                         m_bookmarks().showModeless();
+                 }});
     m_table.add(CommandId::AddBookmarks,
-                {QStringLiteral("menuAddB"), QStringLiteral("&Add Selected Items to Bookmarks"), {}});
+                {QStringLiteral("menuAddB"), QStringLiteral("&Add Selected Items to Bookmarks"),
+                 [this] { addSelectedToBookmarks(); }});
     m_table.add(CommandId::AddBookmark,
-                {QStringLiteral("cmdAddBookmark"), QStringLiteral("Add Selected Item to Bookmarks"), {}});
+                {QStringLiteral("cmdAddBookmark"), QStringLiteral("Add Selected Item to Bookmarks"),
+                 [this] { addSelectedToBookmarks(); }});
     m_table.add(CommandId::Email, {QStringLiteral("menuEmail"), QStringLiteral("&Email Link to a Friend"),
                                    [this] { emailLink(); }});
 }
@@ -88,6 +98,20 @@ void MainCommands::addHelpCommands()
                                      [this] { openServicePage(ProductSite::kSupportPage); }});
     m_table.add(CommandId::About,
                 {QStringLiteral("menuAbout"), QStringLiteral("&About"), [&window] { window.showAbout(); }});
+}
+
+void MainCommands::addSelectedToBookmarks()
+{
+    const QList<int> selected = m_parts.window.grid()->selectedRowsInOrder();
+    if (!m_bookmarks || selected.isEmpty() || !m_parts.model.hasResults())
+        return;
+    QList<BookmarkRow> rows;
+    for (const int row : selected) {
+        rows.append({m_parts.model.cell(row, ResultsModel::ArchiveTitle),
+                     m_parts.model.cell(row, ResultsModel::ArchiveAdditional),
+                     m_parts.model.cell(row, ResultsModel::ArchiveUrl)});
+    }
+    m_bookmarks().addRows(rows, m_parts.window.archiveMode());
 }
 
 void MainCommands::toolbarClicked(CommandId id)

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class BookmarksWindow;
 class MainWindow;
 class PlayDispatch;
 class PresetTable;
@@ -59,6 +60,12 @@ public:
     void enterPreset(int index);
     void assignPreset(int index, const QString& name, const QString& link);
 
+    // The bookmarks window, made when first needed; the station scanner's start.
+    void setBookmarks(std::function<BookmarksWindow&()> bookmarks) { m_bookmarks = std::move(bookmarks); }
+    void setScanStarter(std::function<void()> startScan) { m_startScan = std::move(startScan); }
+    // "&Add Selected Items to Bookmarks": the selected rows, top to bottom.
+    void addSelectedToBookmarks();
+
     // Where a row's web site is previewed; none means no preview.
     void setPreview(std::function<void(const QString&)> preview) { m_preview = std::move(preview); }
     // The preview window closed: the same site previews again.
@@ -80,5 +87,7 @@ private:
     HeaderSort m_sort;
     QString m_lastPreviewSite;
     std::function<void(const QString&)> m_preview;
+    std::function<BookmarksWindow&()> m_bookmarks;
+    std::function<void()> m_startScan;
     bool m_scanActive = false;
 };

@@ -4,12 +4,16 @@
 #include "core/ProductInfo.h"
 #include "playback/PlayDispatch.h"
 #include "playback/PlayerDiscovery.h"
+#include "platform/AppPaths.h"
 #include "scanner/MarkerFiles.h"
 #include "scanner/TerminateWatch.h"
 #include "search/HttpProxy.h"
 #include "search/SearchRun.h"
 #include "ui/MainCommands.h"
+#include "ui/BookmarksWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/ScanPresetDialog.h"
+#include "ui/ScanWindow.h"
 #include "ui/SetupDialog.h"
 #include "ui/SplashWindow.h"
 
@@ -24,6 +28,7 @@ Program::Program(Context context)
     const auto proxy = [this] { return HttpProxy::fromSettings(m_settings); };
     m_http.setProxySource(proxy);
     m_streamHttp.setProxySource(proxy);
+    m_scanHttp.setProxySource(proxy);
 
     m_main = std::make_unique<MainWindow>(
         MainWindowContext{m_settings, m_services, m_model, m_players, m_presets, m_opener, m_tick});
@@ -40,6 +45,8 @@ Program::Program(Context context)
 
 Program::~Program()
 {
+    delete m_scan;
+    m_bookmarks.reset();
     m_web.reset();
     // The parts that refer to the window, the clients and the model go before them.
     delete m_commands;
@@ -66,6 +73,8 @@ void Program::wireWindow()
     connect(&window, &MainWindow::elapsedTick, m_search, &SearchRun::elapsedTick);
     connect(&window, &MainWindow::selectMenuShown, m_search, &SearchRun::SelectMenuClicked);
     m_commands->setPreview([this](const QString& site) { previewSite(site); });
+    m_commands->setBookmarks([this]() -> BookmarksWindow& { return bookmarks(); });
+    m_commands->setScanStarter([this] { startScan(); });
     connect(m_startup, &Startup::hostFound, m_search, &SearchRun::setQueryHost);
     connect(m_startup, &Startup::failed, this, [this] { Q_EMIT finished(0); });
     connect(m_splash.get(), &SplashWindow::countdownFinished, m_startup, &Startup::splashTimedOut);
@@ -143,6 +152,51 @@ void Program::previewSite(const QString& site)
     m_web->showSite(site, *m_main);
 }
 
+BookmarksWindow& Program::bookmarks()
+{
+    if (!m_bookmarks) {
+        m_bookmarks = std::make_unique<BookmarksWindow>(
+            m_dataFolder, m_services,
+            [this](const QString& link, const QString& name) {
+                m_play->launchURL(link, name, PlayDispatch::kNoPreset);
+            },
+            m_main.get());
+        m_bookmarks->setWindowFlag(Qt::Window);
+    }
+    return *m_bookmarks;
+}
+
+void Program::startScan()
+{
+    const auto closeOpenScan = [this] {
+        if (m_scan)
+            m_scan->close();
+    };
+    if (!ScanWindow::canScan(m_services.dialogs, m_players[Player::RealPlayer],
+                             m_players[Player::MediaPlayer], AppPaths::programDir(), closeOpenScan))
+        return;
+    m_commands->setScanActive(true);
+    m_terminateWatch->setSuspended(true);
+    auto* scan =
+        new ScanWindow({m_settings, m_presets, m_services, m_modules, m_scanHttp, m_tick, m_dataFolder,
+                        AppPaths::programDir(), m_search->queryHost(), m_main.get(),
+                        [this](const QString& site) { m_opener.OpenWithShell(site); },
+                        [this](int index) { m_main->setPresetToolTip(index, m_presets[index].Name); }},
+                       m_main.get());
+    m_scan = scan;
+    connect(scan, &ScanWindow::closed, this, [this, scan] { scanClosed(scan); });
+    scan->show();
+}
+
+void Program::scanClosed(const ScanWindow* window)
+{
+    // A window replaced by a newer one does not end the newer one's scan.
+    if (m_scan && m_scan != window)
+        return;
+    m_commands->setScanActive(false);
+    m_terminateWatch->setSuspended(false);
+}
+
 void Program::shutDown()
 {
     if (m_ended)
@@ -150,6 +204,11 @@ void Program::shutDown()
     m_ended = true;
     MarkerFiles::writeTerminate(m_dataFolder);
     m_main->closeAuxiliaryWindows();
+    if (m_scan)
+        m_scan->close();
+    m_modules.endAll();
+    if (m_bookmarks)
+        m_bookmarks->close();
     // The mini-browser stores its place when it closes.
     if (m_web && m_web->isVisible())
         m_web->close();
@@ -165,4 +224,9 @@ void Program::shutDown()
     }
     m_main->end();
     Q_EMIT finished(0);
+}
+
+ScanWindow* Program::scanWindow() const
+{
+    return m_scan;
 }

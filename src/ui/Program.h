@@ -5,6 +5,8 @@
 #include "core/Tick.h"
 #include "platform/IniSettingsBacking.h"
 #include "platform/SystemServices.h"
+#include "platform/UnixProcessControl.h"
+#include "scanner/ScanModules.h"
 #include "playback/Players.h"
 #include "playback/ShellOpener.h"
 #include "search/HttpClient.h"
@@ -12,10 +14,13 @@
 #include "ui/Startup.h"
 
 #include <QObject>
+#include <QPointer>
 
 #include <memory>
 
+class BookmarksWindow;
 class DefaultApps;
+class ScanWindow;
 class MainCommands;
 class MainWindow;
 class PlayDispatch;
@@ -50,6 +55,7 @@ public:
     SearchRun& search() { return *m_search; }
     MainCommands& commands() { return *m_commands; }
     Tick& tick() { return m_tick; }
+    ScanWindow* scanWindow() const;
 
 Q_SIGNALS:
     void finished(int exitCode);
@@ -66,6 +72,9 @@ private:
     void wireWindow();
     void shutDown();
     void previewSite(const QString& site);
+    BookmarksWindow& bookmarks();
+    void startScan();
+    void scanClosed(const ScanWindow* window);
 
     QString m_dataFolder;
     SystemServices m_services;
@@ -80,10 +89,16 @@ private:
     HttpClient m_http;
     HttpClient m_streamHttp;
     HttpClient m_lookupHttp;
+    HttpClient m_scanHttp;
+    UnixProcessControl m_processes;
+    ScanModules m_modules{m_processes, m_tick};
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<SplashWindow> m_splash;
     // Made at the first preview; it lives until the program ends.
     std::unique_ptr<WebWindow> m_web;
+    // Made at first use; it keeps the list loaded until the program ends.
+    std::unique_ptr<BookmarksWindow> m_bookmarks;
+    QPointer<ScanWindow> m_scan;
     SearchRun* m_search = nullptr;
     PlayDispatch* m_play = nullptr;
     MainCommands* m_commands = nullptr;
