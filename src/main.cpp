@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
 
 #include "browser/WebEngineSetup.h"
 #include "core/ProductInfo.h"
@@ -24,16 +23,11 @@ int main(int argc, char* argv[])
     const SingleInstance instance(dataFolder + QStringLiteral("/instance.lock"));
     if (instance.state() == SingleInstance::State::AnotherRunning)
         return 0;
-    if (instance.state() == SingleInstance::State::Unwritable) {
-        QMessageBox::critical(nullptr, kAppTitle,
-                              QStringLiteral("Skylark! Broadcast cannot write to its data folder ") +
-                                  dataFolder +
-                                  QStringLiteral(". Check that the folder exists and can be written."));
-        return 1;
-    }
     DesktopServices desktop;
     GioDefaultApps defaultApps;
-    Program program({AppPaths::settingsFile(kProductName), dataFolder, desktop.services(), defaultApps});
+    // Without a lock (the folder cannot be written) the program still runs, and says why.
+    Program program({AppPaths::settingsFile(kProductName), dataFolder, desktop.services(), defaultApps,
+                     instance.state() == SingleInstance::State::First});
     QObject::connect(&program, &Program::finished, &app, &QCoreApplication::exit);
     program.start();
     return QApplication::exec();

@@ -41,4 +41,5 @@ void PresetTable::assign(int index, const QString& name, const QString& link, Se
     storedName.replace(Settings::kPresetSeparator, QLatin1Char('y'));
     (*this)[index] = {storedName, link};
     settings.setPreset(index, join((*this)[index]));
+    settings.sync();
 }

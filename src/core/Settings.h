@@ -57,6 +57,8 @@ public:
     QString text(Key key, const QString& defaultValue) const;
     void setText(Key key, const QString& value);
     bool contains(Key key) const;
+    // Writes pending values to lasting storage now; false when that failed.
+    bool sync() { return m_backing.sync(); }
 
     // Conversions of stored text. A value that does not convert gives an empty optional, so
     // only the one assignment that needed it is skipped.

@@ -21,9 +21,9 @@ QString IniSettingsBacking::read(const QString& key, const QString& defaultValue
 
 void IniSettingsBacking::write(const QString& key, const QString& value)
 {
+    // The file is rewritten once for all values written before control returns to the event
+    // loop (QSettings syncs itself then), not once per value.
     m_settings.setValue(address(key), value);
-    // Written at once so that nothing is lost if the program ends abruptly.
-    m_settings.sync();
 }
 
 bool IniSettingsBacking::contains(const QString& key) const

@@ -15,7 +15,7 @@ public:
     bool contains(const QString& key) const override;
     QString filePath() const { return m_settings.fileName(); }
     // Writes what is pending; false when the file could not be written.
-    bool sync();
+    bool sync() override;
 
 private:
     static QString address(const QString& key);

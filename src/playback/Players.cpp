@@ -31,4 +31,5 @@ void PlayerPaths::set(Player player, const QString& path)
 {
     use(player, path);
     m_settings.setText(playerInfo(player).key, path);
+    m_settings.sync();
 }

@@ -18,9 +18,9 @@
 #include "ui/SplashWindow.h"
 
 Program::Program(Context context)
-    : m_dataFolder(std::move(context.dataFolder)), m_services(context.services),
-      m_defaultApps(context.defaultApps), m_backing(context.settingsFile), m_settings(m_backing),
-      m_players(m_settings), m_opener(m_services)
+    : m_dataFolder(std::move(context.dataFolder)), m_dataFolderWritable(context.dataFolderWritable),
+      m_services(context.services), m_defaultApps(context.defaultApps), m_backing(context.settingsFile),
+      m_settings(m_backing), m_players(m_settings), m_opener(m_services)
 {
     m_http.setObjectName(QStringLiteral("HTTP1"));
     // Searches and StreamWorks descriptions go through the user's proxy; the start-up host
@@ -93,6 +93,13 @@ void Program::wireWindow()
 
 void Program::start()
 {
+    if (!m_dataFolderWritable) {
+        m_services.dialogs.message(MessageIcon::Critical, kAppTitle,
+                                   QStringLiteral("Skylark! Broadcast cannot write to its data folder ") +
+                                       m_dataFolder +
+                                       QStringLiteral(". Searching and playing still work; station scans and "
+                                                      "bookmarks need that folder."));
+    }
     m_startup->run();
 }
 

@@ -43,6 +43,9 @@ public:
         QString dataFolder;
         SystemServices services;
         DefaultApps& defaultApps;
+        // False when the data folder could not be made or written: the user is told, and what
+        // needs no files of ours still runs.
+        bool dataFolderWritable = true;
     };
 
     explicit Program(Context context);
@@ -77,6 +80,7 @@ private:
     void scanClosed(const ScanWindow* window);
 
     QString m_dataFolder;
+    bool m_dataFolderWritable;
     SystemServices m_services;
     DefaultApps& m_defaultApps;
     IniSettingsBacking m_backing;

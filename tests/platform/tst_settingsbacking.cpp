@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <QTemporaryDir>
+#include <QSettings>
 #include <QTest>
 
 class TestSettingsBacking : public QObject
@@ -16,6 +17,7 @@ private Q_SLOTS:
     void valueSurvivesWriteAndRead();
     void missingKeyGivesDefault();
     void valuesLiveInSettingsSection();
+    void manyWritesMakeOneFileWrite();
     void unwritableStoreIsNoOp();
     void secondInstanceRefused();
     void staleLockTakenOver();
@@ -75,6 +77,21 @@ void TestSettingsBacking::valuesLiveInSettingsSection()
     QVERIFY(text.contains("ConSpeed=Cable/DSL"));
 }
 
+void TestSettingsBacking::manyWritesMakeOneFileWrite()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.ini"));
+    IniSettingsBacking backing(path);
+    for (int i = 0; i < 500; ++i)
+        backing.write(QStringLiteral("Key") + QString::number(i), QString::number(i));
+    // Nothing reaches the file key by key; one sync writes them all.
+    QVERIFY(!QFile::exists(path));
+    QVERIFY(backing.sync());
+    QSettings stored(path, QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("Settings/Key499")).toString(), QStringLiteral("499"));
+    QCOMPARE(stored.allKeys().size(), 500);
+}
+
 void TestSettingsBacking::unwritableStoreIsNoOp()
 {
     QTemporaryDir dir;
@@ -83,6 +100,7 @@ void TestSettingsBacking::unwritableStoreIsNoOp()
     QVERIFY(QDir().mkpath(path + QStringLiteral("/inner")));
     IniSettingsBacking backing(path);
     backing.write(QStringLiteral("Key"), QStringLiteral("v"));
+    QVERIFY(!backing.sync());
     QVERIFY(QFileInfo(path).isDir());
 }
 
@@ -94,6 +112,13 @@ void TestSettingsBacking::secondInstanceRefused()
     QVERIFY(first.isFirst());
     SingleInstance second(lock);
     QVERIFY(!second.isFirst());
+    QCOMPARE(second.state(), SingleInstance::State::AnotherRunning);
+    // A folder that cannot hold the lock is no other instance.
+    QFile file(dir.filePath(QStringLiteral("plain-file")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    const SingleInstance nowhere(dir.filePath(QStringLiteral("plain-file/instance.lock")));
+    QCOMPARE(nowhere.state(), SingleInstance::State::Unwritable);
 }
 
 void TestSettingsBacking::staleLockTakenOver()

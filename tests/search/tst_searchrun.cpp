@@ -7,12 +7,14 @@
 #include "playback/StreamWorksFetch.h"
 #include "core/ProductInfo.h"
 #include "search/HttpClient.h"
+#include "search/HttpProxy.h"
 #include "search/ResultsModel.h"
 #include "search/SearchRun.h"
 
 #include <QAbstractItemModelTester>
 #include <QLocale>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTest>
 
 #include <memory>
@@ -90,6 +92,8 @@ private Q_SLOTS:
     void betweenBlocks();
     void startWhileRunningWaitsForTheFirst();
     void silenceIsCountedPerWait();
+    void faultsEndInTheErrorMessages_data();
+    void faultsEndInTheErrorMessages();
     void limitsEndTheSearch_data();
     void limitsEndTheSearch();
 
@@ -426,6 +430,41 @@ void TestSearchRun::silenceIsCountedPerWait()
     waitFinished();
     QVERIFY(fetch.isRunning());
     expectMessages({kRetrieveError, kConnectError});
+}
+
+void TestSearchRun::faultsEndInTheErrorMessages_data()
+{
+    QTest::addColumn<QList<QByteArray>>("chunks"); // raw bytes the server sends, then it closes
+    QTest::addColumn<bool>("throughDeadProxy");
+    QTest::addColumn<int>("rows");
+    const QByteArray page = livePage({"Alpha", "Bravo"});
+    QTest::newRow("reset mid-page") << QList<QByteArray>{"HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n"
+                                                         "Content-Length: 100000\r\n\r\n" +
+                                                         page.left(page.indexOf("</A>") + 4)}
+                                    << false << 1;
+    QTest::newRow("garbage status line")
+        << QList<QByteArray>{"SKYLARK 200 fine\r\nnonsense\r\n\r\n" + page} << false << 0;
+    QTest::newRow("proxy down") << QList<QByteArray>{} << true << 0;
+}
+
+void TestSearchRun::faultsEndInTheErrorMessages()
+{
+    QFETCH(QList<QByteArray>, chunks);
+    QFETCH(bool, throughDeadProxy);
+    QFETCH(int, rows);
+    m_f->server.setReply(ScriptedReply{chunks, 50});
+    if (throughDeadProxy) {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close();
+        m_f->http.setProxySource([port] { return HttpProxy{u"127.0.0.1"_s, port}; });
+    }
+    startTyped(u"faulty"_s);
+    waitFinished();
+    QCOMPARE(m_f->run.ResultCount(), rows);
+    QCOMPARE(messageTexts(), (QStringList{kRetrieveError, kConnectError}));
+    QVERIFY(!m_f->http.IsBusy());
 }
 
 void TestSearchRun::limitsEndTheSearch_data()

@@ -71,6 +71,7 @@ private Q_SLOTS:
     void streamWorksPlayKeepsBusyPointer();
     void toolbarRefusedWhileScanning();
     void unwritableSettingsReported();
+    void unwritableDataFolderReported();
     void stationDroppedOnPreset();
     void presetClicksAndEnter();
     void copyAndEmailLink();
@@ -349,6 +350,24 @@ void TestMainWindow::drop(int preset, const QString& name, const QString& link)
     QVERIFY(enter.isAccepted());
     QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(button, &dropped);
+}
+
+void TestMainWindow::unwritableDataFolderReported()
+{
+    m_program = std::make_unique<Program>(Program::Context{m_dir->filePath(u"settings.ini"_s), m_dir->path(),
+                                                           m_services->services(), m_apps, false});
+    m_finished = std::make_unique<QSignalSpy>(m_program.get(), &Program::finished);
+    m_program->start();
+    QCOMPARE(m_services->dialogs.messages.size(), 1);
+    QVERIFY(m_services->dialogs.messages.at(0).text.startsWith(
+        u"Skylark! Broadcast cannot write to its data folder"_s));
+    // The program goes on starting.
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* splash = qobject_cast<SplashWindow*>(widget); splash && splash->isVisible())
+            Q_EMIT splash->countdownFinished();
+    }
+    QTRY_VERIFY(window().isVisible());
+    QVERIFY(m_finished->isEmpty());
 }
 
 void TestMainWindow::stationDroppedOnPreset()
