@@ -5,7 +5,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev qt6-websockets-dev qt6-webengine-dev libglib2.0-dev libmicrohttpd-dev
     desktop-file-utils shared-mime-info
-    xvfb openbox xdotool x11-utils x11-apps
+    xvfb openbox xdotool x11-utils x11-apps xclip
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -461,6 +461,8 @@ void MainWindow::buildGrid()
     });
     connect(m_grid, &ResultsGrid::headerClicked, this, &MainWindow::headerClicked);
     connect(m_grid, &ResultsGrid::gridDoubleClicked, this, &MainWindow::playRequested);
+    // In archive mode, or on an empty grid, Shift+click selects a range of rows to bookmark.
+    m_grid->setShiftDragRule([this] { return !archiveMode() && m_ctx.model.hasResults(); });
     connect(m_grid, &ResultsGrid::shiftPressed, this, &MainWindow::startStationDrag);
     m_grid->installEventFilter(this);
 }

@@ -38,9 +38,14 @@ void ResultsGrid::selectOnly(int row)
     selectionModel()->setCurrentIndex(first, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+void ResultsGrid::setShiftDragRule(std::function<bool()> rule)
+{
+    m_shiftDragRule = std::move(rule);
+}
+
 void ResultsGrid::mousePressEvent(QMouseEvent* event)
 {
-    if (event->modifiers() == Qt::ShiftModifier) {
+    if (event->modifiers() == Qt::ShiftModifier && (!m_shiftDragRule || m_shiftDragRule())) {
         // The row under the pointer becomes current and is the one dragged.
         const QModelIndex under = indexAt(event->position().toPoint());
         if (under.isValid())

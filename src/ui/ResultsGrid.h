@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QTableView>
 
 // MSHResults: the results grid. It reports the gestures of the command layer: a click anywhere
@@ -16,6 +18,9 @@ public:
     QList<int> selectedRowsInOrder() const;
     // Makes row the only selected row and the current one.
     void selectOnly(int row);
+    // Whether a press with Shift alone starts a drag now; otherwise it extends the selection as
+    // in any table. Without a rule every such press starts one.
+    void setShiftDragRule(std::function<bool()> rule);
 
 Q_SIGNALS:
     void gridClicked(bool onRow);
@@ -28,4 +33,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    std::function<bool()> m_shiftDragRule;
 };

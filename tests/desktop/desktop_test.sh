@@ -2,7 +2,15 @@
 # Runs the built program under Xvfb with openbox and drives it through the X server with real
 # keys and mouse clicks, as a person would: the first-run prompt and the connection choice, a
 # search typed into the search box and answered by the bundled directory service, playing the
-# first result with a recording stand-in player, and Esc in the search box to quit.
+# first result with a recording stand-in player, Ctrl+C of a row read back from the X clipboard,
+# a Shift-drag of a row onto a preset button and a click on that preset, bookmarks added from an
+# archive search and played from the bookmarks window, the mini-browser opened by a row click on
+# a page of the directory service, a short station scan through the companion program with a
+# stand-in player that keeps running, and Esc in the search box to quit.
+#
+# The directory service serves the bundled catalog with a few entries of the test's own in
+# front: live RealAudio stations for the scanner and clips, all naming pages and streams on the
+# service's own address.
 #
 # Usage: desktop_test.sh BIN_DIR CATALOG
 # Exit status 0 passed, 1 failed, 77 skipped (no X server can be started here).
@@ -23,11 +31,33 @@ readonly connection_downs=6
 readonly prompt_title='^Skylark$'
 readonly setup_title='^Skylark! Broadcast - Setup$'
 readonly main_title='^Skylark! Broadcast v3\.0$'
+readonly first_name='Fip Jazz'
+# Message boxes carry the product name as their caption.
+readonly message_title='^Skylark! Broadcast$'
+readonly bookmarks_title='^Bookmarks$'
+readonly browser_title='^Mini-browser$'
+readonly scan_title='^Skylark! Broadcast - Station Scan$'
+# The test's clips, found by this word; archive results are sorted by title.
+readonly clip_keywords=skylarkclip
 
 step="preparing"
 work=$(mktemp -d "${TMPDIR:-/tmp}/skylark-desktop.XXXXXX") || exit 1
+# Part of every stream link the scanner gets, so the companions of this run can be told apart.
+readonly token="t${work##*.}"
 started=()
 program_pid=""
+
+# The scan's stand-in players sleep on after the test when it fails half-way; each one is known
+# by the record it wrote, named after its process id.
+stop_scan_players() {
+    local record pid
+    [ -n "${scan_player:-}" ] || return 0
+    for record in "$work"/scan.[0-9]*; do
+        [ -e "$record" ] || continue
+        pid=${record##*.}
+        grep -qF "$scan_player" "/proc/$pid/cmdline" 2>/dev/null && kill "$pid" 2>/dev/null
+    done
+}
 
 cleanup() {
     local pid
@@ -35,6 +65,7 @@ cleanup() {
         kill "$pid" 2>/dev/null
     done
     wait 2>/dev/null
+    stop_scan_players
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -60,6 +91,11 @@ fail() {
     show_log "directory service log" "$work/directory.log"
     show_log "program output" "$work/program.log"
     show_log "settings file" "$settings_file"
+    local record
+    for record in "$work"/launch.[0-9]* "$work"/scan.[0-9]*; do
+        [ -e "$record" ] && echo "---- player record ${record##*/}: $(tr '\n' ' ' <"$record")"
+    done
+    show_log "bookmarks file" "$bookmarks_file"
     exit 1
 }
 
@@ -156,31 +192,84 @@ start_window_manager() {
         fail "openbox did not take over the screen: $(cat "$work/openbox.log")"
 }
 
+free_port() {
+    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+
+# One catalog line: kind, name, title, additional, stream, site, format, styles, bit rate, seconds.
+catalog_line() {
+    printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\tTestville\tTestland\t%s\t\t%s\t%s\t0\n' "$@"
+}
+
+# The bundled catalog with the test's entries first: the scanner lists stations in catalog order.
+write_catalog() {
+    local base="http://$directory_address" site="http://$directory_address/skylark.htm" name
+    test_catalog="$work/catalog.tsv"
+    {
+        grep '^#' "$catalog"
+        grep -v '^#' "$catalog" | head -n 1
+        for name in one two three four; do
+            catalog_line live "Skylark Scan $name" "" "" "$base/scan/$token-$name.ram" "$site" RealAudio Test 32 0
+        done
+        catalog_line clip "" "Skylarkclip Alpha" "Part 1" "$base/clips/$token-alpha.mp3" "$site" MP3 Test 0 60
+        catalog_line clip "" "Skylarkclip Beta" "Part 2" "$base/clips/$token-beta.mp3" "$site" MP3 Test 0 90
+        grep -v '^#' "$catalog" | tail -n +2
+    } >"$test_catalog"
+}
+
+directory_settled() {
+    grep -qs '^listening ' "$work/directory.out" || ! running "$1"
+}
+
+# The site links name the service's own address, so the port is chosen before it starts; a port
+# taken in between is tried again with another.
 start_directory() {
-    "$bin_dir/skylark-directory" --listen 127.0.0.1 --port 0 --catalog "$catalog" \
-        >"$work/directory.out" 2>"$work/directory.log" &
-    started+=($!)
-    wait_until 10 grep -qs '^listening ' "$work/directory.out" || fail "the directory service did not start"
-    directory_address=$(sed -n '1s/^listening //p' "$work/directory.out")
+    local attempt pid
+    for attempt in 1 2 3; do
+        directory_address="127.0.0.1:$(free_port)" || fail "no free port"
+        write_catalog
+        "$bin_dir/skylark-directory" --listen 127.0.0.1 --port "${directory_address#*:}" \
+            --catalog "$test_catalog" >"$work/directory.out" 2>"$work/directory.log" &
+        pid=$!
+        started+=("$pid")
+        wait_until 10 directory_settled "$pid"
+        grep -qs '^listening ' "$work/directory.out" && break
+    done
+    grep -qxF "listening $directory_address" "$work/directory.out" ||
+        fail "the directory service did not start on $directory_address"
     echo "directory service on $directory_address"
 }
 
 # The stand-in player writes its argument count and arguments, one a line, to a file of its own
-# per launch, renamed into place so that a reader never sees half of it.
+# per launch, renamed into place so that a reader never sees half of it. The file's name starts
+# with the time, so the records sort in launch order.
 make_player() {
     player="$work/player"
     cat >"$player" <<EOF
 #!/bin/sh
-{ echo "\$#"; printf '%s\n' "\$@"; } >"$work/launch.tmp.\$\$" && mv "$work/launch.tmp.\$\$" "$work/launch.\$\$"
+{ echo "\$#"; printf '%s\n' "\$@"; } >"$work/launch.tmp.\$\$" && mv "$work/launch.tmp.\$\$" "$work/launch.\$(date +%s%N).\$\$"
 EOF
     chmod +x "$player"
 }
 
+# The RealPlayer stand-in the companion starts: it records the same way, then keeps running as a
+# player does until it is ended, under its own path so that it can be found.
+make_scan_player() {
+    scan_player="$work/scanplayer"
+    cat >"$scan_player" <<EOF
+#!/bin/bash
+{ echo "\$#"; printf '%s\n' "\$@"; } >"$work/scan.tmp.\$\$" && mv "$work/scan.tmp.\$\$" "$work/scan.\$(date +%s%N).\$\$"
+exec -a "$scan_player" sleep 60
+EOF
+    chmod +x "$scan_player"
+}
+
 # No "ConSpeed": the program takes the run for a first run and asks for the connection type.
+# The mini-browser starts switched off; a step switches it on from the File menu.
 write_settings() {
     mkdir -p "$(dirname "$settings_file")"
-    printf '[Settings]\nServiceHost=%s\nReal=%s\nNetshow=%s\nWinamp=%s\nStreamWorks=%s\n' \
-        "$directory_address" "$player" "$player" "$player" "$player" >"$settings_file"
+    printf '[Settings]\nServiceHost=%s\nReal=%s\nNetshow=%s\nWinamp=%s\nStreamWorks=%s\nMiniB=False\n' \
+        "$directory_address" "$scan_player" "$player" "$player" "$player" >"$settings_file"
 }
 
 start_program() {
@@ -238,6 +327,76 @@ player_started() {
     compgen -G "$work/launch.[0-9]*" >/dev/null
 }
 
+# Sets "records" to the records of the player launches named by $1 (launch or scan), oldest first.
+list_records() {
+    records=()
+    local record
+    for record in "$work/$1".[0-9]*; do
+        [ -e "$record" ] && records+=("$record")
+    done
+}
+
+records_at_least() {
+    list_records "$1"
+    [ ${#records[@]} -ge "$2" ]
+}
+
+# Waits for launch number $1 of the recording player and checks it got the one argument $2.
+expect_launch() {
+    wait_until 5 records_at_least launch "$1" || fail "no player was started for $2 (launch $1)"
+    sleep 0.3 # a further launch, were there one, would show up here
+    list_records launch
+    [ ${#records[@]} -eq "$1" ] || fail "the player was started ${#records[@]} times, expected $1"
+    printf -v expected '1\n%s' "$2"
+    [ "$(cat "${records[-1]}")" = "$expected" ] ||
+        fail "the player got '$(tr '\n' ' ' <"${records[-1]}")' instead of the one argument $2"
+}
+
+clipboard() {
+    timeout 3 xclip -o -selection clipboard 2>/dev/null
+}
+
+clipboard_filled() {
+    [[ $(clipboard) == "Name : "* ]]
+}
+
+# Pixels for twips on the main window, from the height of its 255-twip "Search" band.
+px() {
+    echo $(($1 * band_height / 255))
+}
+
+click_main() {
+    xdotool mousemove --window "$main_window" "$1" "$2" click 1
+}
+
+# True once the bookmarks file lists both clips in grid order: title, " [ ", additional text, "]",
+# a tab and the link.
+bookmarks_saved() {
+    local expected
+    printf -v expected 'SkylarkBookmarks 1\nSkylarkclip Alpha [ Part 1]\t%s\nSkylarkclip Beta [ Part 2]\t%s' \
+        "$alpha_link" "$beta_link"
+    [ "$(cat "$bookmarks_file" 2>/dev/null)" = "$expected" ]
+}
+
+# Opens the Search menu by keys: Alt+S is shared with "Select Format", so the way goes through the
+# Edit menu and one step right; then the entries' own letters.
+search_menu() {
+    focus_window "$main_window"
+    xdotool key alt+e
+    sleep 0.3
+    xdotool key Right
+    sleep 0.3
+    xdotool key "$@"
+}
+
+scan_processes_left() {
+    pgrep -f "$scan_player" >/dev/null || pgrep -f "$bin_dir/projModr .*$token" >/dev/null
+}
+
+no_scan_processes() {
+    ! scan_processes_left
+}
+
 look_at_main_window() {
     xwd -id "$main_window" -silent 2>/dev/null | read_screen >"$work/screen" 2>"$work/screen.err"
 }
@@ -260,13 +419,17 @@ export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME=
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 settings_file="$XDG_CONFIG_HOME/Skylark! Broadcast/Skylark! Broadcast.ini"
+bookmarks_file="$XDG_DATA_HOME/Skylark! Broadcast/Bookmarks.lst"
 
 begin "starting the X server, window manager and directory service"
 start_x_server
-need xdotool openbox xprop xwd perl timeout
+need xdotool openbox xprop xwd xclip perl python3 timeout pgrep
 start_window_manager
 start_directory
 make_player
+make_scan_player
+alpha_link="http://$directory_address/clips/$token-alpha.mp3"
+beta_link="http://$directory_address/clips/$token-beta.mp3"
 write_settings
 
 begin "first-run prompt"
@@ -314,19 +477,140 @@ read -r _ band_top band_height < <(grep '^band' "$work/screen")
 read -r _ row_top row_height _ < <(grep '^row' "$work/screen")
 xdotool mousemove --window "$main_window" 40 $((row_top + row_height / 2)) click --repeat 2 --delay 80 1
 wait_until 5 player_started || fail "double-clicking the first row started no player"
-sleep 0.3 # a second launch, were there one, would show up here
-launches=("$work"/launch.[0-9]*)
-[ ${#launches[@]} -eq 1 ] || fail "the player was started ${#launches[@]} times"
-printf -v expected '1\n%s' "$first_link"
-[ "$(cat "${launches[0]}")" = "$expected" ] ||
-    fail "the player got '$(tr '\n' ' ' <"${launches[0]}")' instead of the one argument $first_link"
+expect_launch 1 "$first_link"
+
+begin "Ctrl+C copies the current row's link block"
+focus_window "$main_window"
+xdotool key ctrl+c
+wait_until 5 clipboard_filled || fail "the clipboard holds '$(clipboard)' after Ctrl+C, no link block"
+copied=$(clipboard)
+[[ $copied == "Name : $first_name"$'\r\n'* ]] || fail "the link block does not start with the row's name: '$copied'"
+for expected in "Link : $first_link"$'\r\n' "This link courtesy Skylark! Broadcast - http://$directory_address"; do
+    [[ $copied == *"$expected"* ]] || fail "the link block lacks '$expected': '$copied'"
+done
+
+begin "Shift-drag of the first row onto preset 1"
+# The side frame stands 200 twips from the right edge, 2880 twips wide, under the "Search" band;
+# preset 1 is its first button, 60 twips in, 330 down, 520 by 330.
+main_width=$(xdotool getwindowgeometry --shell "$main_window" | sed -n 's/^WIDTH=//p')
+preset_x=$((main_width - $(px 3080) + $(px 320)))
+preset_y=$((band_top + band_height + $(px 495)))
+row_x=40
+row_y=$((row_top + row_height / 2))
+xdotool mousemove --window "$main_window" "$row_x" "$row_y"
+xdotool keydown shift
+xdotool mousedown 1
+sleep 0.3
+for ((i = 1; i <= 12; ++i)); do
+    xdotool mousemove --window "$main_window" $((row_x + (preset_x - row_x) * i / 12)) \
+        $((row_y + (preset_y - row_y) * i / 12))
+    sleep 0.05
+done
+sleep 0.3
+xdotool mouseup 1
+xdotool keyup shift
+await_window "$message_title" 5
+focus_window "$found"
+xdotool key Return
+wait_until 5 no_window "$message_title" || fail "Return did not close the preset message"
+
+begin "a click on preset 1 plays it"
+focus_window "$main_window"
+click_main "$preset_x" "$preset_y"
+expect_launch 2 "$first_link"
+
+begin "bookmarks from an archive search"
+# "Streaming Audio & Video" lies 2000 twips in and 750 down in the frame under the "Search" band.
+click_main $(($(px 2000) + 10)) $((band_top + band_height + $(px 885)))
+# The search box lies 330 twips below the 255-twip "Search" band, 330 twips high, from 120 to
+# 3020 twips across; the click goes into its text part.
+box_x=$(px 1000)
+box_y=$((band_top + $(px 750)))
+click_main "$box_x" "$box_y"
+xdotool key ctrl+a
+xdotool type --delay 30 "$clip_keywords"
+submit_search
+wait_until 5 grep -q "^GET /search.asp?.*T1=$clip_keywords&.* 200\$" "$work/directory.log" ||
+    fail "Return in the search box sent no search for '$clip_keywords'"
+grep "T1=$clip_keywords&" "$work/directory.log" | grep -q "LIVE=1" && fail "the clip search asked for live stations"
+wait_until 5 first_row_has_text || fail "no clips appeared in the grid (seen: $(tr '\n' ' ' <"$work/screen"))"
+read -r _ row_top row_height _ < <(grep '^row' "$work/screen")
+click_main "$row_x" $((row_top + row_height / 2))
+xdotool keydown shift
+click_main "$row_x" $((row_top + row_height + row_height / 2 + 1))
+xdotool keyup shift
+search_menu b a
+wait_until 5 bookmarks_saved ||
+    fail "Search > Bookmarks > Add Selected Items did not save both selected clips to $bookmarks_file"
+search_menu b s
+await_window "$bookmarks_title" 5
+bookmarks_window=$found
+focus_window "$bookmarks_window"
+# The list fills the window from its top; its first item is the first clip.
+xdotool mousemove --window "$bookmarks_window" 40 8 click --repeat 2 --delay 80 1
+expect_launch 3 "$alpha_link"
+focus_window "$bookmarks_window"
+xdotool key alt+c
+wait_until 5 no_window "$bookmarks_title" || fail "Alt+C (Close) did not close the bookmarks window"
+
+begin "mini-browser on a row click"
+focus_window "$main_window"
+# "Open Mini-Browser on Preview" is the File menu's first entry.
+xdotool key alt+f
+sleep 0.3
+xdotool key Return
+sleep 0.3
+click_main "$row_x" $((row_top + row_height / 2))
+await_window "$browser_title" 20
+browser_window=$found
+wait_until 20 grep -q "^GET /skylark.htm 200\$" "$work/directory.log" ||
+    fail "the mini-browser did not load the clip's site from the directory service"
+focus_window "$browser_window"
+xdotool key alt+F4
+wait_until 5 no_window "$browser_title" || fail "the mini-browser did not close"
+
+begin "station scan"
+search_menu c
+# First comes the notice to close the players.
+await_window "$message_title" 5
+focus_window "$found"
+xdotool key Return
+await_window "$scan_title" 5
+scan_window=$found
+focus_window "$scan_window"
+# The dwell box stands 3840 twips in and 480 down; the player list 120 in and 800 down.
+xdotool mousemove --window "$scan_window" $(($(px 3840) + 8)) $(($(px 480) + 8)) click 1
+xdotool key ctrl+a
+xdotool type 2
+xdotool mousemove --window "$scan_window" $(($(px 120) + 20)) $(($(px 800) + 8)) click 1
+sleep 0.5
+xdotool key Home Return
+wait_until 5 grep -q "^GET /search.asp?.*T1=R&GS=1.* 200\$" "$work/directory.log" ||
+    fail "choosing RealPlayer asked the directory for no RealPlayer station"
+wait_until 10 records_at_least scan 1 || fail "the companion started no player for the first station"
+printf -v expected '1\n%s' "http://$directory_address/scan/$token-one.ram"
+[ "$(cat "${records[0]}")" = "$expected" ] ||
+    fail "the first station's player got '$(tr '\n' ' ' <"${records[0]}")'"
+pgrep -f "$bin_dir/projModr .*$token-one" >/dev/null || fail "no projModr plays the first station"
+# Next stands 4350 twips in and 2085 down, 1095 by 255.
+xdotool mousemove --window "$scan_window" $(px 4900) $(px 2210) click 1
+wait_until 10 records_at_least scan 2 || fail "Next did not move the scan to a second station"
+printf -v expected '1\n%s' "http://$directory_address/scan/$token-two.ram"
+[ "$(cat "${records[1]}")" = "$expected" ] ||
+    fail "the second station's player got '$(tr '\n' ' ' <"${records[1]}")'"
+first_player=${records[0]##*.}
+running "$first_player" && fail "the first station's player still runs after Next"
+# The dwell of two seconds moves on by itself.
+wait_until 10 records_at_least scan 3 || fail "the scan did not move on after the dwell of 2 seconds"
+focus_window "$scan_window"
+xdotool key alt+F4
+wait_until 5 no_window "$scan_title" || fail "the scan window did not close"
+wait_until 8 no_scan_processes ||
+    fail "a stand-in player or projModr still runs after the scan window closed: $(pgrep -af "$token|$scan_player")"
 
 begin "Esc in the search box"
-# The search box lies 330 twips below the 255-twip "Search" band, 330 twips high, from 120 to
-# 3020 twips across; the click goes into its text part. The band's height gives the pixels per twip.
-box_x=$((band_height * 1000 / 255))
-box_y=$((band_top + band_height * (255 + 330 + 165) / 255))
-xdotool mousemove --window "$main_window" "$box_x" "$box_y" click 1
+focus_window "$main_window"
+click_main "$box_x" "$box_y"
 quit_program
 wait_until 5 program_ended || fail "Esc in the search box did not end the program within 5 s"
 wait "$program_pid"
@@ -335,10 +619,12 @@ program_pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 
 begin "settings saved"
-for expected in "ConSpeed=$connection" "LastSearch=$keywords" "Version=3.0"; do
+for expected in "ConSpeed=$connection" "LastSearch=$clip_keywords" "Version=3.0" "MiniB=True" "optArch=True"; do
     grep -qxF "$expected" "$settings_file" || fail "the settings file lacks $expected"
 done
-for key in Width Height Top Left; do
+grep -aq "^Preset0=$first_name.*$first_link\$" "$settings_file" || fail "the settings file lacks preset 1 ($first_name)"
+grep -q "^RScan=[0-9]" "$settings_file" || fail "the settings file lacks the scan's resume point"
+for key in Width Height Top Left WWidth WHeight WTop WLeft; do
     grep -q "^$key=[0-9]" "$settings_file" || fail "the settings file lacks the window's $key"
 done
 
