@@ -135,6 +135,9 @@ void MainWindow::buildControls()
     // The combo box has the keyboard focus and hands keys to its line edit directly, so its
     // own events are where Enter and Esc can be seen.
     m_txtSearch->installEventFilter(this);
+    // After a click into the text the line edit itself has the focus: its Enter would also
+    // report the text as picked from the list, starting a second search.
+    m_txtSearch->lineEdit()->installEventFilter(this);
     connect(m_txtSearch, &QComboBox::activated, this, &MainWindow::searchSubmitted);
     m_optLive = new QRadioButton(QStringLiteral("LIVE Broadcasts"), m_frameTop);
     m_optLive->setObjectName(QStringLiteral("optLive"));
@@ -787,7 +790,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         layoutControls();
         layoutGridColumns();
     }
-    if (event->type() == QEvent::KeyPress && watched == m_txtSearch &&
+    if (event->type() == QEvent::KeyPress && (watched == m_txtSearch || watched == m_txtSearch->lineEdit()) &&
         handleSearchBoxKey(static_cast<QKeyEvent*>(event)->key()))
         return true;
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) && watched == m_grid)

@@ -533,6 +533,9 @@ submit_search
 wait_until 5 grep -q "^GET /search.asp?.*T1=$clip_keywords&.* 200\$" "$work/directory.log" ||
     fail "Return in the search box sent no search for '$clip_keywords'"
 grep "T1=$clip_keywords&" "$work/directory.log" | grep -q "LIVE=1" && fail "the clip search asked for live stations"
+sleep 1
+[ "$(grep -c "^GET /search.asp?.*T1=$clip_keywords&" "$work/directory.log")" -eq 1 ] ||
+    fail "one Return in the search box sent more than one search"
 wait_until 5 first_row_has_text || fail "no clips appeared in the grid (seen: $(tr '\n' ' ' <"$work/screen"))"
 read -r _ row_top row_height _ < <(grep '^row' "$work/screen")
 click_main "$row_x" $((row_top + row_height / 2))

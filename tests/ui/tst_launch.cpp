@@ -34,9 +34,8 @@ void TestLaunch::twoLaunchesGiveOneProgram()
     for (auto& program : programs)
         QVERIFY(program->waitForStarted(5000));
     // One of them ends at once, quietly; the other goes on (its splash and start-up).
-    QTRY_VERIFY_WITH_TIMEOUT(programs[0]->state() == QProcess::NotRunning ||
-                                 programs[1]->state() == QProcess::NotRunning,
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        programs[0]->state() == QProcess::NotRunning || programs[1]->state() == QProcess::NotRunning, 10000);
     const int ended = programs[0]->state() == QProcess::NotRunning ? 0 : 1;
     QCOMPARE(programs.at(std::size_t(ended))->exitStatus(), QProcess::NormalExit);
     QCOMPARE(programs.at(std::size_t(ended))->exitCode(), 0);

@@ -103,8 +103,8 @@ void TestLongRun::manySearchesInARow()
         search(words.at(i % words.size()));
     const double memoryAfter = residentMiB();
     const qsizetype filesAfter = openFiles();
-    qInfo("200 searches: resident memory %.1f -> %.1f MiB, open files %lld -> %lld", memoryBefore, memoryAfter,
-          static_cast<long long>(filesBefore), static_cast<long long>(filesAfter));
+    qInfo("200 searches: resident memory %.1f -> %.1f MiB, open files %lld -> %lld", memoryBefore,
+          memoryAfter, static_cast<long long>(filesBefore), static_cast<long long>(filesAfter));
     QVERIFY(m_services.dialogs.messages.isEmpty());
     QVERIFY(memoryAfter - memoryBefore < 20);
     QVERIFY(filesAfter - filesBefore <= 4);

@@ -191,6 +191,16 @@ void TestMainWindow::enterAndEscapeInTheSearchBox()
     QTRY_VERIFY(!m_program->search().isSearching());
     QCOMPARE(m_program->search().ResultCount(), 2);
 
+    // Clicked into the text, the line edit has the focus: Enter still starts one search.
+    QTest::mouseClick(window().searchBox()->lineEdit(), Qt::LeftButton);
+    press(Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), u"jazz"_s);
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!m_program->search().isSearching());
+    QTest::qWait(200);
+    QTRY_VERIFY(!m_program->search().isSearching());
+    QCOMPARE(m_server->targets().size(), 3);
+
     press(Qt::Key_Escape);
     QCOMPARE(m_finished->size(), 1);
     QVERIFY(!window().isVisible());
