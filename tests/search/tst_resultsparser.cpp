@@ -204,6 +204,9 @@ void TestResultsParser::lengthText_data()
     QTest::newRow("empty") << "" << u"[??:??]"_s;
     QTest::newRow("number then text") << "61s" << u"[??:??]"_s;
     QTest::newRow("negative") << "-5" << u"[??:??]"_s;
+    // Beyond any real clip; its arithmetic would overflow.
+    QTest::newRow("1e27 seconds") << "1e27" << u"[??:??]"_s;
+    QTest::newRow("huge digits") << "99999999999999999999999" << u"[??:??]"_s;
 }
 
 void TestResultsParser::lengthText()
