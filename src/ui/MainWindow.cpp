@@ -22,7 +22,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTableView>
-#include <QTextDocument>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -42,6 +41,7 @@
 #include "ui/AboutWindow.h"
 #include "ui/Artwork.h"
 #include "ui/CommandTable.h"
+#include "ui/PlainText.h"
 #include "ui/PresetButton.h"
 #include "ui/QuickHelpWindow.h"
 #include "ui/ResultsGrid.h"
@@ -294,10 +294,8 @@ void MainWindow::lightPreset(int index)
 
 void MainWindow::setPresetToolTip(int index, const QString& name)
 {
-    // Station names come from the network: shown as plain text, never as markup. A tool tip
-    // that looks like markup is taken for markup, so such a name is escaped inside a rich text.
-    const QString tip = Qt::mightBeRichText(name) ? QStringLiteral("<qt>") + name.toHtmlEscaped() : name;
-    m_presetButtons.at(std::size_t(index))->setToolTip(tip);
+    // Station names come from the network: shown as plain text, never as markup.
+    m_presetButtons.at(std::size_t(index))->setToolTip(plainToolTip(name));
 }
 
 void MainWindow::focusSearchBox()

@@ -4,6 +4,7 @@
 #include "core/Settings.h"
 #include "platform/Twips.h"
 #include "scanner/ScanStationList.h"
+#include "ui/PlainText.h"
 #include "ui/ScanPresetDialog.h"
 
 #include <QApplication>
@@ -181,6 +182,7 @@ void ScanWindow::buildControls()
     status->setSizeGripEnabled(false);
     for (int panel = 0; panel < 2; ++panel) {
         m_panels[panel] = new QLabel(status);
+        m_panels[panel]->setTextFormat(Qt::PlainText);
         m_panels[panel]->setObjectName(QStringLiteral("panel") + QString::number(panel + 1));
         status->addWidget(m_panels[panel], 1);
     }
@@ -379,7 +381,7 @@ void ScanWindow::showStation(const ScanStationList::Station& station)
     for (int row = 0; row < 4; ++row) {
         m_info[row]->setTextFormat(Qt::PlainText);
         m_info[row]->setText(texts[row]);
-        m_info[row]->setToolTip(texts[row].toHtmlEscaped());
+        m_info[row]->setToolTip(plainToolTip(texts[row]));
     }
     QFont font = m_info[0]->font();
     font.setUnderline(m_underlined);
