@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <unistd.h>
+
 namespace {
 QString text(const char* literal)
 {
@@ -143,6 +145,7 @@ private Q_SLOTS:
     void serverOutcomes_data();
     void serverOutcomes();
     void styleChangeStartsAtTheBeginning();
+    void fiftyStationsStayFlat();
 
 private:
     struct Scan
@@ -575,6 +578,57 @@ void TestScanStep::styleChangeStartsAtTheBeginning()
     QCOMPARE(scan->settings.text(Settings::Key::WScan), text("0@Blues"));
     // A playlist link starts no module.
     QVERIFY(log().isEmpty());
+}
+
+namespace {
+double residentMiB()
+{
+    const QList<QByteArray> fields = readFile(QStringLiteral("/proc/self/statm")).split(' ');
+    return fields.size() > 1 ? fields.at(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / (1024 * 1024) : 0;
+}
+
+qsizetype openFiles()
+{
+    return QDir(QStringLiteral("/proc/self/fd"))
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System)
+        .size();
+}
+} // namespace
+
+void TestScanStep::fiftyStationsStayFlat()
+{
+    // A long scan at a one-second dwell, driven by the tick: memory and open files stay flat and
+    // no module is left running.
+    QByteArray catalog = QByteArray(kCatalog).left(QByteArray(kCatalog).indexOf('\n') + 1);
+    for (int i = 0; i < 50; ++i) {
+        catalog += "live\tStation " + QByteArray::number(i) + "\t\t\thttp://long.example/" +
+                   QByteArray::number(i) + ".ram\thttp://long.example/\t\tOslo\tNO\tJazz\t\t32\t0\t0\n";
+    }
+    const QString path = m_dir.filePath(text("long.tsv"));
+    QVERIFY(writeFile(path, catalog));
+    Directory directory;
+    QVERIFY(directory.start(path));
+    auto scan = makeScan(directory.host());
+    scan->view.dwell = 1;
+    scan->step->open();
+    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    const auto started = [this] { return log().filter(text("projModr ")).size(); };
+    QVERIFY(tickUntil(
+        scan->tick, [&] { return started() >= 5; }, 200));
+    const double memoryBefore = residentMiB();
+    const qsizetype filesBefore = openFiles();
+    QVERIFY(tickUntil(
+        scan->tick, [&] { return started() >= 50; }, 2000));
+    const double memoryAfter = residentMiB();
+    const qsizetype filesAfter = openFiles();
+    qInfo("50 stations: resident memory %.1f -> %.1f MiB, open files %lld -> %lld", memoryBefore, memoryAfter,
+          static_cast<long long>(filesBefore), static_cast<long long>(filesAfter));
+    QVERIFY(scan->view.ends.isEmpty());
+    scan->step->close();
+    QVERIFY(tickUntil(
+        scan->tick, [&] { return !scan->modules.anyRunning(); }, 40));
+    QVERIFY(memoryAfter - memoryBefore < 10);
+    QVERIFY(filesAfter - filesBefore <= 4);
 }
 
 QTEST_GUILESS_MAIN(TestScanStep)
