@@ -106,7 +106,9 @@ void TestLongRun::manySearchesInARow()
     qInfo("200 searches: resident memory %.1f -> %.1f MiB, open files %lld -> %lld", memoryBefore,
           memoryAfter, static_cast<long long>(filesBefore), static_cast<long long>(filesAfter));
     QVERIFY(m_services.dialogs.messages.isEmpty());
+#ifndef __SANITIZE_ADDRESS__ // the sanitizer's quarantine holds freed memory on purpose
     QVERIFY(memoryAfter - memoryBefore < 20);
+#endif
     QVERIFY(filesAfter - filesBefore <= 4);
 }
 
