@@ -78,13 +78,15 @@ done
 desktop=$usr/share/applications/$app_id.desktop
 report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $report"
 # Hints are advice, not faults: the categories name Network beside AudioVideo on purpose.
-grep -v ': hint: ' <<<"$report" | grep -q . && fail "desktop-file-validate reports: $report"
+[ -n "$(grep -v ': hint: ' <<<"$report")" ] && fail "desktop-file-validate reports: $report"
 echo "desktop-file-validate: ${report:-no findings}"
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 exec_line=$(entry Exec)
 [ -x "$usr/bin/${exec_line%% *}" ] || fail "Exec=$exec_line names no installed program"
 [ "$(entry Icon)" = "$app_id" ] || fail "Icon=$(entry Icon), not $app_id"
 [ "$(entry Terminal)" = false ] || fail "Terminal is not false"
+# Qt names the window class after the program file, so the desktop matches it on X11.
+[ "$(entry StartupWMClass)" = "${exec_line%% *}" ] || fail "StartupWMClass is not the program's name"
 for category in AudioVideo Audio Player Network; do
     [[ ";$(entry Categories)" == *";$category;"* ]] || fail "Categories lack $category"
 done

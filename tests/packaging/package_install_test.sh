@@ -28,7 +28,7 @@ readonly mode=${SKYLARK_PACKAGE_INSTALL_TEST:-}
 [ "$(id -u)" -eq 0 ] || skip "needs root for apt"
 [ -f /etc/debian_version ] || skip "not Debian"
 if [ "$mode" = 1 ]; then
-    dpkg-query -W -f='${Status}' skylark-broadcast 2>/dev/null | grep -q installed &&
+    [[ $(dpkg-query -W -f='${Status}' skylark-broadcast 2>/dev/null) == *" installed" ]] &&
         skip "skylark-broadcast is already installed here; the test would replace it"
 else
     command -v debootstrap >/dev/null || skip "debootstrap is not installed"
@@ -135,7 +135,7 @@ snapshot >"$work/before"
 echo "== apt install ./$(basename "$deb")"
 apt_install
 dpkg-query -L skylark-broadcast >"$work/owned"
-dpkg -L skylark-broadcast | grep -qx /usr/bin/skylark-broadcast || fail "the package did not install the program"
+grep -qx /usr/bin/skylark-broadcast "$work/owned" || fail "the package did not install the program"
 [ -L /etc/systemd/user/sockets.target.wants/skylark-directory.socket ] ||
     fail "the directory's user socket is not enabled for all users"
 
@@ -163,7 +163,12 @@ wait_until 30 sh -c "xdotool search --onlyvisible --name '$main_title' | grep -q
     fail "the main window did not appear within 30 s"
 window=$(xdotool search --onlyvisible --name "$main_title" | head -n 1)
 [ "$(readlink /proc/$program/exe)" = /usr/bin/skylark-broadcast ] || fail "the window is not the installed program's"
-xprop -id "$window" WM_CLASS _NET_WM_ICON | grep -q '_NET_WM_ICON(CARDINAL)' || fail "the main window has no icon"
+# (grep reads all of xprop's output: the icon's picture is long, and -q would cut it off.)
+xprop -id "$window" _NET_WM_ICON | grep '_NET_WM_ICON(CARDINAL)' >/dev/null || fail "the main window has no icon"
+# On X11 the desktop matches the window to the entry through its class.
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[[ $(xprop -id "$window" WM_CLASS) == *"\"$wm_class\""* ]] ||
+    fail "the window's class is not the desktop entry's StartupWMClass $wm_class: $(xprop -id "$window" WM_CLASS)"
 echo "main window shown by /usr/bin/skylark-broadcast"
 kill "$program"
 wait "$program" 2>/dev/null
