@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 #include "browser/WebEngineSetup.h"
 #include "core/ProductInfo.h"
@@ -9,6 +10,17 @@
 #include "ui/DesktopServices.h"
 #include "ui/Program.h"
 
+namespace {
+// The icon of the desktop entry, drawn at every installed size and built in as a resource.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
     WebEngineSetup::prepare();
@@ -17,6 +29,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(kProductName);
     QApplication::setApplicationVersion(kProductVersion);
+    // The desktop entry's id, so the desktop matches the windows to the launcher.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SKYLARK_APP_ID));
+    QApplication::setWindowIcon(programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     const QString dataFolder = AppPaths::dataDir(kProductName);
     QDir().mkpath(dataFolder);

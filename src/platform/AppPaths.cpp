@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 QString xdgHome(const char* variable, const QString& fallback)
@@ -29,5 +30,23 @@ QString dataDir(const QString& appName)
 QString programDir()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString companionDir()
+{
+    return companionDir(programDir());
+}
+
+QString companionDir(const QString& programFolder)
+{
+    // One companion stands for both: the scanner reports the pair missing together.
+    const auto holdsCompanion = [](const QString& folder) {
+        return QFileInfo(folder + QStringLiteral("/projModr")).isFile();
+    };
+    if (holdsCompanion(programFolder))
+        return programFolder;
+    const QString installed =
+        QDir::cleanPath(programFolder + QLatin1Char('/') + QStringLiteral(SKYLARK_COMPANION_DIR));
+    return holdsCompanion(installed) ? installed : programFolder;
 }
 } // namespace AppPaths

@@ -180,13 +180,13 @@ void Program::startScan()
             m_scan->close();
     };
     if (!ScanWindow::canScan(m_services.dialogs, m_players[Player::RealPlayer],
-                             m_players[Player::MediaPlayer], AppPaths::programDir(), closeOpenScan))
+                             m_players[Player::MediaPlayer], AppPaths::companionDir(), closeOpenScan))
         return;
     m_commands->setScanActive(true);
     m_terminateWatch->setSuspended(true);
     auto* scan =
         new ScanWindow({m_settings, m_presets, m_services, m_modules, m_scanHttp, m_tick, m_dataFolder,
-                        AppPaths::programDir(), m_search->queryHost(), m_main.get(),
+                        AppPaths::companionDir(), m_search->queryHost(), m_main.get(),
                         [this](const QString& site) { m_opener.OpenWithShell(site); },
                         [this](int index) { m_main->setPresetToolTip(index, m_presets[index].Name); }},
                        m_main.get());
