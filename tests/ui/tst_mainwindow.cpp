@@ -72,6 +72,7 @@ private Q_SLOTS:
     void toolbarRefusedWhileScanning();
     void unwritableSettingsReported();
     void unwritableDataFolderReported();
+    void corruptSettingsStartWithDefaults();
     void stationDroppedOnPreset();
     void presetClicksAndEnter();
     void copyAndEmailLink();
@@ -378,6 +379,29 @@ void TestMainWindow::unwritableDataFolderReported()
     }
     QTRY_VERIFY(window().isVisible());
     QVERIFY(m_finished->isEmpty());
+}
+
+void TestMainWindow::corruptSettingsStartWithDefaults()
+{
+    // Binary garbage, an endless line, values of the wrong kind: the program starts on defaults
+    // where a value does not read, and keeps the service host it can read.
+    QFile file(m_dir->filePath(u"settings.ini"_s));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QByteArray garbage(
+        "[Settings]\nServiceHost=" + m_server->hostPort().toLatin1() +
+        "\nConSpeed=Cable/DSL\nWidth=abc\nHeight=1e400\nTop=-\nMiniB=maybe\nPreset3=\xff\xfe\x00x\n");
+    garbage += QByteArray(100000, 'z') + "\n\x01\x02[[[\n";
+    QVERIFY(file.write(garbage) == garbage.size());
+    file.close();
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    QVERIFY(m_services->dialogs.messages.isEmpty());
+    const QRect shown = window().geometry();
+    const QRect available = window().screen()->availableGeometry();
+    QVERIFY(shown.width() > 100 && shown.width() <= available.width());
+    QVERIFY(shown.height() > 100 && shown.height() <= available.height());
+    window().close();
+    QCOMPARE(m_finished->size(), 1);
 }
 
 void TestMainWindow::stationDroppedOnPreset()
