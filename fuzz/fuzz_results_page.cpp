@@ -49,8 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         });
     });
     if (whole.count != split.count || whole.rows != split.rows) {
-        std::fprintf(stderr, "one block: %d results, %d rows; %zu cuts: %d results, %d rows\n", whole.count,
+        std::fprintf(stderr,
+                     "one block: %d results, %d rows; %zu cuts: %d results, %d rows\ncuts:", whole.count,
                      whole.rows, cuts.size(), split.count, split.rows);
+        for (const std::size_t cut : cuts)
+            std::fprintf(stderr, " %zu", cut);
+        std::fprintf(stderr, "\n");
         std::abort();
     }
     return 0;
