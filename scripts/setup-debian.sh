@@ -2,7 +2,7 @@
 # Installs what building and testing Skylark! Broadcast needs on Debian 12.
 set -euo pipefail
 packages=(
-    build-essential cmake ninja-build pkg-config
+    build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-websockets-dev qt6-webengine-dev qt6-svg-dev libglib2.0-dev libmicrohttpd-dev
     desktop-file-utils shared-mime-info
     # Packaging checks: AppStream and unit validators, socket activation, the .deb's dependencies.

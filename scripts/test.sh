@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build dependencies, then builds and runs the whole test suite twice: a normal
-# build with warnings as errors, and a build with AddressSanitizer and UndefinedBehaviorSanitizer.
+# build with warnings as errors, and a build with AddressSanitizer and UndefinedBehaviorSanitizer;
+# then runs the fuzz targets for a few seconds each (scripts/fuzz.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
@@ -17,3 +18,6 @@ for variant in normal sanitize; do
     echo "=== $variant tests"
     ctest --test-dir "$dir" --output-on-failure -j "$jobs"
 done
+
+echo "=== fuzz targets"
+bash scripts/fuzz.sh

@@ -3,6 +3,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace {
 struct KeyInfo
@@ -143,10 +144,23 @@ QString Settings::singleToText(float value)
 std::optional<float> Settings::textToSingle(const QString& text)
 {
     bool ok = false;
-    const float value = text.trimmed().toFloat(&ok);
+    const double value = text.trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value))
         return std::nullopt;
-    return value;
+    // The largest single's shortest text ("3.4028235e+38") lies just above it; QString::toFloat
+    // refuses such text although it rounds to the largest single. Past half a step above it the
+    // text rounds to infinity and is refused.
+    constexpr double largest = std::numeric_limits<float>::max();
+    constexpr double halfStep = 0x1p103;
+    if (std::fabs(value) >= largest + halfStep)
+        return std::nullopt;
+    if (std::fabs(value) > largest)
+        return static_cast<float>(std::copysign(largest, value));
+    const auto single = static_cast<float>(value);
+    // A nonzero value too small for a single is refused rather than read as 0.
+    if (value != 0 && single == 0)
+        return std::nullopt;
+    return single;
 }
 
 std::optional<bool> Settings::textToBoolean(const QString& text)

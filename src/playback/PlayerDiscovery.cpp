@@ -16,7 +16,9 @@ namespace {
 struct FamilyTypes
 {
     const char* documentType;
-    std::initializer_list<const char*> mimeTypes;
+    // An array, not an initializer_list: the list's elements would not outlive the
+    // temporaries the table is copied from. Unused places are null.
+    std::array<const char*, 5> mimeTypes;
 };
 
 // Types that players of each family declare, beside the one the MIME database gives the
@@ -57,8 +59,10 @@ void appendFamily(QStringList& types, const QString& documentType)
     for (const FamilyTypes& family : kFamilies) {
         if (documentType.compare(QLatin1String(family.documentType), Qt::CaseInsensitive) != 0)
             continue;
-        for (const char* type : family.mimeTypes)
-            types.append(QLatin1String(type));
+        for (const char* type : family.mimeTypes) {
+            if (type)
+                types.append(QLatin1String(type));
+        }
     }
 }
 

@@ -175,10 +175,13 @@ void ResultsParser::extract()
             break;
         Q_EMIT progressValue(clampToInt(buffer.size() - m_pos));
         // The link begins after the first double quote; the cut spans as many characters as lie
-        // between the consumed position and the closing tag.
+        // between the consumed position and the closing tag. Neither a quote past the closing tag
+        // nor text past it is used: it may not have arrived yet, and a page must read the same
+        // however its blocks fall.
         const qsizetype quote = m_quote.find(buffer, m_pos);
-        const qsizetype start = quote < 0 ? m_pos : quote + 1;
-        const QStringView link = buffer.mid(std::min(start, buffer.size()), end - m_pos);
+        const qsizetype start = (quote < 0 || quote > end) ? m_pos : quote + 1;
+        const qsizetype tagEnd = end + kLinkEnd.size();
+        const QStringView link = buffer.mid(start, std::min(end - m_pos, tagEnd - start));
         m_pos = end + 1;
 
         QStringView text = link.mid(link.indexOf(u'>') + 1);

@@ -3,6 +3,8 @@
 
 #include "Recorders.h"
 
+#include <limits>
+
 #include <QTest>
 
 using Key = Settings::Key;
@@ -80,6 +82,8 @@ void TestSettings::singleText_data()
     QTest::newRow("fraction") << 0.1f << "0.1";
     QTest::newRow("single precision") << 1234.5677f << "1234.5677";
     QTest::newRow("large") << 16777216.0f << "16777216";
+    QTest::newRow("largest single") << std::numeric_limits<float>::max() << "3.4028235e+38";
+    QTest::newRow("lowest single") << std::numeric_limits<float>::lowest() << "-3.4028235e+38";
 }
 
 void TestSettings::singleText()
@@ -101,6 +105,9 @@ void TestSettings::textToSingle_data()
     QTest::newRow("empty") << "" << false << 0.0f;
     QTest::newRow("trailing junk") << "12px" << false << 0.0f;
     QTest::newRow("infinite") << "1e60" << false << 0.0f;
+    QTest::newRow("rounds to the largest") << "3.40282356e+38" << true << std::numeric_limits<float>::max();
+    QTest::newRow("rounds to infinity") << "3.4028236e+38" << false << 0.0f;
+    QTest::newRow("too small") << "1e-50" << false << 0.0f;
 }
 
 void TestSettings::textToSingle()

@@ -83,6 +83,8 @@ private Q_SLOTS:
     void speedCeiling_data();
     void speedCeiling();
     void linkRules();
+    void blockSplits_data();
+    void blockSplits();
     void countProgressAndStop();
     void sortRows();
     void modeSwitch();
@@ -261,6 +263,37 @@ void TestResultsParser::linkRules()
     m_parser->setOptions(true, QString());
     m_parser->append(u"<A HREF=\" http://c/a.rm \">T**F&&L^^1$$1~~0@@p</A>"_s);
     QCOMPARE(m_model->cell(0, ResultsModel::ArchiveUrl), u" http://c/a.rm "_s);
+}
+
+void TestResultsParser::blockSplits_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QStringList>("stations");
+    QTest::newRow("well formed") << livePage(2) << fields("Station 0|Station 1");
+    // The first link has no quote before its closing tag; the quote after it opens the next.
+    QTest::newRow("quote only after the link")
+        << u"<A HREF=x>A**F&&L^^1$$0@@p</A><BR><A HREF=\"http://b\">B**F&&L^^1$$0@@p</A>"_s << fields("B");
+    // No ">" before the closing tag: the link has no text, and what follows the tag is read
+    // without a quote.
+    QTest::newRow("tag never closed")
+        << u"<A HREF=\"http://a</A>C**F&&L^^1$$0@@p</A><A HREF=\"http://d\">D**F&&L^^1$$0@@p</A>"_s
+        << fields("C|D");
+    QTest::newRow("no quote at all") << u"<A HREF=http://e>E**F&&L^^1$$0@@p</A>"_s << QStringList();
+}
+
+// A page reads the same however it is cut into two blocks.
+void TestResultsParser::blockSplits()
+{
+    QFETCH(QString, page);
+    QFETCH(QStringList, stations);
+    for (qsizetype cut = 0; cut <= page.size(); ++cut) {
+        init();
+        m_parser->append(QStringView(page).left(cut));
+        m_parser->append(QStringView(page).mid(cut));
+        QCOMPARE(m_parser->ResultCount(), stations.size());
+        if (!stations.isEmpty())
+            QCOMPARE(cells(*m_model, ResultsModel::LiveStation), stations);
+    }
 }
 
 void TestResultsParser::countProgressAndStop()

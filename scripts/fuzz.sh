@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer) and runs
+# each for a bounded time on a copy of its seed corpus in fuzz/corpus/<target>; fails if any
+# target finds a crash, a sanitizer report or a broken property. Inputs that fail are kept in
+# <build>/fuzz-failures/. The repository's corpus is never written to.
+#   SKYLARK_FUZZ_SECONDS  seconds per target (default 5)
+#   SKYLARK_FUZZ_BUILD    build folder (default build-fuzz)
+#   scripts/fuzz.sh [target...]   only these targets
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+seconds=${SKYLARK_FUZZ_SECONDS:-5}
+dir=$root/${SKYLARK_FUZZ_BUILD:-build-fuzz}
+
+CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DSKYLARK_FUZZ=ON -DSKYLARK_SANITIZE=ON \
+    -DSKYLARK_WERROR=ON -DCMAKE_BUILD_TYPE=Debug
+cmake --build "$dir" -j "$(nproc)" --target skylark-fuzzers
+
+targets=("$@")
+if [ ${#targets[@]} -eq 0 ]; then
+    for seeds in fuzz/corpus/*/; do targets+=("$(basename "$seeds")"); done
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$dir/fuzz-failures"
+failed=()
+for name in "${targets[@]}"; do
+    echo "=== fuzz $name (${seconds}s)"
+    mkdir -p "$work/$name"
+    cp fuzz/corpus/"$name"/* "$work/$name/"
+    if ! (cd "$work" && "$dir/fuzz/$name" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
+        -print_final_stats=1 -artifact_prefix="$dir/fuzz-failures/$name-" "$work/$name" 2>&1 |
+        grep -v '^#[0-9]' ; exit "${PIPESTATUS[0]}"); then
+        failed+=("$name")
+    fi
+done
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "fuzzing failed: ${failed[*]} (inputs in $dir/fuzz-failures)"
+    exit 1
+fi
+echo "fuzzing: ${#targets[@]} targets, no failure"
