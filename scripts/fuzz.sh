@@ -4,12 +4,15 @@
 # target finds a crash, a sanitizer report or a broken property. Inputs that fail are kept in
 # <build>/fuzz-failures/. The repository's corpus is never written to.
 #   SKYLARK_FUZZ_SECONDS  seconds per target (default 5)
+#   SKYLARK_FUZZ_SEED     the fuzzer's random seed (default 1)
 #   SKYLARK_FUZZ_BUILD    build folder (default build-fuzz)
 #   scripts/fuzz.sh [target...]   only these targets
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 seconds=${SKYLARK_FUZZ_SECONDS:-5}
+# A fixed start makes a CI run explore the same inputs each time; set another to explore further.
+seed=${SKYLARK_FUZZ_SEED:-1}
 dir=$root/${SKYLARK_FUZZ_BUILD:-build-fuzz}
 
 CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DSKYLARK_FUZZ=ON -DSKYLARK_SANITIZE=ON \
@@ -28,7 +31,7 @@ for name in "${targets[@]}"; do
     echo "=== fuzz $name (${seconds}s)"
     mkdir -p "$work/$name"
     cp fuzz/corpus/"$name"/* "$work/$name/"
-    if ! (cd "$work" && "$dir/fuzz/$name" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
+    if ! (cd "$work" && "$dir/fuzz/$name" -max_total_time="$seconds" -seed="$seed" -rss_limit_mb=2048 -timeout=20 \
         -print_final_stats=1 -artifact_prefix="$dir/fuzz-failures/$name-" "$work/$name" 2>&1 |
         grep -v '^#[0-9]' ; exit "${PIPESTATUS[0]}"); then
         failed+=("$name")
