@@ -119,6 +119,8 @@ wait_until() {
     for ((i = 0; i < tries; ++i)); do
         "$@" && return 0
         if [ -n "$program_pid" ] && ! program_running; then
+            # It may have ended just after the check, as awaited.
+            "$@" && return 0
             fail "the program ended unexpectedly"
         fi
         sleep 0.1
