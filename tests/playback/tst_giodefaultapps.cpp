@@ -154,8 +154,9 @@ void TestGioDefaultApps::discoverAndPlay()
     NoView view;
     HttpClient client;
     Tick tick;
-    PlayDispatch dispatch({recorders.dialogs, processes, recorders.opener, recorders.clipboard, recorders.pointer},
-                          players, client, tick, view);
+    PlayDispatch dispatch(
+        {recorders.dialogs, processes, recorders.opener, recorders.clipboard, recorders.pointer}, players,
+        client, tick, view);
     const QString marker = rootPath(u"pwned"_s);
     const QString link = u"http://radio.example/a b \"q\" 'x' $(touch "_s + marker + u"); touch "_s + marker +
                          u" `id` | & > < * ~ $HOME.ram"_s;

@@ -286,8 +286,7 @@ void TestPlayDispatch::streamWorksWaitEndsOnTicks_data()
     QTest::addColumn<QByteArray>("sent"); // by the server before it goes quiet, the document unfinished
     QTest::addColumn<int>("quietTicks");
     QTest::newRow("silent server times out") << QByteArray() << 29;
-    QTest::newRow("time-out plays what arrived")
-        << QByteArray("STREAM=http://s.example/slow\r\nmore") << 29;
+    QTest::newRow("time-out plays what arrived") << QByteArray("STREAM=http://s.example/slow\r\nmore") << 29;
 }
 
 void TestPlayDispatch::streamWorksWaitEndsOnTicks()
@@ -357,7 +356,8 @@ void TestPlayDispatch::openWithShell_data()
     QTest::newRow("javascript") << "javascript:alert(1)" << QString() << false;
     QTest::newRow("bare path") << "/usr/bin/xterm" << QString() << false;
     QTest::newRow("web address without host") << "http:///etc/passwd" << QString() << false;
-    QTest::newRow("bare mailto: a new message") << "mailto:" << "mailto:" << true;
+    QTest::newRow("bare mailto: a new message") << "mailto:"
+                                                << "mailto:" << true;
     QTest::newRow("control character") << "http://radio.example/\n--x" << QString() << false;
 }
 
