@@ -13,11 +13,6 @@
 #include <QLocale>
 
 namespace {
-// Toolbar positions of Setup, Play, Website, Scan and Bookmarks, locked during a search.
-const QList<int> kLockedButtons{1, 5, 7, 9, 11};
-constexpr int kStopImage = 8;
-constexpr int kSearchImage = 5;
-
 QString countCaption(int count)
 {
     return QStringLiteral("  Search Results (") + QString::number(count) + u')';
@@ -120,6 +115,29 @@ void SearchRun::elapsedTick()
                                  (m_elapsedSeconds < 10 ? QStringLiteral("0") : QString()) + seconds);
 }
 
+void SearchRun::modeChanged()
+{
+    m_model.clearCells();
+    showModeHeaders();
+}
+
+void SearchRun::showModeHeaders()
+{
+    m_model.writeModeHeaders(m_view.archiveMode());
+}
+
+bool SearchRun::sortByHeader(int column)
+{
+    const HeaderSort::Key key = m_sort.click(column, m_view.archiveMode());
+    if (!m_model.hasResults())
+        return false; // the direction has flipped all the same
+    m_view.setGridRedraw(false);
+    m_model.sortRows(key.column, key.order,
+                     key.numeric ? ResultsModel::SortKind::Number : ResultsModel::SortKind::Text);
+    m_view.setGridRedraw(true);
+    return true;
+}
+
 void SearchRun::beginSearch()
 {
     m_busy.open();
@@ -136,8 +154,7 @@ void SearchRun::beginSearch()
 
 void SearchRun::lockControls()
 {
-    m_view.setToolbarButtonsEnabled(kLockedButtons, false);
-    m_view.setSearchButton(QStringLiteral("Stop"), QStringLiteral("Stop Search"), kStopImage);
+    Q_EMIT busyChanged(true);
     m_view.setSearchBoxEnabled(false);
     m_view.setModeButtonsEnabled(false);
 }
@@ -169,7 +186,7 @@ void SearchRun::resetSearchState()
     m_elapsedSeconds = 0;
     m_httpError = 0;
     m_elapsedRunning = true;
-    m_view.setElapsedTimerRunning(true);
+    Q_EMIT elapsedRunningChanged(true);
     m_docDone = false;
 }
 
@@ -261,7 +278,7 @@ void SearchRun::finish()
 {
     m_phase = Phase::Finishing;
     m_elapsedRunning = false;
-    m_view.setElapsedTimerRunning(false);
+    Q_EMIT elapsedRunningChanged(false);
     if (m_httpError == 0 && m_parser.limitReached() == ResultsParser::Limit::None)
         checkErrorPage();
     m_parser.releaseBuffer();
@@ -346,10 +363,10 @@ void SearchRun::reportResults()
 void SearchRun::unlockControls()
 {
     m_view.setModeButtonsEnabled(true);
-    m_view.setSearchButton(QStringLiteral("Search"), QStringLiteral("Start Search"), kSearchImage);
-    m_view.setToolbarButtonsEnabled(kLockedButtons, true);
+    Q_EMIT busyChanged(false);
     m_busy.close();
     m_view.setGridRedraw(true);
+    showModeHeaders();
     m_view.layoutGrid();
 }
 

@@ -1,3 +1,4 @@
+#include "browser/WindowGeometry.h"
 #include "core/Settings.h"
 #include "scanner/MarkerFiles.h"
 #include "search/ResultsModel.h"
@@ -7,6 +8,7 @@
 #include "ui/Program.h"
 #include "ui/SetupDialog.h"
 #include "ui/PresetButton.h"
+#include "ui/PresetStrip.h"
 #include "ui/ResultsGrid.h"
 #include "ui/SplashWindow.h"
 #include "collections/StationPayload.h"
@@ -69,6 +71,7 @@ private Q_SLOTS:
     void maximisedWindowStoresNormalGeometry();
     void liveGridFitsWithoutScrolling();
     void streamWorksPlayKeepsBusyPointer();
+    void commandsLockedDuringSearch();
     void toolbarRefusedWhileScanning();
     void unwritableSettingsReported();
     void unwritableDataFolderReported();
@@ -88,6 +91,7 @@ private:
     void startProgram();
     QString stored(const QString& key) const;
     MainWindow& window() { return m_program->window(); }
+    QToolButton* toolbarButton(CommandId id) { return m_program->commands().table().toolbarButton(id); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TestServer> m_server;
@@ -153,7 +157,7 @@ void TestMainWindow::firstRunPromptCannotBeLeft()
     writeSettings({});
     QSettings(m_dir->filePath(u"settings.ini"_s), QSettings::IniFormat).remove(u"Settings/ConSpeed"_s);
     startProgram();
-    SetupDialog& setup = window().setupDialog();
+    SetupDialog& setup = m_program->setupDialog();
     QTRY_VERIFY(setup.isVisible());
     QCOMPARE(m_services->dialogs.messages.size(), 1);
     // Esc hides the dialog; the prompt comes back each time, with the dialog shown again.
@@ -237,14 +241,15 @@ void TestMainWindow::geometryRestored()
                    {u"Height"_s, QString::number(height)}});
     startProgram();
     QTRY_VERIFY(window().isVisible());
-    const QRectF shown = window().normalGeometryTwips();
-    const double pixel = window().pixelsToTwips(1) + 0.01;
+    const QRectF shown = WindowGeometry::normalTwips(window());
+    const double pixel = WindowGeometry::pixelsToTwips(window(), 1) + 0.01;
     QVERIFY2(qAbs(shown.y() - (expectedTop < 0 ? top : expectedTop)) <= pixel,
              qPrintable(QString::number(shown.y())));
     QVERIFY(qAbs(shown.x() - left) <= pixel);
     QVERIFY(qAbs(shown.width() - width) <= pixel);
     QVERIFY(qAbs(shown.height() - height) <= pixel);
-    QCOMPARE(window().frameGeometry().top(), int(std::lround(window().twipsToPixels(shown.y()))));
+    QCOMPARE(window().frameGeometry().top(),
+             int(std::lround(WindowGeometry::twipsToPixels(window(), shown.y()))));
 }
 
 void TestMainWindow::maximisedWindowStoresNormalGeometry()
@@ -254,14 +259,14 @@ void TestMainWindow::maximisedWindowStoresNormalGeometry()
         {{u"Left"_s, u"600"_s}, {u"Top"_s, u"450"_s}, {u"Width"_s, u"500000"_s}, {u"Height"_s, u"6000"_s}});
     startProgram();
     QTRY_VERIFY(window().isVisible());
-    const QRectF normal = window().normalGeometryTwips();
+    const QRectF normal = WindowGeometry::normalTwips(window());
     const QRect available = window().screen()->availableGeometry();
-    QVERIFY(window().twipsToPixels(normal.width()) <= available.width() + 1);
+    QVERIFY(WindowGeometry::twipsToPixels(window(), normal.width()) <= available.width() + 1);
     window().showMaximized();
     QTRY_VERIFY(window().isMaximized());
     window().close();
     QCOMPARE(m_finished->size(), 1);
-    const double pixel = window().pixelsToTwips(1) + 0.01;
+    const double pixel = WindowGeometry::pixelsToTwips(window(), 1) + 0.01;
     QVERIFY(qAbs(stored(u"Width"_s).toDouble() - normal.width()) <= pixel);
     QVERIFY(qAbs(stored(u"Height"_s).toDouble() - normal.height()) <= pixel);
     QVERIFY(qAbs(stored(u"Left"_s).toDouble() - normal.x()) <= pixel);
@@ -307,7 +312,7 @@ void TestMainWindow::streamWorksPlayKeepsBusyPointer()
     QTRY_VERIFY(!m_program->search().isSearching());
     QVERIFY(!m_services->pointer.busy());
     // The toolbar's Play button plays the current row.
-    window().toolButton(2)->click();
+    toolbarButton(CommandId::Play)->click();
     QTRY_COMPARE(silent.targets().size(), 1);
     QVERIFY(m_services->pointer.busy());
     for (int second = 0; second < 30; ++second)
@@ -316,12 +321,39 @@ void TestMainWindow::streamWorksPlayKeepsBusyPointer()
     QCOMPARE(m_services->dialogs.texts(), QStringList{u"Cannot connect.."_s});
 }
 
+void TestMainWindow::commandsLockedDuringSearch()
+{
+    m_server->setHandler([](const QByteArray& target) {
+        return target.startsWith("/redirect.asp") ? ScriptedReply::page("") : ScriptedReply::silence();
+    });
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    CommandTable& table = m_program->commands().table();
+    const auto enabled = [&](CommandId id) {
+        // The menu entry and the toolbar button follow the command's rule alike.
+        QCOMPARE(toolbarButton(id)->isEnabled(), table.action(id)->isEnabled());
+        return table.action(id)->isEnabled();
+    };
+    QToolButton* search = toolbarButton(CommandId::SearchOrStop);
+    QVERIFY(enabled(CommandId::Play) && enabled(CommandId::ShowBookmarks));
+    window().setSearchText(u"quiet"_s);
+    search->click();
+    QVERIFY(m_program->search().isSearching());
+    QVERIFY(!enabled(CommandId::Play) && !enabled(CommandId::ShowBookmarks) && !enabled(CommandId::SetupModal));
+    QVERIFY(table.action(CommandId::StartSearch)->isEnabled());
+    QCOMPARE(search->text(), u"Stop"_s);
+    search->click();
+    QTRY_VERIFY(!m_program->search().isSearching());
+    QVERIFY(enabled(CommandId::Play) && enabled(CommandId::ShowBookmarks) && enabled(CommandId::SetupModal));
+    QCOMPARE(search->text(), u"Search"_s);
+}
+
 void TestMainWindow::toolbarRefusedWhileScanning()
 {
     startProgram();
     QTRY_VERIFY(window().isVisible());
     m_program->commands().setScanActive(true);
-    window().toolButton(1)->click();
+    toolbarButton(CommandId::SearchOrStop)->click();
     QCOMPARE(m_services->dialogs.texts(), QStringList{u"Please close station scanning window."_s});
     QVERIFY(!m_program->search().isSearching());
 }
@@ -354,7 +386,7 @@ void TestMainWindow::drop(int preset, const QString& name, const QString& link)
     // Through the button's own drag handlers, as a drag from the grid ends on it.
     QMimeData mime;
     mime.setData(StationPayload::kMimeType, StationPayload::encode({name, link}));
-    PresetButton* button = window().presetButton(preset);
+    PresetButton* button = window().presetStrip().button(preset);
     const QPoint at = button->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(button, &enter);
@@ -413,7 +445,7 @@ void TestMainWindow::stationDroppedOnPreset()
     // Stored at once, not only at shut-down.
     QCOMPARE(stored(u"Preset2"_s),
              u"Cafy FM"_s + Settings::kPresetSeparator + u"http://s.example/cafe.ram"_s);
-    QCOMPARE(window().presetButton(2)->toolTip(), u"Cafy FM"_s);
+    QCOMPARE(window().presetStrip().button(2)->toolTip(), u"Cafy FM"_s);
 
     // Reassigning asks first: No keeps the station, Yes replaces it.
     m_services->dialogs.answers.enqueue(MessageAnswer::No);
@@ -438,7 +470,7 @@ void TestMainWindow::stationDroppedOnPreset()
     QMimeData text;
     text.setText(u"http://evil.example/x.ram"_s);
     QDragEnterEvent foreign(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window().presetButton(6), &foreign);
+    QApplication::sendEvent(window().presetStrip().button(6), &foreign);
     QVERIFY(!foreign.isAccepted());
     QVERIFY(stored(u"Preset5"_s).isEmpty());
 }
@@ -449,19 +481,19 @@ void TestMainWindow::presetClicksAndEnter()
     startProgram();
     QTRY_VERIFY(window().isVisible());
     QVERIFY(QTest::qWaitForWindowActive(&window()));
-    QTest::mouseClick(window().presetButton(1), Qt::LeftButton);
+    QTest::mouseClick(window().presetStrip().button(1), Qt::LeftButton);
     QCOMPARE(m_services->launcher.launches.size(), 1);
     QCOMPARE(m_services->launcher.launches.at(0).arguments, QStringList{u"http://s.example/jazz.ram"_s});
 
     // An empty preset: a click explains how to fill it and plays nothing.
-    QTest::mouseClick(window().presetButton(4), Qt::LeftButton);
+    QTest::mouseClick(window().presetStrip().button(4), Qt::LeftButton);
     QCOMPARE(m_services->dialogs.texts(),
              QStringList{u"Drag and Drop station here while holding Shift Key to assign preset"_s});
     QCOMPARE(m_services->launcher.launches.size(), 1);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window().searchBox()));
     // Enter on it shows both messages.
     m_services->dialogs.messages.clear();
-    window().presetButton(4)->setFocus();
+    window().presetStrip().button(4)->setFocus();
     press(Qt::Key_Return);
     QCOMPARE(m_services->dialogs.texts(),
              (QStringList{u"Drag and Drop station here while holding Shift Key to assign preset"_s,
@@ -494,7 +526,7 @@ void TestMainWindow::copyAndEmailLink()
     QVERIFY(!block.endsWith(u'\n'));
 
     m_services->clipboard.value.clear();
-    window().toolButton(6)->click();
+    toolbarButton(CommandId::Email)->click();
     QCOMPARE(m_services->clipboard.value, block);
     QCOMPARE(m_services->dialogs.texts(),
              QStringList{u"Skylark! Broadcast will now start your mail program, to insert the link press "
@@ -518,7 +550,7 @@ void TestMainWindow::headerClicksSortInTurn()
     clickHeader(2);          // ascending by location: equal keys keep their order
     QCOMPARE(model->index(0, 0).data().toString(), first);
     clickHeader(0); // the next header click runs the other way, on whichever column
-    QCOMPARE(m_program->commands().GridSortOrder(), 8);
+    QCOMPARE(m_program->search().GridSortOrder(), 8);
     QCOMPARE(model->index(0, 0).data().toString(), second);
     QCOMPARE(window().grid()->selectedRowsInOrder(), QList<int>{0});
     QCOMPARE(window().grid()->currentIndex().row(), 0);
@@ -538,13 +570,13 @@ void TestMainWindow::rowClickPreviewsItsSiteOnce()
     clickRow(0);
     clickRow(1);
     QCOMPARE(previewed, QStringList{u"http://p.example/"_s});
-    QCOMPARE(m_program->commands().LastPreviewSite(), u"http://p.example/"_s);
+    QCOMPARE(m_program->commands().lastPreviewSite(), u"http://p.example/"_s);
     // Off and on again: the same row previews again.
     QAction* option = m_program->commands().table().action(CommandId::MiniBrowserOnPreview);
     option->trigger();
     QCOMPARE(stored(u"MiniB"_s), u"False"_s);
     clickRow(1);
-    QVERIFY(m_program->commands().LastPreviewSite().isEmpty());
+    QVERIFY(m_program->commands().lastPreviewSite().isEmpty());
     option->trigger();
     clickRow(1);
     QCOMPARE(previewed.size(), 2);
