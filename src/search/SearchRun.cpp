@@ -149,12 +149,12 @@ void SearchRun::beginSearch()
     const QString url = prepareRequest();
     resetSearchState();
     m_phase = Phase::Waiting;
+    Q_EMIT busyChanged(true);
     m_http.RequestDocument(url);
 }
 
 void SearchRun::lockControls()
 {
-    Q_EMIT busyChanged(true);
     m_view.setSearchBoxEnabled(false);
     m_view.setModeButtonsEnabled(false);
 }
@@ -301,6 +301,7 @@ void SearchRun::finish()
     }
     unlockControls();
     m_phase = Phase::Idle;
+    Q_EMIT busyChanged(false);
     Q_EMIT searchFinished();
     startPending();
 }
@@ -363,7 +364,6 @@ void SearchRun::reportResults()
 void SearchRun::unlockControls()
 {
     m_view.setModeButtonsEnabled(true);
-    Q_EMIT busyChanged(false);
     m_busy.close();
     m_view.setGridRedraw(true);
     showModeHeaders();
