@@ -20,6 +20,7 @@
 #include "ui/MainWindow.h"
 #include "ui/PresetStrip.h"
 #include "ui/QuickHelpWindow.h"
+#include "ui/SearchBox.h"
 #include "ui/SetupDialog.h"
 
 namespace {
@@ -131,7 +132,8 @@ void MainCommands::addRowCommands()
                                           plain([this] { visitWebsite(); }),
                                           {},
                                           button(7, "Website", "Visit Stream Website", Artwork::WebsiteImage),
-                                          idle});
+                                          idle,
+                                          [this] { return siteAvailable(); }});
     m_table.add(CommandId::GridClick, {QStringLiteral("cmdGridClick"), {}, [this](const CommandArgs& args) {
                                            gridClicked(args.onRow);
                                        }});
@@ -143,7 +145,9 @@ void MainCommands::addRowCommands()
                                    QStringLiteral("&Email Link to a Friend"),
                                    plain([this] { emailLink(); }),
                                    {},
-                                   button(13, "Email Link", "Email Link to a Friend", Artwork::EmailImage)});
+                                   button(13, "Email Link", "Email Link to a Friend", Artwork::EmailImage),
+                                   {},
+                                   [this] { return rowUsable(); }});
 }
 
 void MainCommands::addBookmarkCommands()
@@ -240,15 +244,19 @@ void MainCommands::playCurrentRow()
                            PlayDispatch::kNoPreset);
 }
 
-void MainCommands::visitWebsite()
+bool MainCommands::siteAvailable()
 {
     const QString site = m_parts.window.currentCell(GridLayout::siteColumn(m_parts.window.archiveMode()));
-    if (site.isEmpty() || site == QLatin1String("Unknown")) {
-        m_parts.services.dialogs.message(MessageIcon::Critical, kAppTitle,
-                                         QStringLiteral("No website available."));
-        return;
-    }
-    openAddress(site);
+    if (!site.isEmpty() && site != QLatin1String("Unknown"))
+        return true;
+    m_parts.services.dialogs.message(MessageIcon::Critical, kAppTitle,
+                                     QStringLiteral("No website available."));
+    return false;
+}
+
+void MainCommands::visitWebsite()
+{
+    openAddress(m_parts.window.currentCell(GridLayout::siteColumn(m_parts.window.archiveMode())));
 }
 
 void MainCommands::pressPreset(int index)
@@ -309,29 +317,36 @@ void MainCommands::assignPreset(int index, const QString& name, const QString& l
                         m_parts.presets[index].Name);
 }
 
-bool MainCommands::copyLinkBlock()
+bool MainCommands::rowUsable()
 {
-    const bool archive = m_parts.window.archiveMode();
     const int row = m_parts.window.currentRow();
-    if (!m_parts.model.hasResults() || !LinkText::usable(m_parts.model, row, archive)) {
-        m_parts.services.dialogs.message(MessageIcon::Critical, kShortTitle,
-                                         QStringLiteral("No item selected."));
-        return false;
-    }
+    if (m_parts.model.hasResults() && LinkText::usable(m_parts.model, row, m_parts.window.archiveMode()))
+        return true;
+    m_parts.services.dialogs.message(MessageIcon::Critical, kShortTitle, QStringLiteral("No item selected."));
+    return false;
+}
+
+void MainCommands::copyLinkBlock()
+{
     const QString host = m_parts.settings.text(Settings::Key::ServiceHost);
-    m_parts.services.clipboard.setText(LinkText::block(m_parts.model, row, archive, host));
-    return true;
+    m_parts.services.clipboard.setText(
+        LinkText::block(m_parts.model, m_parts.window.currentRow(), m_parts.window.archiveMode(), host));
 }
 
 void MainCommands::copyLink()
 {
-    copyLinkBlock();
+    // In the search box Ctrl+C copies the text selected there, as in any text field.
+    if (const QString selected = m_parts.window.searchBox()->selectedText(); !selected.isEmpty()) {
+        m_parts.services.clipboard.setText(selected);
+        return;
+    }
+    if (rowUsable())
+        copyLinkBlock();
 }
 
 void MainCommands::emailLink()
 {
-    if (!copyLinkBlock())
-        return;
+    copyLinkBlock();
     m_parts.services.dialogs.message(
         MessageIcon::Information, kShortTitle,
         QStringLiteral("Skylark! Broadcast will now start your mail program, to insert "

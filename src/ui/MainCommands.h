@@ -88,8 +88,10 @@ private:
     void showAbout();
     void openServicePage(const QString& path);
     void openAddress(const QString& address);
-    // Puts the current row's link block on the clipboard; false (after telling) without one.
-    bool copyLinkBlock();
+    // Rules: whether the current row has a usable link or a web site; each tells the user when not.
+    bool rowUsable();
+    bool siteAvailable();
+    void copyLinkBlock();
     void preview();
 
     Parts m_parts;

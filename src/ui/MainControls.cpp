@@ -21,6 +21,7 @@
 #include "ui/PresetStrip.h"
 #include "ui/ResultsGrid.h"
 #include "ui/ResultsIconModel.h"
+#include "ui/SearchBox.h"
 
 namespace {
 constexpr double kTopHeight = 1140;
@@ -66,11 +67,7 @@ void MainControls::makeSearchFrame()
     searchFrame->setObjectName(QStringLiteral("frameTop"));
     hint = new QLabel(searchFrame);
     hint->setObjectName(QStringLiteral("Label3"));
-    searchBox = new QComboBox(searchFrame);
-    searchBox->setObjectName(QStringLiteral("txtSearch"));
-    searchBox->setEditable(true);
-    searchBox->setInsertPolicy(QComboBox::NoInsert);
-    searchBox->setCompleter(nullptr);
+    searchBox = new SearchBox(searchFrame);
     live = new QRadioButton(QStringLiteral("LIVE Broadcasts"), searchFrame);
     live->setObjectName(QStringLiteral("optLive"));
     live->setToolTip(QStringLiteral("Click here to search for live radio and television broadcasts"));

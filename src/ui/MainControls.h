@@ -16,6 +16,7 @@ class QRadioButton;
 class QWidget;
 class ResultsGrid;
 class ResultsModel;
+class SearchBox;
 
 // The main window's controls, made with their object names and laid out in twips at the
 // window's resolution: the "Search" band, the search frame beside the preset strip, the
@@ -40,7 +41,7 @@ struct MainControls
     QLabel* searchBand = nullptr;
     QFrame* searchFrame = nullptr;
     QLabel* hint = nullptr;
-    QComboBox* searchBox = nullptr;
+    SearchBox* searchBox = nullptr;
     QRadioButton* live = nullptr;
     QRadioButton* archive = nullptr;
     PresetStrip* presets = nullptr;

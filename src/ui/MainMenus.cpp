@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include "collections/PresetTable.h"
 #include "search/Genres.h"
 #include "ui/CommandTable.h"
 
@@ -48,6 +49,30 @@ void MainMenus::addBookmarksDropDown(QToolButton& button, CommandTable& commands
                         [&commands] { commands.run(CommandId::ShowBookmarks); });
     button.setMenu(dropDown);
     button.setPopupMode(QToolButton::MenuButtonPopup);
+}
+
+QMenu* MainMenus::rowMenu(QWidget& parent, CommandTable& commands, const PresetTable& presets,
+                          const StationPayload::Station& station)
+{
+    auto* menu = new QMenu(&parent);
+    menu->setObjectName(QStringLiteral("menuRow"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const CommandId id : {CommandId::Play, CommandId::VisitWebsite, CommandId::Copy, CommandId::Email,
+                               CommandId::AddBookmarks})
+        menu->addAction(commands.action(id));
+    QMenu* assign = menu->addMenu(QStringLiteral("Assi&gn to Preset"));
+    assign->setObjectName(QStringLiteral("menuAssignPreset"));
+    for (int i = 0; i < PresetTable::kCount; ++i) {
+        // Station names come from the network: an "&" in one is shown, not taken as an access key.
+        const QString name = presets.isEmpty(i) ? QStringLiteral("empty") : presets[i].Name;
+        const QString number = i < 9 ? u'&' + QString::number(i + 1) : QStringLiteral("1&0");
+        QAction* entry = assign->addAction(number + QStringLiteral(": ") +
+                                           QString(name).replace(u'&', QStringLiteral("&&")));
+        connect(entry, &QAction::triggered, &commands, [&commands, i, station] {
+            commands.run(CommandId::AssignPreset, {.index = i, .name = station.name, .link = station.link});
+        });
+    }
+    return menu;
 }
 
 QMenu* MainMenus::addMenu(const char* objectName, const char* caption)

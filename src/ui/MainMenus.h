@@ -1,10 +1,13 @@
 #pragma once
 
+#include "collections/StationPayload.h"
+
 #include <QObject>
 
 #include <functional>
 
 class CommandTable;
+class PresetTable;
 class QMenu;
 class QMenuBar;
 class QToolButton;
@@ -22,6 +25,10 @@ public:
 
     // The drop-down beside the toolbar's Bookmarks button.
     static void addBookmarksDropDown(QToolButton& button, CommandTable& commands);
+    // The grid's row menu: the row's commands and "Assi&gn to Preset", whose entries assign
+    // station as a drag onto the preset does. It deletes itself when it closes.
+    static QMenu* rowMenu(QWidget& parent, CommandTable& commands, const PresetTable& presets,
+                          const StationPayload::Station& station);
 
 private:
     QMenu* addMenu(const char* objectName, const char* caption);

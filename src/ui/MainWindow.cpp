@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QRadioButton>
@@ -25,6 +26,7 @@
 #include "ui/MainMenus.h"
 #include "ui/PresetStrip.h"
 #include "ui/ResultsGrid.h"
+#include "ui/SearchBox.h"
 #include "ui/SetupDialog.h"
 
 namespace {
@@ -45,12 +47,6 @@ MainWindow::MainWindow(ResultsModel& model, const PresetTable& presets, QWidget*
     m_controls.hint->setText(kLiveHint);
     // The client area gets its final size after the window's own resize event.
     m_controls.client->installEventFilter(this);
-    // The combo box has the keyboard focus and hands keys to its line edit directly, so its
-    // own events are where Enter and Esc can be seen. After a click into the text the line
-    // edit itself has the focus: its Enter would also report the text as picked from the list,
-    // starting a second search.
-    m_controls.searchBox->installEventFilter(this);
-    m_controls.searchBox->lineEdit()->installEventFilter(this);
     // In archive mode, or on an empty grid, Shift+click selects a range of rows to bookmark.
     m_controls.grid->setShiftDragRule([this] { return !archiveMode() && m_model.hasResults(); });
     connect(m_controls.grid, &ResultsGrid::shiftPressed, this, &MainWindow::startStationDrag);
@@ -80,7 +76,9 @@ void MainWindow::connectControls()
 {
     CommandTable& commands = *m_commands;
     const auto run = [&commands](CommandId id, CommandArgs args = {}) { commands.run(id, args); };
-    connect(m_controls.searchBox, &QComboBox::activated, this, [run] { run(CommandId::SubmitSearch); });
+    connect(m_controls.searchBox, &SearchBox::submitted, this, [run] { run(CommandId::SubmitSearch); });
+    // Esc ends the program through the normal shut-down, so nothing is lost.
+    connect(m_controls.searchBox, &SearchBox::escaped, this, [run] { run(CommandId::Exit); });
     for (QRadioButton* mode : {m_controls.live, m_controls.archive})
         connect(mode, &QRadioButton::clicked, this, [run] { run(CommandId::ChangeMode); });
     // The format display comes first on every click, then what the click itself does.
@@ -91,6 +89,13 @@ void MainWindow::connectControls()
     connect(m_controls.grid, &ResultsGrid::headerClicked, this,
             [run](int column) { run(CommandId::SortByColumn, {.index = column}); });
     connect(m_controls.grid, &ResultsGrid::gridDoubleClicked, this, [run] { run(CommandId::Play); });
+    connect(m_controls.grid, &ResultsGrid::rowMenuRequested, this, [this](const QPoint& at) {
+        const bool archive = archiveMode();
+        MainMenus::rowMenu(
+            *this, *m_commands, m_presetTable,
+            {currentCell(GridLayout::nameColumn(archive)), currentCell(GridLayout::linkColumn(archive))})
+            ->popup(at);
+    });
     connect(m_controls.presets, &PresetStrip::pressed, this,
             [run](int i) { run(CommandId::PressPreset, {.index = i}); });
     connect(m_controls.presets, &PresetStrip::clicked, this,
@@ -317,30 +322,10 @@ void MainWindow::setPresetPointer(int index, int picture)
 
 // ---- keys and events ----------------------------------------------------------------------
 
-bool MainWindow::handleSearchBoxKey(int key)
-{
-    if (!m_commands)
-        return false;
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        m_commands->run(CommandId::SubmitSearch);
-        return true;
-    }
-    if (key == Qt::Key_Escape) {
-        // Esc ends the program through the normal shut-down, so nothing is lost.
-        m_commands->run(CommandId::Exit);
-        return true;
-    }
-    return false;
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Resize && watched == centralWidget())
         layOut();
-    if (event->type() == QEvent::KeyPress &&
-        (watched == m_controls.searchBox || watched == m_controls.searchBox->lineEdit()) &&
-        handleSearchBoxKey(static_cast<QKeyEvent*>(event)->key()))
-        return true;
     if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
         watched == m_controls.grid)
         QTimer::singleShot(0, this, &MainWindow::showStreamFormat);

@@ -15,7 +15,7 @@ class ResultsGrid;
 class ResultsModel;
 class Settings;
 class SetupDialog;
-class QComboBox;
+class SearchBox;
 
 // frmMain: the program's one long-lived window. It holds the controls, shows what the search
 // and play layers tell it, and hands every gesture to the command table.
@@ -41,7 +41,7 @@ public:
     void end();
 
     ResultsGrid* grid() const { return m_controls.grid; }
-    QComboBox* searchBox() const { return m_controls.searchBox; }
+    SearchBox* searchBox() const { return m_controls.searchBox; }
     PresetStrip& presetStrip() const { return *m_controls.presets; }
     void focusSearchBox();
 
@@ -82,7 +82,6 @@ private:
     void connectControls();
     void layOut();
     void showStreamFormat();
-    bool handleSearchBoxKey(int key);
     void startStationDrag(const QPoint& pos);
 
     const ResultsModel& m_model;

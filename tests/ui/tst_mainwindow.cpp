@@ -10,6 +10,7 @@
 #include "ui/PresetButton.h"
 #include "ui/PresetStrip.h"
 #include "ui/ResultsGrid.h"
+#include "ui/SearchBox.h"
 #include "ui/SplashWindow.h"
 #include "collections/StationPayload.h"
 
@@ -19,6 +20,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -465,6 +468,21 @@ void TestMainWindow::stationDroppedOnPreset()
     QCOMPARE(m_services->dialogs.messages.at(3).text, u"Preset 3 Assigned to Other"_s);
     QCOMPARE(stored(u"Preset2"_s), u"Other"_s + Settings::kPresetSeparator + u"http://s.example/other.ram"_s);
 
+    // The Menu key on the grid's current row: its menu assigns the row's station the same way.
+    QTableView* grid = window().grid();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), grid->mapToGlobal(QPoint()));
+    QApplication::sendEvent(grid->viewport(), &menuKey);
+    auto* assign = window().findChild<QMenu*>(u"menuAssignPreset"_s);
+    QVERIFY(assign);
+    QCOMPARE(assign->actions().at(2)->text(), u"&3: Other"_s);
+    QCOMPARE(assign->actions().at(4)->text(), u"&5: empty"_s);
+    assign->actions().at(4)->trigger();
+    const QString rowName = grid->model()->index(grid->currentIndex().row(), 0).data().toString();
+    QCOMPARE(m_services->dialogs.messages.at(4).text, u"Preset 5 Assigned to "_s + rowName);
+    QCOMPARE(stored(u"Preset4"_s).section(Settings::kPresetSeparator, 0, 0), rowName);
+    window().findChild<QMenu*>(u"menuRow"_s)->close();
+    m_services->dialogs.messages.removeLast();
+
     // Archive mode refuses; drops that are not stations are not taken.
     window().findChild<QRadioButton*>(u"optArch"_s)->click();
     drop(5, u"Clip"_s, u"http://s.example/clip.rm"_s);
@@ -537,6 +555,22 @@ void TestMainWindow::copyAndEmailLink()
              QStringList{u"Skylark! Broadcast will now start your mail program, to insert the link press "
                          u"CTRL+V or paste it into the message."_s});
     QCOMPARE(m_services->opener.opened, QList<QUrl>{QUrl(u"mailto:"_s)});
+
+    // In the search box Ctrl+C copies its selected text, and a station dropped there is refused.
+    QLineEdit* box = window().searchBox()->lineEdit();
+    window().searchBox()->setFocus();
+    box->selectAll();
+    press(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_services->clipboard.value, u"jazz"_s);
+    QMimeData mime;
+    mime.setData(StationPayload::kMimeType, StationPayload::encode({u"Station"_s, u"http://s.example/x"_s}));
+    mime.setText(u"http://s.example/x"_s);
+    QDragEnterEvent enter(box->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(box, &enter);
+    QDropEvent dropped(box->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(box, &dropped);
+    QVERIFY(!enter.isAccepted());
+    QCOMPARE(window().searchText(), u"jazz"_s);
 }
 
 void TestMainWindow::headerClicksSortInTurn()
