@@ -381,8 +381,7 @@ void SearchRun::queueStart(const QString& text, int searchFormat)
 
 void SearchRun::cancelTransfer()
 {
-    if (m_http.ConnectionStateText() != QLatin1String("Disconnected") &&
-        m_http.ProtocolStateText() != QLatin1String("Base"))
+    if (m_http.state() != HttpClient::State::Idle)
         m_http.CancelRequest();
     m_stopRequested = true;
 }

@@ -88,6 +88,9 @@ void Program::wireWindow()
     connect(m_startup, &Startup::hostFound, m_search, &SearchRun::setQueryHost);
     connect(m_startup, &Startup::failed, this, [this] { Q_EMIT finished(0); });
     connect(m_splash.get(), &SplashWindow::countdownFinished, m_startup, &Startup::splashTimedOut);
+    // Queued: start-up goes on after the splash has finished closing.
+    connect(m_splash.get(), &SplashWindow::dismissed, m_startup, &Startup::splashDismissed,
+            Qt::QueuedConnection);
     // The next step runs once the dialog has finished hiding, not inside its hide: a prompt
     // shown from there would leave no window on screen.
     connect(

@@ -68,6 +68,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void firstRunPromptCannotBeLeft();
+    void escapeOnSplashEndsHangingLookup();
     void enterAndEscapeInTheSearchBox();
     void geometryRestored_data();
     void geometryRestored();
@@ -180,6 +181,20 @@ void TestMainWindow::firstRunPromptCannotBeLeft()
     QTRY_VERIFY(window().isVisible());
     QVERIFY(!setup.isVisible());
     QCOMPARE(stored(u"ConSpeed"_s), setup.connectionText());
+}
+
+// A lookup that hangs does not keep the user out: Esc on the splash goes on with the stored host.
+void TestMainWindow::escapeOnSplashEndsHangingLookup()
+{
+    m_server->setReply(ScriptedReply::silence());
+    startProgram();
+    QTRY_COMPARE(m_server->targets().size(), 1);
+    auto* splash = qobject_cast<SplashWindow*>(QApplication::focusWidget());
+    QVERIFY(splash);
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(window().isVisible());
+    QVERIFY(!splash->isVisible());
+    QVERIFY(m_services->dialogs.messages.isEmpty());
 }
 
 void TestMainWindow::enterAndEscapeInTheSearchBox()
