@@ -211,8 +211,7 @@ bool MainCommands::copyLinkBlock()
                                          QStringLiteral("No item selected."));
         return false;
     }
-    const QString host = m_parts.settings.text(Settings::Key::ServiceHost);
-    m_parts.services.clipboard.setText(LinkText::block(m_parts.model, row, archive, host));
+    m_parts.services.clipboard.setText(LinkText::block(m_parts.model, row, archive));
     return true;
 }
 
