@@ -157,12 +157,20 @@ bool BookmarkList::containsLink(const QString& link) const
     return std::any_of(m_items.begin(), m_items.end(), [&](const Bookmark& b) { return b.link == link; });
 }
 
-void BookmarkList::insert(int position, const Bookmark& bookmark)
+void BookmarkList::removeEach(const QList<int>& ascending)
 {
-    if (position < 0 || position >= count())
-        m_items.append(bookmark);
-    else
-        m_items.insert(position, bookmark);
+    qsizetype kept = 0;
+    auto next = ascending.begin();
+    for (qsizetype index = 0; index < m_items.size(); ++index) {
+        if (next != ascending.end() && *next == index) {
+            ++next;
+            continue;
+        }
+        if (kept != index)
+            m_items[kept] = std::move(m_items[index]);
+        ++kept;
+    }
+    m_items.resize(kept);
 }
 
 QByteArray BookmarkList::serialize(const QList<Bookmark>& items)

@@ -49,10 +49,10 @@ public:
     const QList<Bookmark>& items() const { return m_items; }
     bool containsLink(const QString& link) const;
 
-    // Inserts before the item at position; a position outside the list appends.
-    void insert(int position, const Bookmark& bookmark);
     void append(const Bookmark& bookmark) { m_items.append(bookmark); }
-    void remove(int index) { m_items.removeAt(index); }
+    void remove(int first, int count = 1) { m_items.remove(first, count); }
+    // Removes the items at the given indexes, which run upward, in one pass over the list.
+    void removeEach(const QList<int>& ascending);
     void clear() { m_items.clear(); }
 
     // Replaces the list with the file's contents. A missing file gives an empty list.
