@@ -328,9 +328,8 @@ bool MainCommands::rowUsable()
 
 void MainCommands::copyLinkBlock()
 {
-    const QString host = m_parts.settings.text(Settings::Key::ServiceHost);
     m_parts.services.clipboard.setText(
-        LinkText::block(m_parts.model, m_parts.window.currentRow(), m_parts.window.archiveMode(), host));
+        LinkText::block(m_parts.model, m_parts.window.currentRow(), m_parts.window.archiveMode()));
 }
 
 void MainCommands::copyLink()

@@ -1,4 +1,5 @@
 #include "browser/WindowGeometry.h"
+#include "core/ProductInfo.h"
 #include "core/Settings.h"
 #include "scanner/MarkerFiles.h"
 #include "search/ResultsModel.h"
@@ -559,8 +560,7 @@ void TestMainWindow::copyAndEmailLink()
     const QString block = m_services->clipboard.value;
     QVERIFY2(block.startsWith(u"Name : Station "_s), qPrintable(block));
     QVERIFY(block.contains(u"\r\nLink : http://s.example/"_s));
-    QVERIFY(block.contains(u"This link courtesy Skylark! Broadcast - http://"_s + m_server->hostPort() +
-                           u"\r\n"_s));
+    QVERIFY(block.contains(u"This link courtesy Skylark! Broadcast - "_s + kProductWebSite + u"\r\n"_s));
     QVERIFY(!block.endsWith(u'\n'));
 
     m_services->clipboard.value.clear();
