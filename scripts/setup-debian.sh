@@ -5,6 +5,8 @@ packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-websockets-dev qt6-webengine-dev qt6-svg-dev libglib2.0-dev libmicrohttpd-dev
     desktop-file-utils shared-mime-info
+    # The pictures are drawn at build time with the font their texts name.
+    fonts-dejavu-core
     # Packaging checks: AppStream and unit validators, socket activation, the .deb's dependencies.
     appstream systemd dpkg-dev file curl python3
     xvfb openbox xdotool x11-utils x11-apps xclip

@@ -6,8 +6,10 @@
 #include <QPixmap>
 #include <QSize>
 
-// The program's pictures, drawn at run time so that no image files ship with it. The numbered
-// lookups follow the image lists of the main window: a number outside a list gives a null pixmap.
+// The program's pictures. Each is an SVG drawing in ui/pictures, drawn into a PNG at build time
+// and built into the program, so showing them needs no SVG support. The numbered lookups follow
+// the image lists of the main window: a number outside a list gives a null pixmap. The sizes
+// below are the drawings' own.
 class Artwork
 {
 public:

@@ -158,15 +158,22 @@ void TestAuxWindows::splashCountdown()
 
 void TestAuxWindows::numberedPicturesStopAtTheirEnds()
 {
-    // The main window picks pictures by number: each list's ends give a picture, beyond them nothing.
-    QCOMPARE(Artwork::toolbarImage(1).size(), Artwork::kToolbarSize);
-    QCOMPARE(Artwork::toolbarImage(8).size(), Artwork::kToolbarSize);
-    QVERIFY(Artwork::toolbarImage(0).isNull());
-    QVERIFY(Artwork::toolbarImage(9).isNull());
-    QCOMPARE(Artwork::presetListPicture(1).size(), Artwork::kPresetFaceSize);
-    QCOMPARE(Artwork::presetListPicture(8).size(), Artwork::kPointerSize);
+    // Every picture loads from the built-in resource at its size (one missing there would be a
+    // null pixmap); a number past the end of a list gives no picture.
+    QList<std::pair<QPixmap, QSize>> pictures = {{Artwork::splashPicture(), Artwork::kSplashSize},
+                                                 {Artwork::productLogo(), Artwork::kProductLogoSize}};
+    for (const PlayerInfo& info : allPlayers())
+        pictures.append({Artwork::playerLogo(info.player), Artwork::kLogoSize});
+    for (int i = 1; i <= Artwork::kToolbarImageCount; ++i)
+        pictures.append({Artwork::toolbarImage(i), Artwork::kToolbarSize});
+    for (int i : {1, 2}) {
+        pictures.append({Artwork::presetListPicture(i), Artwork::kPresetFaceSize});
+        pictures.append({Artwork::smallImage(i), Artwork::kSmallSize});
+    }
+    for (const auto& [picture, size] : pictures)
+        QCOMPARE(picture.size(), size);
+    QVERIFY(Artwork::toolbarImage(Artwork::kToolbarImageCount + 1).isNull());
     QVERIFY(Artwork::presetListPicture(5).isNull());
-    QCOMPARE(Artwork::smallImage(2).size(), Artwork::kSmallSize);
     QVERIFY(Artwork::smallImage(3).isNull());
 }
 
@@ -175,6 +182,7 @@ void TestAuxWindows::pointerCursors()
     for (int i : {3, 4, 8}) {
         const QCursor cursor = Artwork::pointerCursor(i);
         QCOMPARE(cursor.shape(), Qt::BitmapCursor);
+        QCOMPARE(cursor.pixmap().size(), Artwork::kPointerSize);
         QCOMPARE(cursor.pixmap().toImage(), Artwork::presetListPicture(i).toImage());
         QVERIFY(QRect(QPoint(0, 0), Artwork::kPointerSize).contains(cursor.hotSpot()));
     }
