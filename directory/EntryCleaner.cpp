@@ -116,17 +116,17 @@ bool EntryCleaner::holdsReservedText(const CatalogEntry& entry)
                                             QStringLiteral("Forbidden"),
                                             QStringLiteral("403.6")};
     static const QStringList scanTexts{QStringLiteral("ERROR<BR>"), QStringLiteral("EXCEPTION OC")};
-    const QStringList written{entry.name, entry.title,  entry.additional, entry.format,
-                              entry.city, entry.region, entry.site,       entry.streamUrl};
-    for (const QString& field : written) {
-        for (const QString& text : errorPageTexts) {
-            if (field.contains(text))
-                return true;
-        }
-        for (const QString& text : scanTexts) {
-            if (field.contains(text, Qt::CaseInsensitive))
-                return true;
-        }
+    // One search per text over the fields joined: no text spans a line break.
+    const QString written = QStringList{entry.name, entry.title,  entry.additional, entry.format,
+                                        entry.city, entry.region, entry.site,       entry.streamUrl}
+                                .join(QLatin1Char('\n'));
+    for (const QString& text : errorPageTexts) {
+        if (written.contains(text))
+            return true;
+    }
+    for (const QString& text : scanTexts) {
+        if (written.contains(text, Qt::CaseInsensitive))
+            return true;
     }
     return false;
 }
