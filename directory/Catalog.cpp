@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -28,6 +29,45 @@ enum Column
     Video,
     ColumnCount
 };
+
+// Cuts the text to `limit` characters, never inside a surrogate pair; true when it was cut.
+bool cutChars(QString& text, qsizetype limit)
+{
+    if (text.size() <= limit)
+        return false;
+    text.truncate(text[limit].isLowSurrogate() ? limit - 1 : limit);
+    return true;
+}
+
+// Cuts the text to `limit` bytes of UTF-8, never inside a character; true when it was cut.
+bool cutBytes(QString& text, qsizetype limit)
+{
+    // A UTF-16 unit takes at most three bytes; shorter texts need no counting.
+    if (text.size() * 3 <= limit)
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    if (bytes.size() <= limit)
+        return false;
+    qsizetype end = limit;
+    while (end > 0 && (static_cast<uchar>(bytes[end]) & 0xc0) == 0x80)
+        --end;
+    text = QString::fromUtf8(bytes.left(end));
+    return true;
+}
+
+// Keeps the styles that fit into `limit` bytes together, commas included; true when any went.
+bool cutStyles(QStringList& styles, qsizetype limit)
+{
+    qsizetype used = 0;
+    for (qsizetype i = 0; i < styles.size(); ++i) {
+        used += (i > 0 ? 1 : 0) + styles[i].toUtf8().size();
+        if (used > limit) {
+            styles.resize(i);
+            return true;
+        }
+    }
+    return false;
+}
 
 std::optional<CatalogEntry::Kind> kindFrom(const QString& text)
 {
@@ -81,7 +121,12 @@ bool Catalog::load(const QString& path, const CatalogOptions& options)
         m_error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
-    const QByteArray data = file.readAll();
+    // Read with the room the JSON reader needs past the end, so it reads the file in place.
+    QByteArray data(file.size() + StationListReader::padding(), Qt::Uninitialized);
+    data.resize(std::max<qint64>(file.read(data.data(), file.size()), 0));
+    std::fill(data.end(), data.end() + StationListReader::padding(), '\0');
+    if (file.size() == 0)
+        data = file.readAll();
     const QByteArray start = data.left(64).trimmed();
     // The TSV catalog starts with a comment or its header, never with "[".
     if (!path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) && !start.startsWith('['))
@@ -150,27 +195,29 @@ bool Catalog::parseLine(const QString& line, int lineNumber)
     entry.region = fields[Region];
     entry.styles = stylesFrom(fields[Styles]);
     entry.category = fields[Category];
-    if (!appendCounted(entry)) {
+    if (!appendCounted(std::move(entry))) {
         warn(lineNumber, QStringLiteral("left out: no stream address, or text the client reads as an error"));
         return false;
     }
     return true;
 }
 
-bool Catalog::append(const CatalogEntry& entry)
+bool Catalog::append(CatalogEntry entry)
 {
-    const CatalogEntry cleaned = EntryCleaner::clean(entry);
-    if (cleaned.streamUrl.isEmpty() || EntryCleaner::holdsReservedText(cleaned))
+    // Cut first: cleaning only ever shortens, and never leaves a marker at a cut end.
+    cutToLength(entry);
+    entry = EntryCleaner::clean(std::move(entry));
+    if (entry.streamUrl.isEmpty() || EntryCleaner::holdsReservedText(entry))
         return false;
-    m_entries.append(cleaned);
+    m_entries.append(std::move(entry));
     m_entries.back().indexTexts();
     m_index.add(m_entries.back().allFolded);
     return true;
 }
 
-bool Catalog::appendCounted(const CatalogEntry& entry)
+bool Catalog::appendCounted(CatalogEntry entry)
 {
-    if (append(entry))
+    if (append(std::move(entry)))
         return true;
     drop(QStringLiteral("no stream address, or text the client reads as an error"));
     return false;
@@ -188,7 +235,19 @@ QString Catalog::summary() const
         QStringLiteral("read %1 entries, kept %2, dropped %3").arg(m_read).arg(m_entries.size()).arg(dropped);
     if (!reasons.isEmpty())
         text += QStringLiteral(" (%1)").arg(reasons.join(QStringLiteral(", ")));
+    if (m_cut > 0)
+        text += QStringLiteral(", cut %1 long fields").arg(m_cut);
     return text;
+}
+
+void Catalog::cutToLength(CatalogEntry& entry)
+{
+    for (QString* text : {&entry.name, &entry.title, &entry.additional, &entry.format, &entry.city,
+                          &entry.region, &entry.category})
+        m_cut += cutChars(*text, kLongestName) ? 1 : 0;
+    m_cut += cutBytes(entry.streamUrl, kLongestAddress) ? 1 : 0;
+    m_cut += cutBytes(entry.site, kLongestAddress) ? 1 : 0;
+    m_cut += cutStyles(entry.styles, kLongestStyles) ? 1 : 0;
 }
 
 void Catalog::warn(int lineNumber, const QString& text)

@@ -29,8 +29,15 @@ public:
     QString error() const { return m_error; }
     QStringList warnings() const { return m_warnings; }
 
-    // Cleans the entry for output first; entries with reserved text are refused (false).
-    bool append(const CatalogEntry& entry);
+    // Longest texts kept: longer ones are cut at load and counted in the report.
+    static constexpr qsizetype kLongestName = 200;     // characters, for every shown text
+    static constexpr qsizetype kLongestAddress = 2048; // bytes of UTF-8, for streams and sites
+    static constexpr qsizetype kLongestStyles = 1024;  // bytes of UTF-8, the styles together
+
+    // Cleans the entry for output and cuts its texts to length first; entries with reserved text
+    // are refused (false).
+    bool append(CatalogEntry entry);
+    void reserve(qsizetype entries) { m_entries.reserve(entries); }
     const QList<CatalogEntry>& entries() const { return m_entries; }
     // The entries' search texts by three-byte run, position for position with entries().
     const TrigramIndex& index() const { return m_index; }
@@ -39,18 +46,20 @@ public:
     void countRead() { ++m_read; }
     void drop(const QString& reason) { ++m_dropped[reason]; }
     // append() that counts a refused entry as dropped.
-    bool appendCounted(const CatalogEntry& entry);
-    // "read N entries, kept K, dropped D (n reason, ...)"
+    bool appendCounted(CatalogEntry entry);
+    // "read N entries, kept K, dropped D (n reason, ...)", then ", cut C long fields" if any.
     QString summary() const;
 
 private:
     bool parseLine(const QString& line, int lineNumber);
+    void cutToLength(CatalogEntry& entry);
     void warn(int lineNumber, const QString& text);
 
     QList<CatalogEntry> m_entries;
     TrigramIndex m_index;
     qsizetype m_read = 0;
     QMap<QString, qsizetype> m_dropped;
+    qsizetype m_cut = 0;
     QString m_error;
     QStringList m_warnings;
 };

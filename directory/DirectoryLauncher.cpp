@@ -48,7 +48,13 @@ std::optional<DirectoryOptions> DirectoryLauncher::parseOptions(const QStringLis
     const QCommandLineOption connections(QStringLiteral("max-connections"),
                                          QStringLiteral("Connections served at once."), QStringLiteral("N"),
                                          QString::number(ServerLimits().maxConnections));
-    parser.addOptions({listen, port, catalog, keepFailed, idle, connections});
+    const QCommandLineOption head(
+        QStringLiteral("head-timeout"), QStringLiteral("Seconds a request head may take to arrive."),
+        QStringLiteral("SECONDS"), QString::number(ServerLimits().headTimeoutSeconds));
+    const QCommandLineOption perAddress(QStringLiteral("max-per-address"),
+                                        QStringLiteral("Connections served at once for one address."),
+                                        QStringLiteral("N"), QString::number(ServerLimits().maxPerAddress));
+    parser.addOptions({listen, port, catalog, keepFailed, idle, connections, head, perAddress});
     if (!parser.parse(arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -60,13 +66,19 @@ std::optional<DirectoryOptions> DirectoryLauncher::parseOptions(const QStringLis
         error = QStringLiteral("unusable address or port");
         return std::nullopt;
     }
-    bool idleOk = false;
-    bool connectionsOk = false;
-    options.limits.idleTimeoutSeconds = parser.value(idle).toInt(&idleOk);
-    options.limits.maxConnections = parser.value(connections).toInt(&connectionsOk);
-    if (!idleOk || !connectionsOk || options.limits.idleTimeoutSeconds < 1 ||
-        options.limits.maxConnections < 1) {
-        error = QStringLiteral("unusable idle time-out or connection limit");
+    bool limitsOk = true;
+    const auto positive = [&](const QCommandLineOption& option) {
+        bool ok = false;
+        const int value = parser.value(option).toInt(&ok);
+        limitsOk = limitsOk && ok && value >= 1;
+        return value;
+    };
+    options.limits.idleTimeoutSeconds = positive(idle);
+    options.limits.headTimeoutSeconds = positive(head);
+    options.limits.maxConnections = positive(connections);
+    options.limits.maxPerAddress = positive(perAddress);
+    if (!limitsOk) {
+        error = QStringLiteral("unusable time-out or connection limit");
         return std::nullopt;
     }
     options.limits.threads = std::max(2, static_cast<int>(std::thread::hardware_concurrency()));
@@ -79,13 +91,9 @@ std::optional<DirectoryOptions> DirectoryLauncher::parseOptions(const QStringLis
 QString DirectoryLauncher::defaultCatalogPath(const QString& programFolder)
 {
     const QDir folder(programFolder);
-    const QStringList candidates{folder.filePath(QStringLiteral("catalog.tsv")),
-                                 folder.filePath(QStringLiteral("../share/skylark-directory/catalog.tsv"))};
-    for (const QString& candidate : candidates) {
-        if (QFileInfo::exists(candidate))
-            return QDir::cleanPath(candidate);
-    }
-    return QStringLiteral(SKYLARK_DIRECTORY_CATALOG);
+    const QString beside = folder.filePath(QStringLiteral("catalog.tsv"));
+    const QString shared = folder.filePath(QStringLiteral("../share/skylark-directory/catalog.tsv"));
+    return QDir::cleanPath(QFileInfo::exists(beside) ? beside : shared);
 }
 
 DirectoryLauncher::~DirectoryLauncher() = default;
@@ -156,5 +164,7 @@ void DirectoryLauncher::reload()
     }
     const auto count = catalog->entries().size();
     m_server->setCatalog(std::move(catalog));
+    // The old catalog is gone unless a request still holds it; its memory goes back now.
+    ::malloc_trim(0);
     printError(QStringLiteral("reloaded: %1 entries").arg(count));
 }

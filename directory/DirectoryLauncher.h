@@ -24,7 +24,8 @@ struct DirectoryOptions
 
 // Start-up of skylark-directory: reads the command line
 //   skylark-directory [--listen ADDRESS] [--port N] [--catalog FILE] [--keep-failed]
-//                     [--idle-timeout SECONDS] [--max-connections N]
+//                     [--idle-timeout SECONDS] [--head-timeout SECONDS] [--max-connections N]
+//                     [--max-per-address N]
 // loads the catalog, listens (or takes the socket the service manager hands over) and prints
 // "listening ADDRESS:PORT" as the first line on standard output. Warnings, the catalog report,
 // failures and the one-line-per-request log go to standard error. SIGHUP reloads the catalog.
@@ -41,7 +42,8 @@ public:
 
     // nullopt, with error, for an unreadable address, port or limit.
     static std::optional<DirectoryOptions> parseOptions(const QStringList& arguments, QString& error);
-    // The catalog beside the program, in ../share/skylark-directory, else the one of the source tree.
+    // The catalog beside the program, else the one in ../share/skylark-directory (where both the
+    // installation and the build tree keep it), whether it is there or not.
     static QString defaultCatalogPath(const QString& programFolder);
 
 private:

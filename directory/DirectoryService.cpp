@@ -33,8 +33,9 @@ QByteArray hostChars(const QByteArray& text)
 
 DirectoryResponse DirectoryService::respond(const DirectoryRequest& request) const
 {
-    if (request.method != "GET")
-        return badRequest(QStringLiteral("Only GET requests are served."));
+    // HEAD is answered as GET; the server leaves out the body.
+    if (request.method != "GET" && request.method != "HEAD")
+        return badRequest(QStringLiteral("Only GET and HEAD requests are served."));
     QByteArray target = request.target;
     target.truncate(target.indexOf('#') < 0 ? target.size() : target.indexOf('#'));
     const qsizetype mark = target.indexOf('?');

@@ -31,10 +31,40 @@ bool isAt(QChar c)
     return c == QLatin1Char('@');
 }
 
+// True when cleaning leaves the text as it is: nothing to drop, no run of a marker character,
+// no marker or blank at either end. Most catalog text is like that and is kept without a copy.
+bool alreadyClean(const QString& text, bool (*isDropped)(QChar), bool (*isRunChar)(QChar))
+{
+    if (text.isEmpty())
+        return true;
+    if (text.front().isSpace() || text.back().isSpace() || isRunChar(text.back()))
+        return false;
+    QChar previous;
+    for (const QChar c : text) {
+        if (isDropped(c) || (isRunChar(c) && c == previous))
+            return false;
+        previous = c;
+    }
+    return true;
+}
+
+bool droppedFromText(QChar c)
+{
+    return c == QLatin1Char('"') || c == QLatin1Char('<') || isControl(c);
+}
+
+bool droppedFromAddress(QChar c)
+{
+    return c == QLatin1Char('"') || c == QLatin1Char('<') || c == QLatin1Char('>') || c.isSpace() ||
+           isControl(c);
+}
+
 } // namespace
 
 QString EntryCleaner::cleanText(const QString& text)
 {
+    if (alreadyClean(text, droppedFromText, isMarkerChar))
+        return text;
     QString kept;
     kept.reserve(text.size());
     for (const QChar c : text) {
@@ -46,6 +76,8 @@ QString EntryCleaner::cleanText(const QString& text)
 
 QString EntryCleaner::cleanAddress(const QString& address)
 {
+    if (alreadyClean(address, droppedFromAddress, isAt))
+        return address;
     QString kept;
     kept.reserve(address.size());
     for (const QChar c : address) {
@@ -84,17 +116,17 @@ bool EntryCleaner::holdsReservedText(const CatalogEntry& entry)
                                             QStringLiteral("Forbidden"),
                                             QStringLiteral("403.6")};
     static const QStringList scanTexts{QStringLiteral("ERROR<BR>"), QStringLiteral("EXCEPTION OC")};
-    const QStringList written{entry.name, entry.title,  entry.additional, entry.format,
-                              entry.city, entry.region, entry.site,       entry.streamUrl};
-    for (const QString& field : written) {
-        for (const QString& text : errorPageTexts) {
-            if (field.contains(text))
-                return true;
-        }
-        for (const QString& text : scanTexts) {
-            if (field.contains(text, Qt::CaseInsensitive))
-                return true;
-        }
+    // One search per text over the fields joined: no text spans a line break.
+    const QString written = QStringList{entry.name, entry.title,  entry.additional, entry.format,
+                                        entry.city, entry.region, entry.site,       entry.streamUrl}
+                                .join(QLatin1Char('\n'));
+    for (const QString& text : errorPageTexts) {
+        if (written.contains(text))
+            return true;
+    }
+    for (const QString& text : scanTexts) {
+        if (written.contains(text, Qt::CaseInsensitive))
+            return true;
     }
     return false;
 }

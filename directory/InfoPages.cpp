@@ -68,7 +68,10 @@ std::optional<QByteArray> InfoPages::page(const QString& path)
 
 QByteArray InfoPages::errorPage(int status, const QString& reason)
 {
-    const QString title =
-        status == 404 ? QStringLiteral("404 File Not Found") : QStringLiteral("%1 Bad Request").arg(status);
+    QString title = QStringLiteral("%1 Bad Request").arg(status);
+    if (status == 404)
+        title = QStringLiteral("404 File Not Found");
+    else if (status == 503)
+        title = QStringLiteral("503 Service Unavailable");
     return wrap(title, QStringLiteral("<P>%1</P>").arg(reason.toHtmlEscaped()));
 }

@@ -109,7 +109,16 @@ QList<QByteArrayList> KeywordMatcher::alternativePieces() const
 
 QByteArray KeywordMatcher::foldedText(const QString& text)
 {
-    return text.toCaseFolded().toUtf8();
+    // ASCII text, nearly all of it, folds byte by byte.
+    QByteArray folded(text.size(), Qt::Uninitialized);
+    char* out = folded.data();
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit >= 0x80)
+            return text.toCaseFolded().toUtf8();
+        *out++ = static_cast<char>(unit >= 'A' && unit <= 'Z' ? unit + ('a' - 'A') : unit);
+    }
+    return folded;
 }
 
 KeywordMatcher::PairSet KeywordMatcher::pairsOf(const QByteArray& folded)

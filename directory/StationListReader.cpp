@@ -3,51 +3,171 @@
 #include "directory/Catalog.h"
 #include "directory/EntryCleaner.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
+#include <string_view>
+#include <vector>
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonParseError>
 #include <QSet>
+
+#include <simdjson.h>
 
 namespace {
 
-QString textOf(const QJsonValue& value)
+namespace json = simdjson::ondemand;
+
+// A text longer than this is cut before it is decoded: no field the catalog keeps is nearly as
+// long, and a list with megabyte fields then costs no more to read than one with short ones.
+constexpr size_t kLongestText = 64 * 1024;
+
+enum Key
 {
-    if (value.isString())
-        return value.toString();
-    if (value.isDouble())
-        return QString::number(value.toDouble(), 'g', 15);
+    Uuid,
+    Name,
+    Url,
+    UrlResolved,
+    Homepage,
+    Tags,
+    Country,
+    CountryCode,
+    State,
+    Codec,
+    Bitrate,
+    Hls,
+    LastCheckOk,
+    Votes,
+    ClickCount,
+    KeyCount
+};
+
+constexpr std::array<std::string_view, KeyCount> kKeys{
+    "stationuuid", "name",  "url",     "url_resolved", "homepage",    "tags",  "country",   "countrycode",
+    "state",       "codec", "bitrate", "hls",          "lastcheckok", "votes", "clickcount"};
+
+// One field of a station as the list gives it. The text points into the parser's buffer, which
+// holds every string of the list until the next list is read.
+struct Field
+{
+    enum class Kind : quint8
+    {
+        Absent, // missing, null, an object or an array
+        Text,
+        Number,
+        Flag
+    };
+    Kind kind = Kind::Absent;
+    std::string_view text;
+    double number = 0;
+};
+
+using Station = std::array<Field, KeyCount>;
+
+std::optional<Key> keyOf(std::string_view name)
+{
+    const auto* found = std::find(kKeys.begin(), kKeys.end(), name);
+    return found == kKeys.end() ? std::nullopt : std::optional<Key>(Key(found - kKeys.begin()));
+}
+
+// The text cut to at most `limit` bytes without splitting a UTF-8 sequence.
+std::string_view cutText(std::string_view text, size_t limit)
+{
+    if (text.size() <= limit)
+        return text;
+    size_t end = limit;
+    while (end > 0 && (static_cast<uchar>(text[end]) & 0xc0) == 0x80)
+        --end;
+    return text.substr(0, end);
+}
+
+simdjson::error_code readField(json::value value, Field& field)
+{
+    field = {};
+    json::json_type type;
+    if (const auto error = value.type().get(type))
+        return error;
+    switch (type) {
+    case json::json_type::string:
+        field.kind = Field::Kind::Text;
+        if (const auto error = value.get_string().get(field.text))
+            return error;
+        field.text = cutText(field.text, kLongestText);
+        return simdjson::SUCCESS;
+    case json::json_type::number:
+        field.kind = Field::Kind::Number;
+        return value.get_double().get(field.number);
+    case json::json_type::boolean: {
+        bool flag = false;
+        field.kind = Field::Kind::Flag;
+        const auto error = value.get_bool().get(flag);
+        field.number = flag ? 1 : 0;
+        return error;
+    }
+    case json::json_type::null:
+    case json::json_type::object:
+    case json::json_type::array:
+        break;
+    }
+    return simdjson::SUCCESS;
+}
+
+simdjson::error_code readStation(json::object object, Station& station)
+{
+    station = {};
+    for (auto member : object) {
+        json::field field;
+        std::string_view name;
+        if (const auto error = std::move(member).get(field))
+            return error;
+        if (const auto error = field.unescaped_key().get(name))
+            return error;
+        // A key given twice counts with its last value.
+        if (const auto key = keyOf(name)) {
+            if (const auto error = readField(field.value(), station[*key]))
+                return error;
+        }
+    }
+    return simdjson::SUCCESS;
+}
+
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString textOf(const Field& field)
+{
+    if (field.kind == Field::Kind::Text)
+        return utf8(field.text);
+    if (field.kind == Field::Kind::Number)
+        return QString::number(field.number, 'g', 15);
     return {};
 }
 
-double numberOf(const QJsonValue& value)
+double numberOf(const Field& field)
 {
     double number = 0;
-    if (value.isDouble())
-        number = value.toDouble();
-    else if (value.isString())
-        number = value.toString().trimmed().toDouble();
-    else if (value.isBool())
-        number = value.toBool() ? 1 : 0;
+    if (field.kind == Field::Kind::Number || field.kind == Field::Kind::Flag)
+        number = field.number;
+    else if (field.kind == Field::Kind::Text)
+        number = utf8(field.text).trimmed().toDouble();
     return std::isfinite(number) && number > 0 ? number : 0;
 }
 
-qint64 countOf(const QJsonValue& value)
+qint64 countOf(const Field& field)
 {
     constexpr double kLargest = 1e15;
-    return static_cast<qint64>(std::min(numberOf(value), kLargest));
+    return static_cast<qint64>(std::min(numberOf(field), kLargest));
 }
 
 // A yes/no field: true, a non-zero number, or "1"/"true"; absent or null gives the default.
-bool flagOf(const QJsonValue& value, bool absent)
+bool flagOf(const Field& field, bool absent)
 {
-    if (value.isBool())
-        return value.toBool();
-    if (value.isDouble())
-        return value.toDouble() != 0;
-    if (value.isString()) {
-        const QString text = value.toString().trimmed().toLower();
+    if (field.kind == Field::Kind::Flag || field.kind == Field::Kind::Number)
+        return field.number != 0;
+    if (field.kind == Field::Kind::Text) {
+        const QString text = utf8(field.text).trimmed().toLower();
         return text == QLatin1String("1") || text == QLatin1String("true");
     }
     return absent;
@@ -64,106 +184,186 @@ QStringList tagsOf(const QString& text)
     return tags;
 }
 
-QString streamAddress(const QJsonObject& station)
+QString streamAddress(const Station& station)
 {
-    const QString resolved = EntryCleaner::cleanAddress(textOf(station.value(QLatin1String("url_resolved"))));
-    return resolved.isEmpty() ? EntryCleaner::cleanAddress(textOf(station.value(QLatin1String("url"))))
-                              : resolved;
+    const QString resolved = EntryCleaner::cleanAddress(textOf(station[UrlResolved]));
+    return resolved.isEmpty() ? EntryCleaner::cleanAddress(textOf(station[Url])) : resolved;
 }
 
 // The client shows "State, Country", drops "Unknown, " and shows "Unknown, Internet" as
 // "Internet Based".
-void setLocation(const QJsonObject& station, CatalogEntry& entry)
+void setLocation(const Station& station, CatalogEntry& entry)
 {
-    const QString state = EntryCleaner::cleanText(textOf(station.value(QLatin1String("state"))));
-    QString country = EntryCleaner::cleanText(textOf(station.value(QLatin1String("country"))));
+    const QString state = EntryCleaner::cleanText(textOf(station[State]));
+    QString country = EntryCleaner::cleanText(textOf(station[Country]));
     if (country.isEmpty())
-        country = EntryCleaner::cleanText(textOf(station.value(QLatin1String("countrycode"))));
+        country = EntryCleaner::cleanText(textOf(station[CountryCode]));
     entry.city = state.isEmpty() || country.isEmpty() ? QStringLiteral("Unknown") : state;
     entry.region = country.isEmpty() ? QStringLiteral("Internet") : country;
 }
 
-void sortByPopularity(QList<CatalogEntry>& entries)
+// A station that passed the checks, waiting for its place in popularity order.
+struct Kept
 {
-    std::stable_sort(entries.begin(), entries.end(), [](const CatalogEntry& a, const CatalogEntry& b) {
-        return a.votes != b.votes ? a.votes > b.votes : a.clicks > b.clicks;
-    });
+    const Station* station;
+    QString streamUrl;
+    qint64 votes;
+    qint64 clicks;
+};
+
+CatalogEntry entryFrom(const Kept& kept)
+{
+    const Station& station = *kept.station;
+    CatalogEntry entry;
+    entry.streamUrl = kept.streamUrl;
+    entry.name = textOf(station[Name]);
+    const QString site = EntryCleaner::cleanAddress(textOf(station[Homepage]));
+    entry.site = StationListReader::isWebAddress(site) ? site : QString();
+    setLocation(station, entry);
+    entry.styles = tagsOf(textOf(station[Tags]));
+    entry.format = StationListReader::formatText(textOf(station[Codec]), flagOf(station[Hls], false));
+    entry.bitrate = std::round(numberOf(station[Bitrate]));
+    entry.votes = kept.votes;
+    entry.clicks = kept.clicks;
+    return entry;
+}
+
+// Checks one station in list order; the reason it is left out, or none.
+class Checker
+{
+public:
+    explicit Checker(bool keepFailed) : m_keepFailed(keepFailed) {}
+
+    std::optional<QString> check(const Station& station, QString& streamUrl)
+    {
+        streamUrl = streamAddress(station);
+        if (streamUrl.isEmpty())
+            return QStringLiteral("no stream address");
+        if (!StationListReader::isWebAddress(streamUrl))
+            return QStringLiteral("stream address not http or https");
+        if (!m_keepFailed && !flagOf(station[LastCheckOk], true))
+            return QStringLiteral("failed its last check");
+        const QString uuid = textOf(station[Uuid]).trimmed().toLower();
+        if (!uuid.isEmpty() && !addUuid(uuid))
+            return QStringLiteral("repeated stationuuid");
+        return std::nullopt;
+    }
+
+private:
+    bool addUuid(const QString& uuid)
+    {
+        const qsizetype before = m_seen.size();
+        m_seen.insert(uuid);
+        return m_seen.size() > before;
+    }
+
+    bool m_keepFailed;
+    QSet<QString> m_seen;
+};
+
+QString describe(simdjson::error_code code, const char* at, const QByteArray& data)
+{
+    const qsizetype offset = at ? at - data.constData() : data.size();
+    return QStringLiteral("not a readable JSON station list: %1 at byte %2")
+        .arg(QString::fromLatin1(simdjson::error_message(code)))
+        .arg(std::clamp<qsizetype>(offset, 0, data.size()));
+}
+
+const char* locationOf(json::document& document)
+{
+    const char* at = nullptr;
+    return document.current_location().get(at) ? nullptr : at;
 }
 
 } // namespace
 
+qsizetype StationListReader::padding()
+{
+    return simdjson::SIMDJSON_PADDING;
+}
+
 bool StationListReader::read(const QByteArray& data, bool keepFailed, Catalog& catalog, QString& error)
 {
-    QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(data, &parseError);
-    if (parseError.error != QJsonParseError::NoError) {
-        error = QStringLiteral("not a readable JSON station list: %1 at byte %2")
-                    .arg(parseError.errorString())
-                    .arg(parseError.offset);
-        return false;
+    // The parser reads a little past the end of its text; a buffer without that room is copied.
+    std::optional<simdjson::padded_string> copy;
+    simdjson::padded_string_view text(data.constData(), static_cast<size_t>(data.size()),
+                                      static_cast<size_t>(data.capacity()));
+    if (data.capacity() - data.size() < padding()) {
+        copy.emplace(data.constData(), static_cast<size_t>(data.size()));
+        text = *copy;
     }
-    if (!document.isArray()) {
+    json::parser parser;
+    json::document document;
+    json::array stations;
+    json::json_type type = json::json_type::null;
+    auto code = parser.iterate(text).get(document);
+    if (!code)
+        code = document.type().get(type);
+    if (!code && type != json::json_type::array) {
         error = QStringLiteral("not a JSON station list: the top level is not an array");
         return false;
     }
-    QList<CatalogEntry> entries;
-    QSet<QString> seen;
-    const QJsonArray stations = document.array();
-    for (const QJsonValue& value : stations) {
+    if (!code)
+        code = document.get_array().get(stations);
+    if (code) {
+        error = describe(code, nullptr, data);
+        return false;
+    }
+
+    std::vector<Station> read;
+    read.reserve(static_cast<size_t>(data.size() / 512));
+    std::vector<bool> isStation;
+    for (auto element : stations) {
+        json::value value;
+        json::object object;
+        json::json_type elementType = json::json_type::null;
+        code = std::move(element).get(value);
+        if (!code)
+            code = value.type().get(elementType);
+        if (code)
+            break;
+        isStation.push_back(elementType == json::json_type::object);
+        if (!isStation.back())
+            continue;
+        read.emplace_back();
+        code = value.get_object().get(object);
+        if (!code)
+            code = readStation(object, read.back());
+        if (code)
+            break;
+    }
+    if (code) {
+        const char* at = locationOf(document);
+        error = describe(code, at, data);
+        return false;
+    }
+
+    Checker checker(keepFailed);
+    std::vector<Kept> kept;
+    kept.reserve(read.size());
+    auto station = read.cbegin();
+    for (const bool object : isStation) {
         catalog.countRead();
-        if (!value.isObject()) {
+        if (!object) {
             catalog.drop(QStringLiteral("not a station object"));
             continue;
         }
-        const QJsonObject station = value.toObject();
-        QString reason;
-        auto entry = entryFrom(station, reason);
-        if (entry && !keepFailed && !flagOf(station.value(QLatin1String("lastcheckok")), true)) {
-            entry.reset();
-            reason = QStringLiteral("failed its last check");
-        }
-        const QString uuid = textOf(station.value(QLatin1String("stationuuid"))).trimmed().toLower();
-        if (entry && !uuid.isEmpty() && seen.contains(uuid)) {
-            entry.reset();
-            reason = QStringLiteral("repeated stationuuid");
-        }
-        if (!entry) {
-            catalog.drop(reason);
-            continue;
-        }
-        if (!uuid.isEmpty())
-            seen.insert(uuid);
-        entries.append(*entry);
+        QString streamUrl;
+        if (const auto reason = checker.check(*station, streamUrl))
+            catalog.drop(*reason);
+        else
+            kept.push_back(
+                {&*station, streamUrl, countOf((*station)[Votes]), countOf((*station)[ClickCount])});
+        ++station;
     }
-    sortByPopularity(entries);
-    for (const CatalogEntry& entry : entries)
-        catalog.appendCounted(entry);
+    // Most votes first, then most clicks; the list's order among equals.
+    std::stable_sort(kept.begin(), kept.end(), [](const Kept& a, const Kept& b) {
+        return a.votes != b.votes ? a.votes > b.votes : a.clicks > b.clicks;
+    });
+    catalog.reserve(static_cast<qsizetype>(kept.size()));
+    for (const Kept& entry : kept)
+        catalog.appendCounted(entryFrom(entry));
     return true;
-}
-
-std::optional<CatalogEntry> StationListReader::entryFrom(const QJsonObject& station, QString& reason)
-{
-    CatalogEntry entry;
-    entry.streamUrl = streamAddress(station);
-    if (entry.streamUrl.isEmpty()) {
-        reason = QStringLiteral("no stream address");
-        return std::nullopt;
-    }
-    if (!isWebAddress(entry.streamUrl)) {
-        reason = QStringLiteral("stream address not http or https");
-        return std::nullopt;
-    }
-    entry.name = textOf(station.value(QLatin1String("name")));
-    const QString site = EntryCleaner::cleanAddress(textOf(station.value(QLatin1String("homepage"))));
-    entry.site = isWebAddress(site) ? site : QString();
-    setLocation(station, entry);
-    entry.styles = tagsOf(textOf(station.value(QLatin1String("tags"))));
-    entry.format = formatText(textOf(station.value(QLatin1String("codec"))),
-                              flagOf(station.value(QLatin1String("hls")), false));
-    entry.bitrate = std::round(numberOf(station.value(QLatin1String("bitrate"))));
-    entry.votes = countOf(station.value(QLatin1String("votes")));
-    entry.clicks = countOf(station.value(QLatin1String("clickcount")));
-    return entry;
 }
 
 QString StationListReader::formatText(const QString& codec, bool hls)

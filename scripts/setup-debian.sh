@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
-    qt6-base-dev qt6-websockets-dev qt6-webengine-dev qt6-svg-dev libglib2.0-dev libmicrohttpd-dev
+    qt6-base-dev qt6-websockets-dev qt6-webengine-dev qt6-svg-dev libglib2.0-dev libmicrohttpd-dev libsimdjson-dev
     desktop-file-utils shared-mime-info
     # The pictures are drawn at build time with the font their texts name.
     fonts-dejavu-core

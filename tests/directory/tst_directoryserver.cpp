@@ -94,8 +94,11 @@ RawResponse TestDirectoryServer::exchange(const QByteArray& method, const QByteA
                 return false;
             response.head = data.left(headEnd);
             response.status = response.head.mid(9, 3).toInt();
+            // A HEAD answer announces the body's length but carries none.
             const auto size =
-                contentLength.match(QString::fromLatin1(response.head)).captured(1).toLongLong();
+                method == "HEAD"
+                    ? 0
+                    : contentLength.match(QString::fromLatin1(response.head)).captured(1).toLongLong();
             response.body = data.mid(headEnd + 4, size);
             return data.size() >= headEnd + 4 + size;
         },
@@ -123,6 +126,7 @@ void TestDirectoryServer::rawRequests_data()
     row("malformed escape", "GET", "/search.asp?T1=a%G1&F=1", 400);
     row("unknown path", "GET", "/scripts/default.asp", 404);
     row("unknown method", "FOO", "/search.asp?T1=a", 400);
+    row("head", "HEAD", "/search.asp?V=3&P=L&T1=jazz&F=1&MA=1&LIVE=1", 200);
 }
 
 void TestDirectoryServer::rawRequests()
@@ -133,7 +137,9 @@ void TestDirectoryServer::rawRequests()
     const RawResponse response = exchange(method, target);
     QCOMPARE(response.status, status);
     QVERIFY(response.head.contains("\r\nContent-Type: text/html; charset=utf-8"));
-    QCOMPARE(response.body, expectedBody(method, target));
+    const QByteArray body = expectedBody(method, target);
+    QCOMPARE(response.body, method == "HEAD" ? QByteArray() : body);
+    QVERIFY(response.head.contains("\r\nContent-Length: " + QByteArray::number(body.size())));
     const QByteArray line = method + ' ' + target + ' ' + QByteArray::number(status) + '\n';
     QTRY_VERIFY2(m_log.indexOf(line, m_logRead) >= 0, m_log.constData());
     m_logRead = m_log.indexOf(line, m_logRead) + line.size();
@@ -185,13 +191,20 @@ void TestDirectoryServer::defaultOptions()
     QCOMPARE(defaults->port, 8642);
 }
 
-// Beside the program wins over ../share, which wins over the source tree's catalog.
+// Beside the program wins over ../share, which is named even when missing; the program of the
+// build tree finds the bundled catalog there.
 void TestDirectoryServer::catalogIsFoundBesideTheProgram()
 {
+    QFile bundled(DirectoryLauncher::defaultCatalogPath(QFileInfo(kProgram).path()));
+    QVERIFY(bundled.open(QIODevice::ReadOnly));
+    QFile source(QStringLiteral(SKYLARK_CATALOG));
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    QCOMPARE(bundled.readAll(), source.readAll());
     QTemporaryDir dir;
     const QString bin = dir.filePath(QStringLiteral("bin"));
     QVERIFY(QDir().mkpath(bin));
-    QCOMPARE(DirectoryLauncher::defaultCatalogPath(bin), QStringLiteral(SKYLARK_CATALOG));
+    QCOMPARE(DirectoryLauncher::defaultCatalogPath(bin),
+             QDir::cleanPath(dir.filePath(QStringLiteral("share/skylark-directory/catalog.tsv"))));
     for (const char* path : {"share/skylark-directory/catalog.tsv", "bin/catalog.tsv"}) {
         const QFileInfo file(dir.filePath(QLatin1String(path)));
         QVERIFY(QDir().mkpath(file.path()) && QFile(file.filePath()).open(QIODevice::WriteOnly));

@@ -95,6 +95,7 @@ class TestStationList : public QObject
 private Q_SLOTS:
     void stationsReadBackAsExpected();
     void failedChecksKeptOnRequest();
+    void hugeFieldsAreCut();
     void brokenListsFailAtStart_data();
     void brokenListsFailAtStart();
     void failedReloadKeepsTheCatalog();
@@ -128,6 +129,32 @@ void TestStationList::failedChecksKeptOnRequest()
     QVERIFY(catalog.load(kStations, CatalogOptions{true}));
     QCOMPARE(catalog.entries().size(), expectedRows().size() + 1);
     QCOMPARE(catalog.entries()[1].name, QStringLiteral("FX Gone Quiet"));
+}
+
+// Fields of megabytes are cut to their limits at load, never in the middle of a character, and
+// the report counts them.
+void TestStationList::hugeFieldsAreCut()
+{
+    const QByteArray huge(1 << 20, 'x');
+    const QByteArray station = "[{\"name\": \"\xc3\xa9" + huge + "\", \"url\": \"http://a.example.com/" +
+                               huge + "\", \"homepage\": \"http://\xe6\x9d\xb1" + huge + "\", \"tags\": \"" +
+                               QByteArray("rock,").repeated(1 << 16) + "\", \"country\": \"" + huge + "\"}]";
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("stations.json"));
+    QVERIFY(writeFile(path, station));
+    Catalog catalog;
+    QVERIFY(catalog.load(path));
+    QCOMPARE(catalog.entries().size(), 1);
+    const CatalogEntry& entry = catalog.entries().front();
+    QCOMPARE(entry.name.size(), Catalog::kLongestName);
+    QVERIFY(entry.name.startsWith(QStringLiteral("\u00e9x")));
+    QCOMPARE(entry.region.size(), Catalog::kLongestName);
+    QCOMPARE(entry.streamUrl.toUtf8().size(), Catalog::kLongestAddress);
+    QVERIFY(entry.site.toUtf8().size() <= Catalog::kLongestAddress && entry.site.endsWith(QLatin1Char('x')));
+    QVERIFY(entry.styles.join(QLatin1Char(',')).size() <= Catalog::kLongestStyles);
+    QVERIFY(!entry.styles.isEmpty());
+    QVERIFY(entry.pageLine.size() < 8 * 1024);
+    QVERIFY2(catalog.summary().endsWith(QLatin1String(", cut 5 long fields")), qPrintable(catalog.summary()));
 }
 
 void TestStationList::brokenListsFailAtStart_data()
