@@ -13,6 +13,7 @@
 #include <QSet>
 #include <QStatusBar>
 
+#include "browser/WindowGeometry.h"
 #include "collections/BookmarkModel.h"
 #include "collections/Playlist.h"
 #include "core/ProductInfo.h"
@@ -49,6 +50,7 @@ BookmarksWindow::BookmarksWindow(QString dataFolder, SystemServices services, Pl
     m_model = new BookmarkModel(this);
     m_lstB = new QListView(this);
     m_lstB->setObjectName(QStringLiteral("lstB"));
+    m_lstB->setAccessibleName(QStringLiteral("Bookmarks"));
     // Every row is one line of text: the view need not measure each of a long list's rows.
     m_lstB->setUniformItemSizes(true);
     m_lstB->setModel(m_model);
@@ -107,6 +109,11 @@ void BookmarksWindow::addRows(const QList<BookmarkRow>& rowsInGridOrder, bool ar
 
 void BookmarksWindow::showModeless()
 {
+    // The first showing centres the window; later ones keep its place, on the screen.
+    if (!std::exchange(m_placed, true))
+        WindowGeometry::centre(*this, {kDesignWidth, kDesignHeight});
+    else
+        WindowGeometry::fitOnScreen(*this);
     show();
     raise();
     activateWindow();
@@ -129,12 +136,26 @@ void BookmarksWindow::resizeEvent(QResizeEvent* event)
     layOut();
 }
 
+void BookmarksWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes the window as its close box does (the list is saved).
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 bool BookmarksWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && watched == m_lstB) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Delete) {
             deleteSelected();
+            return true;
+        }
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            playCurrent();
             return true;
         }
         // Some window systems turn the Menu key into a context-menu event as well; the menu

@@ -47,6 +47,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -77,4 +78,5 @@ private:
     QStatusBar* m_statbar = nullptr;
     QLabel* m_panel = nullptr;
     QMenu* m_menu = nullptr;
+    bool m_placed = false;
 };

@@ -53,6 +53,7 @@ MainControls MainControls::make(QMainWindow& window, ResultsModel& model, const 
     controls.progress->setTextVisible(false);
     controls.progress->setRange(0, 1);
     controls.progress->setValue(0);
+    controls.progress->setAccessibleName(QStringLiteral("Search progress"));
     controls.dragLabel = new QLabel(controls.client);
     controls.dragLabel->setObjectName(QStringLiteral("lblMove"));
     controls.dragLabel->setTextFormat(Qt::PlainText);
@@ -68,6 +69,8 @@ void MainControls::makeSearchFrame()
     hint = new QLabel(searchFrame);
     hint->setObjectName(QStringLiteral("Label3"));
     searchBox = new SearchBox(searchFrame);
+    // The hint above the box names it for assistive technology.
+    hint->setBuddy(searchBox);
     live = new QRadioButton(QStringLiteral("LIVE Broadcasts"), searchFrame);
     live->setObjectName(QStringLiteral("optLive"));
     live->setToolTip(QStringLiteral("Click here to search for live radio and television broadcasts"));
@@ -83,6 +86,7 @@ void MainControls::makeGrid(ResultsModel& model)
     grid = new ResultsGrid(client);
     grid->setToolTip(QStringLiteral("Single click to display stream website or click PLAY button to play."));
     grid->setModel(new ResultsIconModel(model, grid));
+    grid->setAccessibleName(QStringLiteral("Search Results"));
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
     grid->horizontalHeader()->setHighlightSections(false);

@@ -1,11 +1,26 @@
 #include "ui/PictureLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 PictureLabel::PictureLabel(const QPixmap& picture, QWidget* parent) : QLabel(parent)
 {
     setPixmap(picture);
     setMouseTracking(true);
+    // Reachable by Tab and opened with Enter or Space like a button, with a visible focus frame.
+    setFocusPolicy(Qt::StrongFocus);
+    setStyleSheet(QStringLiteral("PictureLabel { border: 2px solid transparent; }"
+                                 "PictureLabel:focus { border: 2px solid palette(highlight); }"));
+}
+
+void PictureLabel::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+        Q_EMIT clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void PictureLabel::setPointers(const QCursor& moving, const QCursor& pressed)

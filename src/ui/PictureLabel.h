@@ -3,8 +3,8 @@
 #include <QCursor>
 #include <QLabel>
 
-// A picture that answers the mouse like a button: clicked() when the left button goes down and
-// comes up again over it. It can carry two pointer pictures: one shown while the mouse moves
+// A picture that answers like a button: clicked() when the left button goes down and comes up
+// again over it, or on Enter or Space while it has the focus. It can carry two pointer pictures: one shown while the mouse moves
 // over it, one set while a button is held.
 class PictureLabel : public QLabel
 {
@@ -19,6 +19,7 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -15,6 +15,7 @@ PresetStrip::PresetStrip(const PresetTable& presets, QWidget* parent) : QFrame(p
         auto* button = new PresetButton(i, this);
         button->setText(QString::number(i + 1));
         button->setToolTip(PresetTable::kEmptyName);
+        button->setAccessibleName(QStringLiteral("Preset %1, empty").arg(i + 1));
         button->setIcon(Artwork::presetListPicture(Artwork::PresetFace));
         button->setIconSize(Artwork::kPresetFaceSize);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -45,6 +46,10 @@ void PresetStrip::setStation(int index, const QString& name)
 {
     // Station names come from the network: shown as plain text, never as markup.
     button(index)->setToolTip(plainToolTip(name));
+    const QString number = QString::number(index + 1);
+    button(index)->setAccessibleName(m_presets.isEmpty(index)
+                                         ? QStringLiteral("Preset ") + number + QStringLiteral(", empty")
+                                         : QStringLiteral("Preset ") + number + QStringLiteral(": ") + name);
 }
 
 void PresetStrip::setPointer(int index, int picture)

@@ -24,6 +24,14 @@
 #include <algorithm>
 
 namespace {
+// A field's label: assistive technology names the field after it.
+QLabel* labelFor(const QString& text, QWidget* field)
+{
+    auto* label = new QLabel(text);
+    label->setBuddy(field);
+    return label;
+}
+
 QLabel* wrappedLabel(const QString& text)
 {
     auto* label = new QLabel(text);
@@ -86,6 +94,7 @@ void SetupDialog::makeWidgets()
     m_path->setObjectName(QStringLiteral("txtCMD"));
     // The path only changes through Browse, so typing here could not be kept.
     m_path->setReadOnly(true);
+    m_pathLabel->setBuddy(m_path);
     m_browse = new QPushButton(QStringLiteral("&Browse"));
     m_browse->setObjectName(QStringLiteral("cmdBrowse"));
     connect(m_browse, &QPushButton::clicked, this, &SetupDialog::onBrowse);
@@ -164,6 +173,7 @@ QWidget* SetupDialog::makePlayerTab(Player player)
     static const QString kLogoObjectNames[] = {QStringLiteral("pReal"), QStringLiteral("pMicro"),
                                                QStringLiteral("pWinAMP"), QStringLiteral("pXing")};
     auto* logo = new PictureLabel(Artwork::playerLogo(player));
+    logo->setAccessibleName(QString::fromLatin1(tab.tabCaption) + QStringLiteral(" Player Website"));
     logo->setObjectName(kLogoObjectNames[static_cast<int>(player)]);
     logo->setPointers(Artwork::pointerCursor(Artwork::PointerHand),
                       Artwork::pointerCursor(Artwork::PointerPressed));
@@ -202,9 +212,9 @@ QWidget* SetupDialog::makeProxyTab()
             "If your Internet connection requires a firewall/proxy, please enter that information "
             "here so that you may access the Internet with Skylark! Broadcast.")),
         0, 0, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Address")), 1, 0);
+    layout->addWidget(labelFor(QStringLiteral("Address"), m_host), 1, 0);
     layout->addWidget(m_host, 1, 1);
-    layout->addWidget(new QLabel(QStringLiteral("Port")), 2, 0);
+    layout->addWidget(labelFor(QStringLiteral("Port"), m_port), 2, 0);
     layout->addWidget(m_port, 2, 1, Qt::AlignLeft);
     layout->setRowStretch(3, 1);
     return page;
@@ -222,7 +232,7 @@ QWidget* SetupDialog::makeSpeedTab()
 
     auto* page = new QWidget;
     auto* layout = new QGridLayout(page);
-    layout->addWidget(new QLabel(QStringLiteral("Optimize results for")), 0, 0);
+    layout->addWidget(labelFor(QStringLiteral("Optimize results for"), m_connection), 0, 0);
     layout->addWidget(m_connection, 0, 1, Qt::AlignLeft);
     layout->addWidget(
         wrappedLabel(QStringLiteral(

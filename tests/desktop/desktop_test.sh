@@ -481,6 +481,25 @@ xdotool mousemove --window "$main_window" 40 $((row_top + row_height / 2)) click
 wait_until 5 player_started || fail "double-clicking the first row started no player"
 expect_launch 1 "$first_link"
 
+begin "Enter on the grid plays the current row"
+# The double-click left the focus in the grid.
+xdotool key Return
+expect_launch 2 "$first_link"
+
+begin "the row menu assigns preset 2 by keys"
+# The Menu key opens the current row's menu; "Assi&gn to Preset" and "&2: empty" follow.
+xdotool key Menu
+sleep 0.3
+xdotool key g
+sleep 0.3
+xdotool key 2
+await_window "$message_title" 5
+focus_window "$found"
+xdotool key Return
+wait_until 5 no_window "$message_title" || fail "Return did not close the preset message"
+wait_until 5 grep -aq "^Preset1=$first_name" "$settings_file" ||
+    fail "the row menu's preset entry stored no preset 2 ($first_name)"
+
 begin "Ctrl+C copies the current row's link block"
 focus_window "$main_window"
 xdotool key ctrl+c
@@ -519,7 +538,7 @@ wait_until 5 no_window "$message_title" || fail "Return did not close the preset
 begin "a click on preset 1 plays it"
 focus_window "$main_window"
 click_main "$preset_x" "$preset_y"
-expect_launch 2 "$first_link"
+expect_launch 3 "$first_link"
 
 begin "bookmarks from an archive search"
 # "Streaming Audio & Video" lies 2000 twips in and 750 down in the frame under the "Search" band.
@@ -553,10 +572,14 @@ bookmarks_window=$found
 focus_window "$bookmarks_window"
 # The list fills the window from its top; its first item is the first clip.
 xdotool mousemove --window "$bookmarks_window" 40 8 click --repeat 2 --delay 80 1
-expect_launch 3 "$alpha_link"
+expect_launch 4 "$alpha_link"
 focus_window "$bookmarks_window"
-xdotool key alt+c
-wait_until 5 no_window "$bookmarks_title" || fail "Alt+C (Close) did not close the bookmarks window"
+# The double-click left the first bookmark current in the list: Enter plays it again.
+xdotool key Return
+expect_launch 5 "$alpha_link"
+focus_window "$bookmarks_window"
+xdotool key Escape
+wait_until 5 no_window "$bookmarks_title" || fail "Esc did not close the bookmarks window"
 
 begin "mini-browser on a row click"
 focus_window "$main_window"
