@@ -334,7 +334,8 @@ void TestCompanion::nothingOutlivesTheStation()
         QCOMPARE(scanProcesses(), QList<qint64>());
         return;
     }
-    QVERIFY(waitFor([&] { return scanProcesses().size() == running; }));
+    // The play marker comes after the player has set itself up.
+    QVERIFY(waitFor([&] { return marker(MarkerFiles::kPlay) && scanProcesses().size() == running; }));
     if (end == StationEnd::TerminateMarker) {
         writeTerminate({});
         QVERIFY(moduleEnded());
