@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (read.entries.size() > Playlist::kMaxEntries)
         std::abort();
     for (const PlaylistEntry& entry : read.entries) {
-        if (!Playlist::isWebLink(entry.link) || entry.link.size() > Playlist::kMaxLinkLength)
+        if (Playlist::checkLink(entry.link) != Playlist::LinkCheck::Fit)
             std::abort();
     }
     return 0;

@@ -5,13 +5,12 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
-#include <QScreen>
 #include <QWebEngineView>
 
 #include "browser/WebEngineSetup.h"
 #include "browser/WebPage.h"
+#include "browser/WindowGeometry.h"
 #include "core/ProductInfo.h"
 #include "platform/Twips.h"
 
@@ -24,20 +23,12 @@ constexpr double kMinimumSize = 1500;
 constexpr double kViewWidthMargin = 110;
 constexpr double kViewHeightMargin = 1000;
 
+const WindowGeometry::Keys kGeometryKeys{Settings::Key::WLeft, Settings::Key::WTop, Settings::Key::WWidth,
+                                         Settings::Key::WHeight};
+
 bool isNormalState(const QWidget& window)
 {
     return !(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-}
-
-QRect availableArea(const QWidget& window)
-{
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
-
-int clampedStart(int start, int size, int areaStart, int areaSize)
-{
-    return std::clamp(start, areaStart, areaStart + std::max(0, areaSize - size));
 }
 } // namespace
 
@@ -55,6 +46,8 @@ WebWindow::WebWindow(Settings& settings, SystemServices services,
     m_client = new QWidget(this);
     m_client->installEventFilter(this);
     setCentralWidget(m_client);
+    // A stored place smaller than this would leave nothing of the page to see.
+    setMinimumSize(toPixels(kMinimumSize), toPixels(kMinimumSize));
     resize(toPixels(kBesideWidth), toPixels(kCentredSize));
     if (WebEngineSetup::engineAvailable())
         createView();
@@ -114,61 +107,26 @@ int WebWindow::toPixels(double twips) const
     return Twips::toPixels(twips, logicalDpiX());
 }
 
-double WebWindow::toTwips(int pixels) const
-{
-    return Twips::fromPixels(pixels, logicalDpiX());
-}
-
-QRect WebWindow::storedPlace(const QWidget& mainWindow) const
-{
-    using Key = Settings::Key;
-    const QRect current = isNormalState(*this) ? geometry() : normalGeometry();
-    const auto read = [this](Key key, double defaultTwips, int currentPixels) {
-        const std::optional<float> twips = m_settings.single(key, float(defaultTwips));
-        return twips ? toPixels(*twips) : currentPixels;
-    };
-    if (!isNormalState(mainWindow)) {
-        const int width = read(Key::WWidth, kCentredSize, current.width());
-        const int height = read(Key::WHeight, kCentredSize, current.height());
-        const QRect area = availableArea(mainWindow);
-        return {area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 2, width,
-                height};
-    }
-    // Beside the main window: its frame's right edge, level with its top, as tall as it.
-    const QRect mainFrame = mainWindow.frameGeometry();
-    return {read(Key::WLeft, toTwips(mainFrame.x() + mainFrame.width()), current.x()),
-            read(Key::WTop, toTwips(mainFrame.y()), current.y()),
-            read(Key::WWidth, kBesideWidth, current.width()),
-            read(Key::WHeight, toTwips(mainWindow.geometry().height()), current.height())};
-}
-
 void WebWindow::placeFor(const QWidget& mainWindow)
 {
     setWindowState(Qt::WindowNoState);
-    const QRect place = storedPlace(mainWindow);
-    const QRect area = availableArea(mainWindow);
-    // A stored place off the screen, or larger than it, would leave the window out of reach.
-    const int minimum = toPixels(kMinimumSize);
-    const int width = std::clamp(place.width(), std::min(minimum, area.width()), area.width());
-    const int height = std::clamp(place.height(), std::min(minimum, area.height()), area.height());
-    resize(width, height);
-    // move() places the frame, so the title bar is where the stored top and left say.
-    move(clampedStart(place.x(), width, area.x(), area.width()),
-         clampedStart(place.y(), height, area.y(), area.height()));
+    if (!isNormalState(mainWindow)) {
+        const QRectF place =
+            WindowGeometry::stored(m_settings, kGeometryKeys, {0, 0, kCentredSize, kCentredSize}, *this);
+        WindowGeometry::centre(*this, place.size());
+        return;
+    }
+    // Beside the main window: its frame's right edge, level with its top, as tall as it.
+    const QRectF main = WindowGeometry::normalTwips(mainWindow);
+    const double mainFrameWidth =
+        WindowGeometry::pixelsToTwips(mainWindow, mainWindow.frameGeometry().width());
+    const QRectF beside{main.x() + mainFrameWidth, main.y(), kBesideWidth, main.height()};
+    WindowGeometry::place(*this, WindowGeometry::stored(m_settings, kGeometryKeys, beside, *this));
 }
 
 void WebWindow::storeGeometry()
 {
-    using Key = Settings::Key;
-    // A maximised or minimised window reports the geometry it returns to; the frame stands
-    // the same distance from the client area in every state.
-    const QRect client = isNormalState(*this) ? geometry() : normalGeometry();
-    const QPoint frameOffset = geometry().topLeft() - frameGeometry().topLeft();
-    const QPoint frame = client.topLeft() - frameOffset;
-    m_settings.setSingle(Key::WTop, float(toTwips(frame.y())));
-    m_settings.setSingle(Key::WLeft, float(toTwips(frame.x())));
-    m_settings.setSingle(Key::WWidth, float(toTwips(client.width())));
-    m_settings.setSingle(Key::WHeight, float(toTwips(client.height())));
+    WindowGeometry::store(m_settings, kGeometryKeys, *this);
 }
 
 bool WebWindow::eventFilter(QObject* watched, QEvent* event)

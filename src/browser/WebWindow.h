@@ -49,14 +49,12 @@ protected:
 private:
     void createView();
     void placeFor(const QWidget& mainWindow);
-    QRect storedPlace(const QWidget& mainWindow) const;
     void storeGeometry();
     void layoutView();
     void onLoadFinished(bool ok);
     void onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status);
     void reportEngineFailure();
     int toPixels(double twips) const;
-    double toTwips(int pixels) const;
 
     Settings& m_settings;
     SystemServices m_services;

@@ -11,6 +11,8 @@ struct Bookmark
 
     bool operator==(const Bookmark&) const = default;
 };
+// Two implicitly shared strings move as plain bytes: a long list grows without copying each one.
+Q_DECLARE_TYPEINFO(Bookmark, Q_RELOCATABLE_TYPE);
 
 // What an archive row of the results grid gives a bookmark.
 struct BookmarkRow
@@ -49,10 +51,10 @@ public:
     const QList<Bookmark>& items() const { return m_items; }
     bool containsLink(const QString& link) const;
 
-    // Inserts before the item at position; a position outside the list appends.
-    void insert(int position, const Bookmark& bookmark);
     void append(const Bookmark& bookmark) { m_items.append(bookmark); }
-    void remove(int index) { m_items.removeAt(index); }
+    void remove(int first, int count = 1) { m_items.remove(first, count); }
+    // Removes the items at the given indexes, which run upward, in one pass over the list.
+    void removeEach(const QList<int>& ascending);
     void clear() { m_items.clear(); }
 
     // Replaces the list with the file's contents. A missing file gives an empty list.

@@ -1,5 +1,6 @@
 #include "collections/LinkText.h"
 
+#include "core/ProductInfo.h"
 #include "search/GridLayout.h"
 #include "search/ResultsModel.h"
 
@@ -19,7 +20,7 @@ bool usable(const ResultsModel& model, int row, bool archive)
     return row >= 0 && row < model.rowCount() && !model.cell(row, GridLayout::linkColumn(archive)).isEmpty();
 }
 
-QString block(const ResultsModel& model, int row, bool archive, const QString& serviceHost)
+QString block(const ResultsModel& model, int row, bool archive)
 {
     QString text;
     if (archive) {
@@ -34,7 +35,7 @@ QString block(const ResultsModel& model, int row, bool archive, const QString& s
     }
     text += kLineEnd;
     text += QStringLiteral("-") + kLineEnd;
-    text += QStringLiteral("This link courtesy Skylark! Broadcast - http://") + serviceHost + kLineEnd;
+    text += QStringLiteral("This link courtesy Skylark! Broadcast - ") + kProductWebSite + kLineEnd;
     text +=
         QStringLiteral("Skylark! Broadcast finds live radio, television and archived clips on the Internet.");
     return text;

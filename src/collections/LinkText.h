@@ -9,6 +9,5 @@ class ResultsModel;
 namespace LinkText {
 // Whether row of the grid has a link to pass on in the given mode.
 bool usable(const ResultsModel& model, int row, bool archive);
-// serviceHost names the product's web site ("http://" + host).
-QString block(const ResultsModel& model, int row, bool archive, const QString& serviceHost);
+QString block(const ResultsModel& model, int row, bool archive);
 } // namespace LinkText

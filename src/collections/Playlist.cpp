@@ -1,6 +1,7 @@
 #include "collections/Playlist.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,12 +28,19 @@ QString cleanName(QStringView name)
     return out;
 }
 
-QString decode(const QByteArray& data)
+// A byte-order mark names the encoding; without one the text is UTF-8, or else Latin-1, in
+// which older players wrote playlists and where every byte is a character. Empty when the
+// data is not text.
+std::optional<QString> decode(const QByteArray& data)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(data);
-    // Older players wrote playlists in Latin-1, where every byte is a character.
-    return utf8.hasError() ? QString::fromLatin1(data) : text;
+    const std::optional<QStringConverter::Encoding> marked = QStringConverter::encodingForData(data);
+    QStringDecoder decoder(marked.value_or(QStringConverter::Utf8));
+    QString text = decoder(data);
+    if (decoder.hasError())
+        text = marked ? QString() : QString::fromLatin1(data);
+    if (text.isNull() || text.contains(QChar(0)))
+        return std::nullopt;
+    return text;
 }
 
 // The title of "#EXTINF:<length> <attributes>,<title>": after the first comma outside quotes.
@@ -48,14 +56,26 @@ QStringView extinfTitle(QStringView line)
     return {};
 }
 
+PlaylistRead refusedRead(const QString& error)
+{
+    PlaylistRead refused;
+    refused.error = error;
+    return refused;
+}
+
 class Collector
 {
 public:
     void take(QStringView name, QStringView link)
     {
         const QString address = link.trimmed().toString();
-        if (!Playlist::isWebLink(address))
-            ++m_read.notWeb;
+        const Playlist::LinkCheck check = Playlist::checkLink(address);
+        if (check == Playlist::LinkCheck::NotAddress)
+            ++m_read.notAddress;
+        else if (check == Playlist::LinkCheck::Unsafe)
+            ++m_read.unsafe;
+        else if (check == Playlist::LinkCheck::TooLong)
+            ++m_read.tooLong;
         else if (m_read.entries.size() >= Playlist::kMaxEntries)
             ++m_read.overLimit;
         else
@@ -136,13 +156,15 @@ Playlist::Format Playlist::formatForPath(const QString& path)
     return QFileInfo(path).suffix().compare(u"pls", Qt::CaseInsensitive) == 0 ? Format::Pls : Format::M3u;
 }
 
-bool Playlist::isWebLink(const QString& link)
+Playlist::LinkCheck Playlist::checkLink(const QString& link)
 {
-    if (link.isEmpty() || link.size() > kMaxLinkLength || !LinkSafety::isSafe(link))
-        return false;
+    if (link.size() > kMaxLinkLength)
+        return LinkCheck::TooLong;
+    if (!LinkSafety::isSafe(link))
+        return LinkCheck::Unsafe;
     const QUrl url(link);
-    const QString scheme = url.scheme();
-    return url.isValid() && (scheme == u"http" || scheme == u"https") && !url.host().isEmpty();
+    const bool address = url.isValid() && !url.isLocalFile() && !url.host().isEmpty();
+    return address ? LinkCheck::Fit : LinkCheck::NotAddress;
 }
 
 bool Playlist::canWrite(const PlaylistEntry& entry)
@@ -189,24 +211,24 @@ bool Playlist::writeFile(const QString& path, const QList<PlaylistEntry>& entrie
 
 PlaylistRead Playlist::read(const QByteArray& data)
 {
-    if (data.contains('\0'))
-        return {{}, 0, 0, QStringLiteral("it holds binary data, not a playlist")};
-    const QString text = decode(data);
-    return isPls(text) ? readPls(text) : readM3u(text);
+    const std::optional<QString> text = decode(data);
+    if (!text)
+        return refusedRead(QStringLiteral("it holds binary data, not a playlist"));
+    return isPls(*text) ? readPls(*text) : readM3u(*text);
 }
 
 PlaylistRead Playlist::readFile(const QString& path)
 {
     // Special files could block or never end; only plain files are playlists.
     if (!QFileInfo(path).isFile())
-        return {{}, 0, 0, QStringLiteral("it is not a file")};
+        return refusedRead(QStringLiteral("it is not a file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, 0, 0, file.errorString()};
+        return refusedRead(file.errorString());
     const QByteArray data = file.read(kMaxBytes + 1);
     if (data.size() > kMaxBytes)
-        return {{}, 0, 0, QStringLiteral("it is larger than %1 MiB").arg(kMaxBytes / (1024 * 1024))};
+        return refusedRead(QStringLiteral("it is larger than %1 MiB").arg(kMaxBytes / (1024 * 1024)));
     if (file.error() != QFileDevice::NoError)
-        return {{}, 0, 0, file.errorString()};
+        return refusedRead(file.errorString());
     return read(data);
 }

@@ -11,12 +11,16 @@ struct PlaylistEntry
     bool operator==(const PlaylistEntry&) const = default;
 };
 
-// What reading a playlist gave. Only entries with a usable web address are taken.
+// What reading a playlist gave. Only entries whose link could be played are taken.
 struct PlaylistRead
 {
     QList<PlaylistEntry> entries;
-    // Entries left out because their link is not an http or https address.
-    int notWeb = 0;
+    // Entries left out because their link is no network address (a path, a local file, no host).
+    int notAddress = 0;
+    // Entries left out because their link could not be played (control characters, a leading "-").
+    int unsafe = 0;
+    // Entries left out because their link is longer than kMaxLinkLength.
+    int tooLong = 0;
     // Usable entries left out because kMaxEntries were already taken.
     int overLimit = 0;
     // Why nothing at all was read; empty when the file was read.
@@ -24,8 +28,8 @@ struct PlaylistRead
 };
 
 // Playlists other players understand: extended M3U and PLS, written as UTF-8. Reading also
-// takes plain M3U and Latin-1 files, and is careful with files from anywhere: their size, the
-// number of entries taken and the links are limited.
+// takes plain M3U, Latin-1 files and UTF-16 files with a byte-order mark, and is careful with files from
+// anywhere: their size, the number of entries taken and the links are limited.
 class Playlist
 {
 public:
@@ -42,8 +46,17 @@ public:
 
     // ".pls" means PLS; any other name extended M3U.
     static Format formatForPath(const QString& path);
-    // An absolute http or https address without control characters.
-    static bool isWebLink(const QString& link);
+    enum class LinkCheck
+    {
+        Fit,
+        NotAddress,
+        Unsafe,
+        TooLong
+    };
+
+    // Whether a link read from a playlist may become a bookmark: one that play would hand to a
+    // player, and an absolute network address (scheme and host), never a local file.
+    static LinkCheck checkLink(const QString& link);
     // Whether an entry's link survives being written: one line, not empty, no surrounding
     // blanks. Names always do; their control characters become spaces.
     static bool canWrite(const PlaylistEntry& entry);

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-// The program's one-second time base. The main window's timer calls tick(); tests call it
+// The program's one-second time base. The program object's timer calls tick(); tests call it
 // directly. Every wait counts its own silence on it.
 class Tick : public QObject
 {

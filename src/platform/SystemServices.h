@@ -39,9 +39,12 @@ public:
     // starting in folder; an empty optional when the user cancels.
     virtual std::optional<QString> openProgramFile(const QString& folder, const QString& filterName) = 0;
     // Shows a save-file dialog starting in folder and listing the files of filter (a name
-    // filter such as "Playlists (*.m3u *.pls)"); asks before a file is replaced. An empty
-    // optional when the user cancels.
-    virtual std::optional<QString> saveFile(const QString& folder, const QString& filter) = 0;
+    // filter such as "Playlists (*.m3u *.pls)"). A name given without an extension gets
+    // defaultSuffix (such as "m3u") before the dialog asks whether to replace an existing file,
+    // so the question is about the file that will be written. An empty optional when the user
+    // cancels.
+    virtual std::optional<QString> saveFile(const QString& folder, const QString& filter,
+                                            const QString& defaultSuffix) = 0;
     // Shows an open-file dialog for one existing file of filter, starting in folder.
     virtual std::optional<QString> openFile(const QString& folder, const QString& filter) = 0;
 };

@@ -3,12 +3,27 @@
 namespace {
 // Indexed by Player.
 const std::array<PlayerInfo, 4> kPlayers{{
-    {Player::RealPlayer, Settings::Key::Real, 1, "Launching RealPlayer", "Unable to locate RealPlayer."},
+    {Player::RealPlayer, Settings::Key::Real, 1, "Launching RealPlayer", "Unable to locate RealPlayer.",
+     "RealPlayer", "RealAudio Player", "/download/realplayer.htm",
+     "RealPlayer plays the RealPlayer audio and video streams (.ra, .ram, .rm, .smil) that many live radio "
+     "and television stations send over the Internet.",
+     "Made by the publishers of RealPlayer. Download it from the player's own web site."},
     {Player::MediaPlayer, Settings::Key::Netshow, 3, "Launching Microsoft Media Player",
-     "Unable to locate Microsoft Media Player."},
-    {Player::Winamp, Settings::Key::Winamp, 2, "Launching WinAMP", "Unable to locate WinAmp."},
+     "Unable to locate Microsoft Media Player.", "Microsoft Media", "Windows Media Player",
+     "/download/mediaplayer.htm",
+     "Windows Media Player plays audio and video streams in its own formats (.asf, .asx, .wma, .wmv), used "
+     "by many stations and archives.",
+     "Made by the publishers of Windows Media Player. Download it from the player's own web site."},
+    {Player::Winamp, Settings::Key::Winamp, 2, "Launching WinAMP", "Unable to locate WinAmp.", "Winamp",
+     "WinAmp Player", "/download/winamp.htm",
+     "Winamp plays MP3 streams and the play lists (.pls, .m3u) of MP3 radio stations. Skylark! Broadcast "
+     "works with version 2.24 and later.",
+     "Made by the publishers of Winamp. Download it from the player's own web site."},
     {Player::StreamWorks, Settings::Key::StreamWorks, 4, "Launching StreamWorks Player",
-     "Unable to locate StreamWorks Player."},
+     "Unable to locate StreamWorks Player.", "Streamworks", "StreamWorks Player", "/download/streamworks.htm",
+     "The Xing StreamWorks player plays StreamWorks audio and video (.xdm). Skylark! Broadcast reads the "
+     "stream's address from the link and hands it to the player.",
+     "Made by the publishers of Xing StreamWorks. Download it from the player's own web site."},
 }};
 } // namespace
 
@@ -20,6 +35,14 @@ const PlayerInfo& playerInfo(Player player)
 const std::array<PlayerInfo, 4>& allPlayers()
 {
     return kPlayers;
+}
+
+std::array<Player, 4> playersInTabOrder()
+{
+    std::array<Player, 4> order{};
+    for (const PlayerInfo& info : kPlayers)
+        order.at(std::size_t(info.setupTab - 1)) = info.player;
+    return order;
 }
 
 QString PlayerPaths::stored(Player player) const

@@ -16,7 +16,7 @@ enum class Player
 };
 
 // What the program knows of each player: the settings key of its program, the setup dialog's
-// tab that locates it, and the texts of its launch.
+// tab that locates it and what that tab shows, and the texts of its launch.
 struct PlayerInfo
 {
     Player player;
@@ -24,10 +24,20 @@ struct PlayerInfo
     int setupTab;
     const char* launching;
     const char* missing;
+    const char* tabCaption;
+    // The program file dialog's filter name.
+    const char* filterName;
+    // The directory's page that links to the player's own download.
+    const char* downloadPage;
+    const char* description;
+    const char* maker;
 };
 
 const PlayerInfo& playerInfo(Player player);
+// Indexed by Player.
 const std::array<PlayerInfo, 4>& allPlayers();
+// The players in the order of their setup tabs.
+std::array<Player, 4> playersInTabOrder();
 
 // The program's player locations. A location set here is also written to the settings, so
 // this is the one place they change.

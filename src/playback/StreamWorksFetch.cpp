@@ -1,41 +1,22 @@
 #include "playback/StreamWorksFetch.h"
 
-#include "core/Tick.h"
-#include "search/HttpClient.h"
-
 #include <QUrl>
 
 StreamWorksFetch::StreamWorksFetch(HttpClient& client, Tick& tick, QObject* parent)
-    : QObject(parent), m_client(client)
+    : QObject(parent), m_wait(client, tick, {.silenceTicks = kIdleLimit, .deadlineTicks = kDeadlineTicks})
 {
-    connect(&m_client, &HttpClient::DocumentEvent, this, &StreamWorksFetch::onDocument);
-    connect(&m_client, &HttpClient::ErrorEvent, this, &StreamWorksFetch::onError);
-    connect(&tick, &Tick::ticked, this, &StreamWorksFetch::onTick);
+    connect(&m_wait, &DocumentWait::finished, this, [this] { Q_EMIT finished(m_wait.result().body); });
 }
 
 void StreamWorksFetch::start(const QString& link)
 {
-    cancel();
-    m_buffer.clear();
-    m_silence.restart();
-    m_running = true;
+    m_wait.cancel();
     const QString scheme = QUrl(link).scheme().toLower();
     if (scheme != QLatin1String("http") && scheme != QLatin1String("https")) {
-        finish();
+        Q_EMIT finished(QString());
         return;
     }
-    m_client.RequestDocument(link);
-}
-
-void StreamWorksFetch::stop()
-{
-    finish();
-}
-
-void StreamWorksFetch::cancel()
-{
-    m_running = false;
-    m_client.CancelRequest();
+    m_wait.start(link);
 }
 
 std::optional<QString> StreamWorksFetch::streamAddress(const QString& description)
@@ -53,47 +34,4 @@ std::optional<QString> StreamWorksFetch::streamAddress(const QString& descriptio
     while (address.startsWith(QLatin1Char(' ')) || address.startsWith(QLatin1Char('=')))
         address.remove(0, 1);
     return address.trimmed();
-}
-
-void StreamWorksFetch::onDocument(int state, const QString& block)
-{
-    if (!m_running)
-        return;
-    if (HttpClient::isProgress(state))
-        m_silence.restart();
-    switch (state) {
-    case HttpClient::Begin:
-        m_buffer.clear();
-        break;
-    case HttpClient::Data:
-        m_buffer += block;
-        break;
-    case HttpClient::Error:
-    case HttpClient::End:
-        finish();
-        break;
-    default:
-        break;
-    }
-}
-
-void StreamWorksFetch::onError(int number)
-{
-    if (m_running && number != 0)
-        finish();
-}
-
-void StreamWorksFetch::onTick()
-{
-    if (m_running && m_silence.advance())
-        finish();
-}
-
-void StreamWorksFetch::finish()
-{
-    if (!m_running)
-        return;
-    m_running = false;
-    m_client.CancelRequest();
-    Q_EMIT finished(m_buffer);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/SilenceCount.h"
+#include "search/DocumentWait.h"
 
 #include <QObject>
 #include <QString>
@@ -10,15 +10,16 @@
 class HttpClient;
 class Tick;
 
-// Fetches a StreamWorks description on its own HTTP client. The wait ends on the end of the
-// document, an error, stop(), or kIdleLimit seconds without a document event, counted on the
-// program's tick by this fetch alone.
+// Fetches a StreamWorks description on its own HTTP client, as one document wait: it ends on
+// the end of the document, an error, stop(), kIdleLimit silent ticks, kDeadlineTicks in all, or
+// a description longer than the wait's cap (only its beginning is kept).
 class StreamWorksFetch : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int kIdleLimit = 30;
+    static constexpr int kDeadlineTicks = 60;
 
     StreamWorksFetch(HttpClient& client, Tick& tick, QObject* parent = nullptr);
 
@@ -26,10 +27,10 @@ public:
     // Only http and https links are fetched; others finish at once with no text.
     void start(const QString& link);
     // Ends the wait now with what has arrived.
-    void stop();
+    void stop() { m_wait.stop(); }
     // Abandons the fetch without reporting.
-    void cancel();
-    bool isRunning() const { return m_running; }
+    void cancel() { m_wait.cancel(); }
+    bool isRunning() const { return m_wait.isRunning(); }
 
     // The address on the description's "STREAM" line (any case, after "=", ":" or blanks),
     // up to the end of that line; empty when the text names no address.
@@ -40,13 +41,5 @@ Q_SIGNALS:
     void finished(const QString& description);
 
 private:
-    void onDocument(int state, const QString& block);
-    void onError(int number);
-    void onTick();
-    void finish();
-
-    HttpClient& m_client;
-    QString m_buffer;
-    SilenceCount m_silence{kIdleLimit};
-    bool m_running = false;
+    DocumentWait m_wait;
 };

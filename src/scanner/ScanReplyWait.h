@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/SilenceCount.h"
+#include "search/DocumentWait.h"
 
 #include <QObject>
 #include <QString>
@@ -8,38 +8,31 @@
 class HttpClient;
 class Tick;
 
-// The wait for one station-list reply. It ends on the end of the document, a failure, a reply
-// longer than the scanner takes, or kSilenceLimit silent ticks, and then reports once.
+// The wait for one station-list reply, as one document wait. It ends on the end of the
+// document, a failure, a reply longer than the scanner takes, kSilenceLimit silent ticks or
+// kDeadlineTicks in all: one station record is small, so a server that drips it fails.
 class ScanReplyWait : public QObject
 {
     Q_OBJECT
 
 public:
     static constexpr int kSilenceLimit = 30;
+    static constexpr int kDeadlineTicks = 60;
 
     ScanReplyWait(HttpClient& client, Tick& tick, QObject* parent = nullptr);
 
-    void start(const QString& url);
+    void start(const QString& url) { m_wait.start(url); }
     // Ends the wait without a report.
-    void cancel();
-    bool isRunning() const { return m_running; }
+    void cancel() { m_wait.cancel(); }
+    bool isRunning() const { return m_wait.isRunning(); }
 
-    const QString& text() const { return m_text; }
-    int status() const { return m_status; }
-    bool failed() const { return m_failed; }
+    const QString& text() const { return m_wait.result().body; }
+    int status() const { return m_wait.result().status; }
+    bool failed() const { return m_wait.result().outcome != DocumentWait::Outcome::Complete; }
 
 Q_SIGNALS:
     void finished();
 
 private:
-    void onDocument(int state, const QString& block);
-    void onTick();
-    void finish(bool failed);
-
-    HttpClient& m_client;
-    QString m_text;
-    SilenceCount m_silence{kSilenceLimit};
-    int m_status = 0;
-    bool m_failed = false;
-    bool m_running = false;
+    DocumentWait m_wait;
 };

@@ -34,7 +34,7 @@ void HttpClient::RequestDocument(const QString& url)
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &HttpClient::onMetaData);
     connect(m_reply, &QNetworkReply::readyRead, this, &HttpClient::onReadyRead);
     connect(m_reply, &QNetworkReply::finished, this, &HttpClient::onFinished);
-    setPhase(Phase::Connecting);
+    setState(State::Connecting);
 }
 
 void HttpClient::CancelRequest()
@@ -42,38 +42,12 @@ void HttpClient::CancelRequest()
     if (!m_reply)
         return;
     releaseReply();
-    setPhase(Phase::Idle);
+    setState(State::Idle);
 }
 
 bool HttpClient::IsBusy() const
 {
-    return m_phase != Phase::Idle;
-}
-
-QString HttpClient::ConnectionStateText() const
-{
-    switch (m_phase) {
-    case Phase::Connecting:
-        return QStringLiteral("Connecting");
-    case Phase::Receiving:
-        return QStringLiteral("Connected");
-    case Phase::Idle:
-        break;
-    }
-    return QStringLiteral("Disconnected");
-}
-
-QString HttpClient::ProtocolStateText() const
-{
-    switch (m_phase) {
-    case Phase::Connecting:
-        return QStringLiteral("Requesting");
-    case Phase::Receiving:
-        return QStringLiteral("Receiving");
-    case Phase::Idle:
-        break;
-    }
-    return QStringLiteral("Base");
+    return m_state != State::Idle;
 }
 
 void HttpClient::onRequestSent()
@@ -98,7 +72,7 @@ void HttpClient::onMetaData()
     }
     m_decoder =
         PageDecoder::forContentType(m_reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
-    setPhase(Phase::Receiving);
+    setState(State::Receiving);
     Q_EMIT DocumentEvent(Headers, QString());
 }
 
@@ -143,7 +117,7 @@ void HttpClient::fail(const QString& description)
 {
     const bool begun = m_begun;
     releaseReply();
-    setPhase(Phase::Idle);
+    setState(State::Idle);
     if (begun)
         Q_EMIT DocumentEvent(Error, QString());
     Q_EMIT ErrorEvent(-1, description);
@@ -175,13 +149,13 @@ void HttpClient::onFinished()
         if (m_reply != reply)
             return;
         releaseReply();
-        setPhase(Phase::Idle);
+        setState(State::Idle);
         Q_EMIT DocumentEvent(End, QString());
         return;
     }
     const bool begun = m_begun;
     releaseReply();
-    setPhase(Phase::Idle);
+    setState(State::Idle);
     if (begun)
         Q_EMIT DocumentEvent(Error, QString());
     Q_EMIT ErrorEvent(error == QNetworkReply::NoError ? -1 : static_cast<int>(error), description);
@@ -195,12 +169,12 @@ bool HttpClient::isTransportFailure(int error)
     return error != QNetworkReply::NoError && !statusError;
 }
 
-void HttpClient::setPhase(Phase phase)
+void HttpClient::setState(State state)
 {
-    const QString before = ConnectionStateText();
-    m_phase = phase;
-    if (ConnectionStateText() != before)
-        Q_EMIT StateChangeEvent();
+    if (state == m_state)
+        return;
+    m_state = state;
+    Q_EMIT StateChangeEvent();
 }
 
 void HttpClient::applyProxy()

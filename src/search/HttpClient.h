@@ -29,6 +29,14 @@ public:
         End = 5
     };
 
+    // Where the current request is: Idle when no connection is open and no request runs.
+    enum class State
+    {
+        Idle,
+        Connecting,
+        Receiving
+    };
+
     // Begin, headers and data show the transfer is alive: waits restart their silence count.
     static bool isProgress(int state) { return state >= Begin && state <= Data; }
 
@@ -44,10 +52,7 @@ public:
     // Aborts the transfer without further events; harmless when idle.
     void CancelRequest();
     bool IsBusy() const;
-    // "Disconnected" when no connection is open, else "Connecting" or "Connected".
-    QString ConnectionStateText() const;
-    // "Base" when no request is in progress, else "Requesting" or "Receiving".
-    QString ProtocolStateText() const;
+    State state() const { return m_state; }
 
     // The HTTP status of the current or last document; 0 before its headers.
     int StatusCode() const { return m_status; }
@@ -58,21 +63,15 @@ Q_SIGNALS:
     // block holds the decoded text of a state-3 event, empty otherwise.
     void DocumentEvent(int state, const QString& block);
     void ErrorEvent(int number, const QString& description);
+    // The state changed.
     void StateChangeEvent();
 
 private:
-    enum class Phase
-    {
-        Idle,
-        Connecting,
-        Receiving
-    };
-
     void onRequestSent();
     void onMetaData();
     void onReadyRead();
     void onFinished();
-    void setPhase(Phase phase);
+    void setState(State state);
     void applyProxy();
     void releaseReply();
     static bool isTransportFailure(int error);
@@ -88,7 +87,7 @@ private:
     std::function<HttpProxy()> m_proxySource;
     int m_status = 0;
     bool m_sliceQueued = false;
-    Phase m_phase = Phase::Idle;
+    State m_state = State::Idle;
     bool m_begun = false;
     bool m_headers = false;
 };

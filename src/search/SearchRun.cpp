@@ -13,11 +13,6 @@
 #include <QLocale>
 
 namespace {
-// Toolbar positions of Setup, Play, Website, Scan and Bookmarks, locked during a search.
-const QList<int> kLockedButtons{1, 5, 7, 9, 11};
-constexpr int kStopImage = 8;
-constexpr int kSearchImage = 5;
-
 QString countCaption(int count)
 {
     return QStringLiteral("  Search Results (") + QString::number(count) + u')';
@@ -120,6 +115,29 @@ void SearchRun::elapsedTick()
                                  (m_elapsedSeconds < 10 ? QStringLiteral("0") : QString()) + seconds);
 }
 
+void SearchRun::modeChanged()
+{
+    m_model.clearCells();
+    showModeHeaders();
+}
+
+void SearchRun::showModeHeaders()
+{
+    m_model.writeModeHeaders(m_view.archiveMode());
+}
+
+bool SearchRun::sortByHeader(int column)
+{
+    const HeaderSort::Key key = m_sort.click(column, m_view.archiveMode());
+    if (!m_model.hasResults())
+        return false; // the direction has flipped all the same
+    m_view.setGridRedraw(false);
+    m_model.sortRows(key.column, key.order,
+                     key.numeric ? ResultsModel::SortKind::Number : ResultsModel::SortKind::Text);
+    m_view.setGridRedraw(true);
+    return true;
+}
+
 void SearchRun::beginSearch()
 {
     m_busy.open();
@@ -131,13 +149,12 @@ void SearchRun::beginSearch()
     const QString url = prepareRequest();
     resetSearchState();
     m_phase = Phase::Waiting;
+    Q_EMIT busyChanged(true);
     m_http.RequestDocument(url);
 }
 
 void SearchRun::lockControls()
 {
-    m_view.setToolbarButtonsEnabled(kLockedButtons, false);
-    m_view.setSearchButton(QStringLiteral("Stop"), QStringLiteral("Stop Search"), kStopImage);
     m_view.setSearchBoxEnabled(false);
     m_view.setModeButtonsEnabled(false);
 }
@@ -169,7 +186,7 @@ void SearchRun::resetSearchState()
     m_elapsedSeconds = 0;
     m_httpError = 0;
     m_elapsedRunning = true;
-    m_view.setElapsedTimerRunning(true);
+    Q_EMIT elapsedRunningChanged(true);
     m_docDone = false;
 }
 
@@ -261,7 +278,7 @@ void SearchRun::finish()
 {
     m_phase = Phase::Finishing;
     m_elapsedRunning = false;
-    m_view.setElapsedTimerRunning(false);
+    Q_EMIT elapsedRunningChanged(false);
     if (m_httpError == 0 && m_parser.limitReached() == ResultsParser::Limit::None)
         checkErrorPage();
     m_parser.releaseBuffer();
@@ -284,6 +301,7 @@ void SearchRun::finish()
     }
     unlockControls();
     m_phase = Phase::Idle;
+    Q_EMIT busyChanged(false);
     Q_EMIT searchFinished();
     startPending();
 }
@@ -346,10 +364,9 @@ void SearchRun::reportResults()
 void SearchRun::unlockControls()
 {
     m_view.setModeButtonsEnabled(true);
-    m_view.setSearchButton(QStringLiteral("Search"), QStringLiteral("Start Search"), kSearchImage);
-    m_view.setToolbarButtonsEnabled(kLockedButtons, true);
     m_busy.close();
     m_view.setGridRedraw(true);
+    showModeHeaders();
     m_view.layoutGrid();
 }
 
@@ -364,8 +381,7 @@ void SearchRun::queueStart(const QString& text, int searchFormat)
 
 void SearchRun::cancelTransfer()
 {
-    if (m_http.ConnectionStateText() != QLatin1String("Disconnected") &&
-        m_http.ProtocolStateText() != QLatin1String("Base"))
+    if (m_http.state() != HttpClient::State::Idle)
         m_http.CancelRequest();
     m_stopRequested = true;
 }

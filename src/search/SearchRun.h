@@ -2,6 +2,7 @@
 
 #include "core/SilenceCount.h"
 #include "platform/SystemServices.h"
+#include "search/HeaderSort.h"
 #include "search/ResultsParser.h"
 #include "search/SearchHistory.h"
 
@@ -51,8 +52,16 @@ public:
     void SubmitSearchBox();
     // A click on the "&Select Format" menu.
     void SelectMenuClicked();
-    // Timer2's tick while a search waits: the elapsed-time display.
+    // The elapsed-time count's tick while a search waits (see elapsedRunningChanged).
     void elapsedTick();
+    // The mode buttons changed: the grid's cells are cleared and its headers follow the mode.
+    void modeChanged();
+    // Writes the current mode's column headers.
+    void showModeHeaders();
+    // A click on a header: sorts by that column (the direction alternates per column kind).
+    // False when there are no results to sort.
+    bool sortByHeader(int column);
+    int GridSortOrder() const { return m_sort.GridSortOrder(); }
 
     bool isSearching() const { return m_phase != Phase::Idle; }
     int SearchFormat() const { return m_searchFormat; }
@@ -67,6 +76,11 @@ public:
 Q_SIGNALS:
     // The window is back in its idle state (after the last step of a search).
     void searchFinished();
+    // A search started (true) or ended (false): the commands locked during a search follow it.
+    void busyChanged(bool busy);
+    // The elapsed-time count runs while the request waits; its owner ticks elapsedTick() each
+    // second while it runs.
+    void elapsedRunningChanged(bool running);
 
 private:
     enum class Phase
@@ -112,6 +126,7 @@ private:
     SearchView& m_view;
     ResultsParser m_parser;
     SearchHistory m_history;
+    HeaderSort m_sort;
     QString m_queryHost;
     QString m_conSpeed;
     SilenceCount m_silence{kTimeoutSeconds};

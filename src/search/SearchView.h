@@ -23,10 +23,6 @@ public:
     virtual void setModeButtonsEnabled(bool enabled) = 0;
     // The six format check boxes of the setup dialog.
     virtual FormatFilters formatFilters() const = 0;
-    // Toolbar buttons by their position on the toolbar.
-    virtual void setToolbarButtonsEnabled(const QList<int>& positions, bool enabled) = 0;
-    // Toolbar button 3: caption, tool tip and image of the toolbar's image list.
-    virtual void setSearchButton(const QString& caption, const QString& toolTip, int image) = 0;
     // statBar panels 1 to 3.
     virtual void setStatusPanel(int panel, const QString& text) = 0;
     // lblSearch2.
@@ -34,9 +30,7 @@ public:
     // progBar.
     virtual void setProgressMaximum(int maximum) = 0;
     virtual void setProgressValue(int value) = 0;
-    // Timer2, which calls SearchRun::elapsedTick() every second while running.
-    virtual void setElapsedTimerRunning(bool running) = 0;
     virtual void setGridRedraw(bool on) = 0;
-    // The grid layout routine: headers of the current mode, widths, row 1 selected.
+    // The grid layout routine: column widths of the current mode, row 1 selected.
     virtual void layoutGrid() = 0;
 };

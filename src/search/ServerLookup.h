@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/SilenceCount.h"
+#include "search/DocumentWait.h"
 
 #include <QObject>
 #include <QString>
@@ -11,21 +11,21 @@ class Tick;
 // Finds the directory's search host at start-up: GET "/redirect.asp?P=Q" on the service host;
 // the answer's text before the first "<" names the search host. An empty answer (a refused
 // connection included) means the service host itself; an answer that begins with "<" means the
-// service cannot be used. An answer with a status other than success counts as empty, and so
-// does a server that stays silent for kSilenceLimit ticks.
+// service cannot be used. An answer that does not arrive whole with a success status (too long,
+// silent, past the deadline, given up by the user) also means the service host.
 class ServerLookup : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr int kSilenceLimit = 30;
-    // Longer answers count as empty.
-    static constexpr qsizetype kAnswerLimit = 64 * 1024;
+    static constexpr int kDeadlineTicks = 60;
 
     ServerLookup(HttpClient& client, Tick& tick, QObject* parent = nullptr);
 
     void start(const QString& serviceHost);
-    bool isRunning() const { return m_running; }
+    // Gives up waiting: the service host is reported at once.
+    void giveUp();
+    bool isRunning() const { return m_wait.isRunning(); }
     // The host that an answer gives, "" when the answer began with "<".
     static QString hostFromAnswer(const QString& answer, const QString& serviceHost);
 
@@ -34,14 +34,8 @@ Q_SIGNALS:
     void finished(const QString& host);
 
 private:
-    void onDocument(int state, const QString& block);
-    void onTick();
-    void finish();
+    void onFinished();
 
-    HttpClient& m_client;
+    DocumentWait m_wait;
     QString m_serviceHost;
-    QString m_answer;
-    SilenceCount m_silence{kSilenceLimit};
-    bool m_running = false;
-    bool m_refused = false;
 };

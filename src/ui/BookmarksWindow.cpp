@@ -7,12 +7,13 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenu>
 #include <QPushButton>
 #include <QSet>
 #include <QStatusBar>
 
+#include "collections/BookmarkModel.h"
 #include "collections/Playlist.h"
 #include "core/ProductInfo.h"
 #include "platform/Twips.h"
@@ -45,16 +46,22 @@ BookmarksWindow::BookmarksWindow(QString dataFolder, SystemServices services, Pl
     setObjectName(QStringLiteral("frmBookmarks"));
     setWindowTitle(QStringLiteral("Bookmarks"));
 
-    m_lstB = new QListWidget(this);
+    m_model = new BookmarkModel(this);
+    m_lstB = new QListView(this);
     m_lstB->setObjectName(QStringLiteral("lstB"));
+    // Every row is one line of text: the view need not measure each of a long list's rows.
+    m_lstB->setUniformItemSizes(true);
+    m_lstB->setModel(m_model);
     m_lstB->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_lstB->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_lstB->setContextMenuPolicy(Qt::CustomContextMenu);
     m_lstB->installEventFilter(this);
     m_viewport = m_lstB->viewport();
     m_viewport->installEventFilter(this);
-    connect(m_lstB, &QListWidget::itemClicked, this, &BookmarksWindow::showCurrentLink);
-    connect(m_lstB, &QListWidget::currentRowChanged, this, &BookmarksWindow::showCurrentLink);
-    connect(m_lstB, &QListWidget::itemDoubleClicked, this, &BookmarksWindow::playCurrent);
+    connect(m_lstB, &QListView::clicked, this, &BookmarksWindow::showCurrentLink);
+    connect(m_lstB->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &BookmarksWindow::showCurrentLink);
+    connect(m_lstB, &QListView::doubleClicked, this, &BookmarksWindow::playCurrent);
     connect(m_lstB, &QWidget::customContextMenuRequested, this, &BookmarksWindow::showMenu);
 
     m_cmdClose = new QPushButton(QStringLiteral("&Close"), this);
@@ -89,9 +96,12 @@ void BookmarksWindow::addRows(const QList<BookmarkRow>& rowsInGridOrder, bool ar
         m_services.dialogs.message(MessageIcon::Information, kShortTitle, kLiveRefusal);
         return;
     }
-    // The current item moves down with each insert, so the rows keep their grid order.
+    // Always at the end: a current item appears by itself once the list has had the focus,
+    // and the user never chose it as a place to insert.
+    QList<Bookmark> added;
     for (const BookmarkRow& row : rowsInGridOrder)
-        insert(m_lstB->currentRow(), BookmarkList::fromRow(row));
+        added.append(BookmarkList::fromRow(row));
+    m_model->append(added);
     save();
 }
 
@@ -102,9 +112,9 @@ void BookmarksWindow::showModeless()
     activateWindow();
 }
 
-QString BookmarksWindow::statusText() const
+const BookmarkList& BookmarksWindow::bookmarks() const
 {
-    return m_panel->text();
+    return m_model->list();
 }
 
 void BookmarksWindow::closeEvent(QCloseEvent* event)
@@ -130,7 +140,7 @@ bool BookmarksWindow::eventFilter(QObject* watched, QEvent* event)
         // Some window systems turn the Menu key into a context-menu event as well; the menu
         // then is already open and takes the key itself.
         if (key == Qt::Key_Menu) {
-            const QRect current = m_lstB->visualItemRect(m_lstB->currentItem());
+            const QRect current = m_lstB->visualRect(m_lstB->currentIndex());
             showMenu(current.isValid() ? current.center() : QPoint(0, 0));
             return true;
         }
@@ -139,7 +149,7 @@ bool BookmarksWindow::eventFilter(QObject* watched, QEvent* event)
     // empty part of the list plays whatever item is current.
     if (event->type() == QEvent::MouseButtonDblClick && watched == m_viewport) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && !m_lstB->itemAt(mouse->position().toPoint()))
+        if (mouse->button() == Qt::LeftButton && !m_lstB->indexAt(mouse->position().toPoint()).isValid())
             playCurrent();
     }
     return QWidget::eventFilter(watched, event);
@@ -147,11 +157,7 @@ bool BookmarksWindow::eventFilter(QObject* watched, QEvent* event)
 
 void BookmarksWindow::load()
 {
-    const BookmarkLoad result = m_list.load(m_folder);
-    for (const Bookmark& bookmark : m_list.items()) {
-        auto* item = new QListWidgetItem(bookmark.text, m_lstB);
-        item->setData(Qt::UserRole, bookmark.link);
-    }
+    const BookmarkLoad result = m_model->load(m_folder);
     if (!result.failed())
         return;
     const QString path = nativePath(BookmarkList::filePath(m_folder));
@@ -168,7 +174,7 @@ void BookmarksWindow::load()
 bool BookmarksWindow::save()
 {
     QString error;
-    if (m_list.save(m_folder, error))
+    if (m_model->save(m_folder, error))
         return true;
     m_services.dialogs.message(
         MessageIcon::Critical, kShortTitle,
@@ -177,45 +183,28 @@ bool BookmarksWindow::save()
     return false;
 }
 
-void BookmarksWindow::insert(int position, const Bookmark& bookmark)
-{
-    if (position < 0 || position >= m_list.count())
-        position = m_list.count();
-    m_list.insert(position, bookmark);
-    auto* item = new QListWidgetItem(bookmark.text);
-    item->setData(Qt::UserRole, bookmark.link);
-    m_lstB->insertItem(position, item);
-}
-
 void BookmarksWindow::playCurrent()
 {
-    const int current = m_lstB->currentRow();
-    if (current < 0 || !m_play)
+    const QModelIndex current = m_lstB->currentIndex();
+    if (!current.isValid() || !m_play)
         return;
-    m_play(m_list.at(current).link, m_list.at(current).text);
+    m_play(bookmarks().at(current.row()).link, bookmarks().at(current.row()).text);
 }
 
 void BookmarksWindow::deleteSelected()
 {
-    // Removing an item moves the next one up to the same index, so the index only advances
-    // past items that stay.
-    int index = 0;
-    while (index <= m_list.count() - 1) {
-        if (m_lstB->item(index)->isSelected()) {
-            m_list.remove(index);
-            delete m_lstB->takeItem(index);
-        } else {
-            ++index;
-        }
-    }
+    QList<int> rows;
+    for (const QModelIndex& index : m_lstB->selectionModel()->selectedIndexes())
+        rows.append(index.row());
+    m_model->removeEach(rows);
     save();
 }
 
 void BookmarksWindow::showCurrentLink()
 {
-    // Read from the item: while items are being removed the list and the widget differ by one.
-    if (const QListWidgetItem* current = m_lstB->currentItem())
-        setStatus(current->data(Qt::UserRole).toString());
+    const QModelIndex current = m_lstB->currentIndex();
+    if (current.isValid())
+        setStatus(current.data(BookmarkModel::LinkRole).toString());
 }
 
 void BookmarksWindow::showMenu(const QPoint& position)
@@ -225,18 +214,16 @@ void BookmarksWindow::showMenu(const QPoint& position)
 
 void BookmarksWindow::exportPlaylist()
 {
-    const std::optional<QString> chosen = m_services.dialogs.saveFile(m_playlistFolder, kPlaylistFilter);
+    const std::optional<QString> chosen =
+        m_services.dialogs.saveFile(m_playlistFolder, kPlaylistFilter, QStringLiteral("m3u"));
     if (!chosen)
         return;
-    QString path = *chosen;
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix != u"m3u" && suffix != u"m3u8" && suffix != u"pls")
-        path += QStringLiteral(".m3u");
+    const QString path = *chosen;
     m_playlistFolder = QFileInfo(path).absolutePath();
 
     QList<PlaylistEntry> entries;
     int unfit = 0;
-    for (const Bookmark& bookmark : m_list.items()) {
+    for (const Bookmark& bookmark : bookmarks().items()) {
         const PlaylistEntry entry{bookmark.text, bookmark.link};
         if (Playlist::canWrite(entry))
             entries.append(entry);
@@ -269,9 +256,9 @@ void BookmarksWindow::importPlaylist()
         return;
     }
     QSet<QString> links;
-    for (const Bookmark& bookmark : m_list.items())
+    for (const Bookmark& bookmark : bookmarks().items())
         links.insert(bookmark.link);
-    int added = 0;
+    QList<Bookmark> added;
     int known = 0;
     for (const PlaylistEntry& entry : read.entries) {
         if (links.contains(entry.link)) {
@@ -279,21 +266,33 @@ void BookmarksWindow::importPlaylist()
             continue;
         }
         links.insert(entry.link);
-        insert(-1, {entry.name, entry.link});
-        ++added;
+        added.append({entry.name, entry.link});
     }
-    if (added > 0)
+    m_model->append(added);
+    if (!added.isEmpty())
         save();
-    setStatus(
-        withCounts(QStringLiteral("Imported %1 bookmarks from %2").arg(added).arg(nativePath(*chosen)),
-                   {{known, QStringLiteral("already bookmarked")},
-                    {read.notWeb, QStringLiteral("not http or https")},
-                    {read.overLimit, QStringLiteral("over the limit of %1").arg(Playlist::kMaxEntries)}}));
+    setStatus(withCounts(
+        QStringLiteral("Imported %1 bookmarks from %2").arg(added.size()).arg(nativePath(*chosen)),
+        {{known, QStringLiteral("already bookmarked")},
+         {read.notAddress, QStringLiteral("not a stream address")},
+         {read.unsafe, QStringLiteral("with control characters or a leading \"-\"")},
+         {read.tooLong, QStringLiteral("too long (over %1 characters)").arg(Playlist::kMaxLinkLength)},
+         {read.overLimit, QStringLiteral("over the limit of %1").arg(Playlist::kMaxEntries)}}));
 }
 
 void BookmarksWindow::setStatus(const QString& text)
 {
-    m_panel->setText(text);
+    m_status = text;
+    m_panel->setToolTip(text);
+    fitStatus();
+}
+
+// What does not fit the panel loses its middle, so that both the start and the counts at the
+// end stay in sight; the tool tip shows the whole text.
+void BookmarksWindow::fitStatus()
+{
+    const int room = m_panel->contentsRect().width();
+    m_panel->setText(m_panel->fontMetrics().elidedText(m_status, Qt::ElideMiddle, room));
 }
 
 void BookmarksWindow::layOut()
@@ -303,6 +302,7 @@ void BookmarksWindow::layOut()
     const QRect list(twipsX(1), twipsY(1), width, std::max(0, height - twipsY(1000)));
     m_lstB->setGeometry(list);
     m_panel->setFixedWidth(std::max(0, width - twipsX(100)));
+    fitStatus();
     const QSize button = m_cmdClose->sizeHint();
     m_cmdClose->setGeometry(width - button.width() - twipsX(200), list.bottom() + 1 + twipsY(100),
                             button.width(), button.height());

@@ -7,8 +7,9 @@
 #include "collections/BookmarkList.h"
 #include "platform/SystemServices.h"
 
+class BookmarkModel;
 class QLabel;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPushButton;
 class QStatusBar;
@@ -32,13 +33,14 @@ public:
     BookmarksWindow(QString dataFolder, SystemServices services, PlayFunction play,
                     QWidget* parent = nullptr);
 
-    // Adds grid rows, given top to bottom, before the list's current item (at the end when
-    // there is none), then saves. Live rows are refused with a message.
+    // Adds grid rows, given top to bottom, at the end of the list in that order, then saves.
+    // Live rows are refused with a message.
     void addRows(const QList<BookmarkRow>& rowsInGridOrder, bool archiveMode);
     void showModeless();
 
-    const BookmarkList& bookmarks() const { return m_list; }
-    QString statusText() const;
+    const BookmarkList& bookmarks() const;
+    // The whole status text; the panel shortens what does not fit and shows all as a tool tip.
+    QString statusText() const { return m_status; }
     // The list's context menu, shown by a right click or the Menu key.
     QMenu* contextMenu() const { return m_menu; }
 
@@ -50,7 +52,6 @@ protected:
 private:
     void load();
     bool save();
-    void insert(int position, const Bookmark& bookmark);
     void playCurrent();
     void deleteSelected();
     void showCurrentLink();
@@ -58,6 +59,7 @@ private:
     void exportPlaylist();
     void importPlaylist();
     void setStatus(const QString& text);
+    void fitStatus();
     void layOut();
     int twipsX(double twips) const;
     int twipsY(double twips) const;
@@ -65,10 +67,11 @@ private:
     QString m_folder;
     SystemServices m_services;
     PlayFunction m_play;
-    BookmarkList m_list;
+    BookmarkModel* m_model = nullptr;
     QString m_playlistFolder;
+    QString m_status;
 
-    QListWidget* m_lstB = nullptr;
+    QListView* m_lstB = nullptr;
     QWidget* m_viewport = nullptr;
     QPushButton* m_cmdClose = nullptr;
     QStatusBar* m_statbar = nullptr;

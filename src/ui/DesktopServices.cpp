@@ -66,15 +66,25 @@ std::optional<QString> DesktopDialogs::openProgramFile(const QString& folder, co
     return dialog->selectedFiles().constFirst();
 }
 
-std::optional<QString> DesktopDialogs::saveFile(const QString& folder, const QString& filter)
+std::unique_ptr<QFileDialog> DesktopDialogs::saveFileDialog(QWidget* parent, const QString& folder,
+                                                            const QString& filter,
+                                                            const QString& defaultSuffix)
 {
-    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Save As"), folder, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Save As"), folder, filter);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setDefaultSuffix(defaultSuffix);
+    return dialog;
+}
+
+std::optional<QString> DesktopDialogs::saveFile(const QString& folder, const QString& filter,
+                                                const QString& defaultSuffix)
+{
+    const auto dialog = saveFileDialog(QApplication::activeWindow(), folder, filter, defaultSuffix);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles().constFirst();
 }
 
 std::optional<QString> DesktopDialogs::openFile(const QString& folder, const QString& filter)

@@ -18,7 +18,8 @@ public:
     MessageAnswer message(MessageIcon icon, const QString& title, const QString& text,
                           MessageButtons buttons) override;
     std::optional<QString> openProgramFile(const QString& folder, const QString& filterName) override;
-    std::optional<QString> saveFile(const QString& folder, const QString& filter) override;
+    std::optional<QString> saveFile(const QString& folder, const QString& filter,
+                                    const QString& defaultSuffix) override;
     std::optional<QString> openFile(const QString& folder, const QString& filter) override;
 
     // What the program file dialog lists: every file the user may start, and the folders.
@@ -26,6 +27,9 @@ public:
     // The dialog openProgramFile shows.
     static std::unique_ptr<QFileDialog> programFileDialog(QWidget* parent, const QString& folder,
                                                           const QString& filterName);
+    // The dialog saveFile shows.
+    static std::unique_ptr<QFileDialog> saveFileDialog(QWidget* parent, const QString& folder,
+                                                       const QString& filter, const QString& defaultSuffix);
 };
 
 class DesktopUrlOpener : public UrlOpener

@@ -14,21 +14,46 @@
 #include "search/GridLayout.h"
 #include "search/ResultsModel.h"
 #include "search/SearchRun.h"
+#include "ui/AboutWindow.h"
+#include "ui/Artwork.h"
 #include "ui/BookmarksWindow.h"
 #include "ui/MainWindow.h"
-#include "ui/ResultsGrid.h"
+#include "ui/PresetStrip.h"
+#include "ui/QuickHelpWindow.h"
+#include "ui/SearchBox.h"
 #include "ui/SetupDialog.h"
+
+namespace {
+// A handler that needs none of the command's arguments.
+template <typename F> CommandTable::Handler plain(F f)
+{
+    return [f](const CommandArgs&) { f(); };
+}
+
+const ToolbarFace kSearchFace{QStringLiteral("Search"), QStringLiteral("Start Search"), Artwork::SearchImage};
+const ToolbarFace kStopFace{QStringLiteral("Stop"), QStringLiteral("Stop Search"), Artwork::StopImage};
+
+CommandTable::Toolbar button(int position, const char* caption, const char* toolTip, int image)
+{
+    return {position, {QString::fromLatin1(caption), QString::fromLatin1(toolTip), image}};
+}
+} // namespace
 
 MainCommands::MainCommands(Parts parts, QObject* parent) : QObject(parent), m_parts(parts)
 {
     addFileCommands();
     addSearchCommands();
+    addRowCommands();
+    addBookmarkCommands();
+    addPresetCommands();
     addHelpCommands();
+    m_table.setToolbarGuard([this] { return toolbarAllowed(); });
+    connect(&m_parts.search, &SearchRun::busyChanged, this, &MainCommands::searchBusyChanged);
 }
 
 void MainCommands::addFileCommands()
 {
-    MainWindow& window = m_parts.window;
+    SetupDialog& setup = m_parts.setup;
     QAction* preview =
         m_table.add(CommandId::MiniBrowserOnPreview,
                     {QStringLiteral("menuOpen"), QStringLiteral("Open Mini-Browser on Preview"), {}});
@@ -37,72 +62,169 @@ void MainCommands::addFileCommands()
     preview->setChecked(true);
     connect(preview, &QAction::toggled, this,
             [this](bool on) { m_parts.settings.setBoolean(Settings::Key::MiniB, on); });
+    const auto idle = [this] { return !m_parts.search.isSearching(); };
     m_table.add(CommandId::SetupModeless, {QStringLiteral("menuSetup"), QStringLiteral("&Setup"),
-                                           [&window] { window.setupDialog().showModeless(); }, Qt::Key_F2});
-    m_table.add(CommandId::SetupModal, {QStringLiteral("cmdSetup"), QStringLiteral("Setup"),
-                                        [&window] { window.setupDialog().showModal(); }});
-    m_table.add(CommandId::AddStation, {QStringLiteral("menuAdd"), QStringLiteral("&Add a Station"),
-                                        [this] { openServicePage(QStringLiteral("/mailform_add.htm")); }});
-    m_table.add(CommandId::Exit,
-                {QStringLiteral("menuExit"), QStringLiteral("E&xit"), [&window] { window.close(); }});
-    CommandTable::Entry copy{QStringLiteral("menuCopy"), QStringLiteral("&Copy"), [this] { copyLink(); },
-                             QKeySequence(Qt::CTRL | Qt::Key_C)};
-    copy.context = Qt::WindowShortcut;
-    m_table.add(CommandId::Copy, copy);
+                                           plain([&setup] { setup.showModeless(); }), Qt::Key_F2});
+    m_table.add(CommandId::SetupModal, {QStringLiteral("cmdSetup"),
+                                        QStringLiteral("Setup"),
+                                        plain([&setup] { setup.showModal(); }),
+                                        {},
+                                        button(1, "Setup", "Setup Options", Artwork::SetupImage),
+                                        idle});
+    m_table.add(CommandId::AddStation,
+                {QStringLiteral("menuAdd"), QStringLiteral("&Add a Station"),
+                 plain([this] { openServicePage(QStringLiteral("/mailform_add.htm")); })});
+    m_table.add(CommandId::Exit, {QStringLiteral("menuExit"), QStringLiteral("E&xit"), plain([this] {
+                                      if (m_shutDown)
+                                          m_shutDown();
+                                  })});
 }
 
 void MainCommands::addSearchCommands()
 {
     SearchRun& search = m_parts.search;
     m_table.add(CommandId::StartSearch, {QStringLiteral("menuStart"), QStringLiteral("&Start Search"),
-                                         [&search] { search.StartSearch(); }});
+                                         plain([&search] { search.StartSearch(); })});
     m_table.add(CommandId::StopSearch, {QStringLiteral("menuStop"), QStringLiteral("S&top Search"),
-                                        [&search] { search.StopSearch(); }});
+                                        plain([&search] { search.StopSearch(); })});
     // The toolbar's Search button shows "Stop" while a search runs.
-    m_table.add(CommandId::SearchOrStop, {QStringLiteral("cmdSearch"), QStringLiteral("Search"), [&search] {
+    m_table.add(CommandId::SearchOrStop, {QStringLiteral("cmdSearch"),
+                                          QStringLiteral("Search"),
+                                          plain([&search] {
                                               if (search.isSearching())
                                                   search.StopSearch();
                                               else
                                                   search.StartSearch();
+                                          }),
+                                          {},
+                                          CommandTable::Toolbar{3, kSearchFace}});
+    m_table.add(CommandId::SubmitSearch,
+                {QStringLiteral("cmdSubmit"), {}, plain([&search] { search.SubmitSearchBox(); })});
+    m_table.add(CommandId::GenreSearch, {QStringLiteral("cmdGenre"), {}, [&search](const CommandArgs& args) {
+                                             const QList<GenreEntry>& genres = Genres::all();
+                                             if (args.index >= 0 && args.index < genres.size())
+                                                 search.GenreSearch(genres.at(args.index).keywords,
+                                                                    genres.at(args.index).categoryText());
+                                         }});
+    m_table.add(CommandId::SelectFormatNotice,
+                {QStringLiteral("cmdSelectNotice"), {}, plain([&search] { search.SelectMenuClicked(); })});
+    m_table.add(CommandId::ChangeMode, {QStringLiteral("cmdMode"), {}, plain([this] {
+                                            m_parts.search.modeChanged();
+                                            m_parts.window.showMode();
+                                        })});
+    m_table.add(CommandId::SortByColumn, {QStringLiteral("cmdSort"), {}, [this](const CommandArgs& args) {
+                                              if (m_parts.search.sortByHeader(args.index))
+                                                  m_parts.window.selectFirstRow();
                                           }});
-    m_table.add(CommandId::Play,
-                {QStringLiteral("menuPlay"), QStringLiteral("&Play Stream"), [this] { playCurrentRow(); }});
-    m_table.add(
-        CommandId::VisitWebsite,
-        {QStringLiteral("menuVisit"), QStringLiteral("&Visit Stream Website"), [this] { visitWebsite(); }});
-    m_table.add(CommandId::Scan, {QStringLiteral("menuScan"), QStringLiteral("S&can Stations"), [this] {
+}
+
+void MainCommands::addRowCommands()
+{
+    const auto idle = [this] { return !m_parts.search.isSearching(); };
+    m_table.add(CommandId::Play, {QStringLiteral("menuPlay"),
+                                  QStringLiteral("&Play Stream"),
+                                  plain([this] { playCurrentRow(); }),
+                                  {},
+                                  button(5, "Play", "Play Stream", Artwork::PlayImage),
+                                  idle});
+    m_table.add(CommandId::VisitWebsite, {QStringLiteral("menuVisit"),
+                                          QStringLiteral("&Visit Stream Website"),
+                                          plain([this] { visitWebsite(); }),
+                                          {},
+                                          button(7, "Website", "Visit Stream Website", Artwork::WebsiteImage),
+                                          idle,
+                                          [this] { return siteAvailable(); }});
+    m_table.add(CommandId::GridClick, {QStringLiteral("cmdGridClick"), {}, [this](const CommandArgs& args) {
+                                           gridClicked(args.onRow);
+                                       }});
+    CommandTable::Entry copy{QStringLiteral("menuCopy"), QStringLiteral("&Copy"),
+                             plain([this] { copyLink(); }), QKeySequence(Qt::CTRL | Qt::Key_C)};
+    copy.context = Qt::WindowShortcut;
+    m_table.add(CommandId::Copy, copy);
+    m_table.add(CommandId::Email, {QStringLiteral("menuEmail"),
+                                   QStringLiteral("&Email Link to a Friend"),
+                                   plain([this] { emailLink(); }),
+                                   {},
+                                   button(13, "Email Link", "Email Link to a Friend", Artwork::EmailImage),
+                                   {},
+                                   [this] { return rowUsable(); }});
+}
+
+void MainCommands::addBookmarkCommands()
+{
+    const auto idle = [this] { return !m_parts.search.isSearching(); };
+    m_table.add(CommandId::Scan, {QStringLiteral("menuScan"),
+                                  QStringLiteral("S&can Stations"),
+                                  plain([this] {
                                       if (m_startScan)
                                           m_startScan();
-                                  }});
+                                  }),
+                                  {},
+                                  button(9, "Scan", "Scan Stations", Artwork::ScanImage),
+                                  idle});
     m_table.add(CommandId::ShowBookmarks,
-                {QStringLiteral("menuShotBookmarks"), QStringLiteral("&Show Bookmarks"), [this] {
+                {QStringLiteral("menuShotBookmarks"),
+                 QStringLiteral("&Show Bookmarks"),
+                 plain([this] {
                      if (m_bookmarks)
                          m_bookmarks().showModeless();
-                 }});
+                 }),
+                 {},
+                 button(11, "Bookmarks", "Modify Bookmarks", Artwork::BookmarksImage),
+                 idle});
     m_table.add(CommandId::AddBookmarks,
                 {QStringLiteral("menuAddB"), QStringLiteral("&Add Selected Items to Bookmarks"),
-                 [this] { addSelectedToBookmarks(); }});
+                 plain([this] { addSelectedToBookmarks(); })});
     m_table.add(CommandId::AddBookmark,
                 {QStringLiteral("cmdAddBookmark"), QStringLiteral("Add Selected Item to Bookmarks"),
-                 [this] { addSelectedToBookmarks(); }});
-    m_table.add(CommandId::Email, {QStringLiteral("menuEmail"), QStringLiteral("&Email Link to a Friend"),
-                                   [this] { emailLink(); }});
+                 plain([this] { addSelectedToBookmarks(); })});
+}
+
+void MainCommands::addPresetCommands()
+{
+    m_table.add(CommandId::PressPreset, {QStringLiteral("cmdPressPreset"), {}, [this](const CommandArgs& a) {
+                                             pressPreset(a.index);
+                                         }});
+    m_table.add(CommandId::ClickPreset, {QStringLiteral("cmdClickPreset"), {}, [this](const CommandArgs& a) {
+                                             clickPreset(a.index);
+                                         }});
+    m_table.add(CommandId::EnterPreset, {QStringLiteral("cmdEnterPreset"), {}, [this](const CommandArgs& a) {
+                                             enterPreset(a.index);
+                                         }});
+    m_table.add(CommandId::AssignPreset,
+                {QStringLiteral("cmdAssignPreset"), {}, [this](const CommandArgs& a) {
+                     assignPreset(a.index, a.name, a.link);
+                 }});
 }
 
 void MainCommands::addHelpCommands()
 {
-    MainWindow& window = m_parts.window;
     m_table.add(CommandId::QuickHelp, {QStringLiteral("menuQuickHelp"), QStringLiteral("&Quick Help"),
-                                       [&window] { window.showQuickHelp(); }, Qt::Key_F1});
+                                       plain([this] { showQuickHelp(); }), Qt::Key_F1});
     m_table.add(CommandId::Support, {QStringLiteral("menuSupport"), QStringLiteral("&Support"),
-                                     [this] { openServicePage(ProductSite::kSupportPage); }});
+                                     plain([this] { openServicePage(ProductSite::kSupportPage); })});
     m_table.add(CommandId::About,
-                {QStringLiteral("menuAbout"), QStringLiteral("&About"), [&window] { window.showAbout(); }});
+                {QStringLiteral("menuAbout"), QStringLiteral("&About"), plain([this] { showAbout(); })});
+}
+
+void MainCommands::searchBusyChanged(bool busy)
+{
+    m_table.setToolbarFace(CommandId::SearchOrStop, busy ? kStopFace : kSearchFace);
+    m_table.refresh();
+}
+
+bool MainCommands::toolbarAllowed()
+{
+    if (!m_scanActive)
+        return true;
+    m_parts.services.dialogs.message(MessageIcon::Critical, kShortTitle,
+                                     QStringLiteral("Please close station scanning window."));
+    return false;
 }
 
 void MainCommands::addSelectedToBookmarks()
 {
-    const QList<int> selected = m_parts.window.grid()->selectedRowsInOrder();
+    const QList<int> selected = m_parts.window.selectedRows();
     if (!m_bookmarks || selected.isEmpty() || !m_parts.model.hasResults())
         return;
     QList<BookmarkRow> rows;
@@ -114,16 +236,6 @@ void MainCommands::addSelectedToBookmarks()
     m_bookmarks().addRows(rows, m_parts.window.archiveMode());
 }
 
-void MainCommands::toolbarClicked(CommandId id)
-{
-    if (m_scanActive) {
-        m_parts.services.dialogs.message(MessageIcon::Critical, kShortTitle,
-                                         QStringLiteral("Please close station scanning window."));
-        return;
-    }
-    m_table.run(id);
-}
-
 void MainCommands::playCurrentRow()
 {
     const bool archive = m_parts.window.archiveMode();
@@ -132,31 +244,35 @@ void MainCommands::playCurrentRow()
                            PlayDispatch::kNoPreset);
 }
 
-void MainCommands::visitWebsite()
+bool MainCommands::siteAvailable()
 {
     const QString site = m_parts.window.currentCell(GridLayout::siteColumn(m_parts.window.archiveMode()));
-    if (site.isEmpty() || site == QLatin1String("Unknown")) {
-        m_parts.services.dialogs.message(MessageIcon::Critical, kAppTitle,
-                                         QStringLiteral("No website available."));
-        return;
-    }
-    m_parts.opener.OpenWithShell(site);
+    if (!site.isEmpty() && site != QLatin1String("Unknown"))
+        return true;
+    m_parts.services.dialogs.message(MessageIcon::Critical, kAppTitle,
+                                     QStringLiteral("No website available."));
+    return false;
+}
+
+void MainCommands::visitWebsite()
+{
+    openAddress(m_parts.window.currentCell(GridLayout::siteColumn(m_parts.window.archiveMode())));
 }
 
 void MainCommands::pressPreset(int index)
 {
-    MainWindow& window = m_parts.window;
-    window.lightPreset(-1);
-    window.setPresetPointer(index, 4);
+    PresetStrip& strip = m_parts.window.presetStrip();
+    strip.light(-1);
+    strip.setPointer(index, Artwork::PointerHand);
     const QString& link = m_parts.presets[index].Link;
     if (!link.isEmpty() && link != PresetTable::kEmptyLink) {
-        window.lightPreset(index);
+        strip.light(index);
         return;
     }
     m_parts.services.dialogs.message(
         MessageIcon::Information, kAppTitle,
         QStringLiteral("Drag and Drop station here while holding Shift Key to assign preset"));
-    window.focusSearchBox();
+    m_parts.window.focusSearchBox();
 }
 
 void MainCommands::clickPreset(int index)
@@ -195,54 +311,46 @@ void MainCommands::assignPreset(int index, const QString& name, const QString& l
                         MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     m_parts.presets.assign(index, name, link, m_parts.settings);
-    m_parts.window.setPresetToolTip(index, m_parts.presets[index].Name);
+    m_parts.window.presetStrip().setStation(index, m_parts.presets[index].Name);
     dialogs.message(MessageIcon::None, kAppTitle,
                     QStringLiteral("Preset ") + number + QStringLiteral(" Assigned to ") +
                         m_parts.presets[index].Name);
 }
 
-bool MainCommands::copyLinkBlock()
+bool MainCommands::rowUsable()
 {
-    const bool archive = m_parts.window.archiveMode();
-    const QModelIndex current = m_parts.window.grid()->currentIndex();
-    const int row = current.isValid() ? current.row() : -1;
-    if (!m_parts.model.hasResults() || !LinkText::usable(m_parts.model, row, archive)) {
-        m_parts.services.dialogs.message(MessageIcon::Critical, kShortTitle,
-                                         QStringLiteral("No item selected."));
-        return false;
-    }
-    const QString host = m_parts.settings.text(Settings::Key::ServiceHost);
-    m_parts.services.clipboard.setText(LinkText::block(m_parts.model, row, archive, host));
-    return true;
+    const int row = m_parts.window.currentRow();
+    if (m_parts.model.hasResults() && LinkText::usable(m_parts.model, row, m_parts.window.archiveMode()))
+        return true;
+    m_parts.services.dialogs.message(MessageIcon::Critical, kShortTitle, QStringLiteral("No item selected."));
+    return false;
+}
+
+void MainCommands::copyLinkBlock()
+{
+    m_parts.services.clipboard.setText(
+        LinkText::block(m_parts.model, m_parts.window.currentRow(), m_parts.window.archiveMode()));
 }
 
 void MainCommands::copyLink()
 {
-    copyLinkBlock();
+    // In the search box Ctrl+C copies the text selected there, as in any text field.
+    if (const QString selected = m_parts.window.searchBox()->selectedText(); !selected.isEmpty()) {
+        m_parts.services.clipboard.setText(selected);
+        return;
+    }
+    if (rowUsable())
+        copyLinkBlock();
 }
 
 void MainCommands::emailLink()
 {
-    if (!copyLinkBlock())
-        return;
+    copyLinkBlock();
     m_parts.services.dialogs.message(
         MessageIcon::Information, kShortTitle,
         QStringLiteral("Skylark! Broadcast will now start your mail program, to insert "
                        "the link press CTRL+V or paste it into the message."));
-    m_parts.opener.OpenWithShell(QStringLiteral("mailto:"));
-}
-
-void MainCommands::sortByHeader(int column)
-{
-    const HeaderSort::Key key = m_sort.click(column, m_parts.window.archiveMode());
-    if (!m_parts.model.hasResults())
-        return; // the direction has flipped all the same
-    ResultsGrid* grid = m_parts.window.grid();
-    grid->setUpdatesEnabled(false);
-    m_parts.model.sortRows(key.column, key.order,
-                           key.numeric ? ResultsModel::SortKind::Number : ResultsModel::SortKind::Text);
-    grid->selectOnly(0);
-    grid->setUpdatesEnabled(true);
+    openAddress(QStringLiteral("mailto:"));
 }
 
 void MainCommands::gridClicked(bool onRow)
@@ -253,7 +361,7 @@ void MainCommands::gridClicked(bool onRow)
 
 void MainCommands::preview()
 {
-    if (!m_parts.window.previewOnClick()) {
+    if (!m_table.action(CommandId::MiniBrowserOnPreview)->isChecked()) {
         m_lastPreviewSite.clear();
         return;
     }
@@ -265,16 +373,57 @@ void MainCommands::preview()
         m_preview(site);
 }
 
-void MainCommands::genreSearch(int index)
+void MainCommands::showQuickHelp()
 {
-    const QList<GenreEntry>& genres = Genres::all();
-    if (index < 0 || index >= genres.size())
-        return;
-    const GenreEntry& genre = genres.at(index);
-    m_parts.search.GenreSearch(genre.keywords, genre.categoryText());
+    if (!m_quickHelp) {
+        auto* help = new QuickHelpWindow(
+            m_parts.settings, [this](const QString& address) { openAddress(address); }, &m_parts.window);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        help->setWindowFlag(Qt::Window);
+        m_quickHelp = help;
+    }
+    m_quickHelp->show();
+    m_quickHelp->raise();
+    m_quickHelp->activateWindow();
+}
+
+void MainCommands::showAbout()
+{
+    if (!m_about) {
+        auto* about = new AboutWindow(
+            m_splashPicture, m_parts.settings, [this](const QString& address) { openAddress(address); },
+            &m_parts.window);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->setWindowFlag(Qt::Window);
+        about->setWindowModality(Qt::ApplicationModal);
+        m_about = about;
+    }
+    m_about->show();
+    m_about->raise();
+    m_about->activateWindow();
+}
+
+void MainCommands::restoreSettings()
+{
+    if (const auto miniB = m_parts.settings.boolean(Settings::Key::MiniB))
+        m_table.action(CommandId::MiniBrowserOnPreview)->setChecked(*miniB);
+}
+
+void MainCommands::closeWindows()
+{
+    for (const QPointer<QWidget>& window : {m_about, m_quickHelp}) {
+        if (window)
+            window->close();
+    }
+    m_parts.setup.hide();
 }
 
 void MainCommands::openServicePage(const QString& path)
 {
-    m_parts.opener.OpenWithShell(ProductSite::pageAddress(m_parts.settings, path));
+    openAddress(ProductSite::pageAddress(m_parts.settings, path));
+}
+
+void MainCommands::openAddress(const QString& address)
+{
+    m_parts.opener.OpenWithShell(address);
 }

@@ -12,6 +12,7 @@
 #include "ui/MainCommands.h"
 #include "ui/BookmarksWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/PresetStrip.h"
 #include "ui/ScanPresetDialog.h"
 #include "ui/ScanWindow.h"
 #include "ui/SetupDialog.h"
@@ -30,13 +31,17 @@ Program::Program(Context context)
     m_streamHttp.setProxySource(proxy);
     m_scanHttp.setProxySource(proxy);
 
-    m_main = std::make_unique<MainWindow>(
-        MainWindowContext{m_settings, m_services, m_model, m_players, m_presets, m_opener, m_tick});
+    m_main = std::make_unique<MainWindow>(m_model, m_presets);
+    m_setup = new SetupDialog(
+        m_players, m_settings, m_services,
+        [this](const QString& address) { m_opener.OpenWithShell(address); }, m_main.get());
+    m_main->setSetupDialog(*m_setup);
     m_search = new SearchRun(m_http, m_tick, m_settings, m_services.dialogs, m_services.pointer, m_model,
                              *m_main, this);
     m_play = new PlayDispatch(m_services, m_players, m_streamHttp, m_tick, *m_main, this);
     m_commands = new MainCommands(
-        {*m_main, *m_search, *m_play, m_presets, m_model, m_settings, m_opener, m_services}, this);
+        {*m_main, *m_setup, *m_search, *m_play, m_presets, m_model, m_settings, m_opener, m_services}, this);
+    startTimers();
     m_terminateWatch = new TerminateWatch(m_dataFolder, m_tick, this);
     m_splash = std::make_unique<SplashWindow>();
     m_startup = new Startup(*this, m_settings, m_services.dialogs, m_lookupHttp, m_tick, m_dataFolder, this);
@@ -56,32 +61,40 @@ Program::~Program()
     delete m_terminateWatch;
 }
 
+void Program::startTimers()
+{
+    // The one-second tick runs from start to end; the elapsed-time count only while a search
+    // waits, each second from the moment its request went out.
+    m_tickTimer.setInterval(1000);
+    connect(&m_tickTimer, &QTimer::timeout, &m_tick, &Tick::tick);
+    m_tickTimer.start();
+    m_elapsedTimer.setInterval(1000);
+    connect(&m_elapsedTimer, &QTimer::timeout, m_search, &SearchRun::elapsedTick);
+    connect(m_search, &SearchRun::elapsedRunningChanged, this, [this](bool running) {
+        if (running)
+            m_elapsedTimer.start();
+        else
+            m_elapsedTimer.stop();
+    });
+}
+
 void Program::wireWindow()
 {
-    MainWindow& window = *m_main;
-    window.installCommands(m_commands->table(), [this](CommandId id) { m_commands->toolbarClicked(id); });
-    connect(&window, &MainWindow::closeRequested, this, &Program::shutDown);
-    connect(&window, &MainWindow::searchSubmitted, m_search, &SearchRun::SubmitSearchBox);
-    connect(&window, &MainWindow::playRequested, m_commands, &MainCommands::playCurrentRow);
-    connect(&window, &MainWindow::presetClicked, m_commands, &MainCommands::clickPreset);
-    connect(&window, &MainWindow::presetPressed, m_commands, &MainCommands::pressPreset);
-    connect(&window, &MainWindow::presetEnterPressed, m_commands, &MainCommands::enterPreset);
-    connect(&window, &MainWindow::stationDropped, m_commands, &MainCommands::assignPreset);
-    connect(&window, &MainWindow::gridClicked, m_commands, &MainCommands::gridClicked);
-    connect(&window, &MainWindow::headerClicked, m_commands, &MainCommands::sortByHeader);
-    connect(&window, &MainWindow::genreChosen, m_commands, &MainCommands::genreSearch);
-    connect(&window, &MainWindow::elapsedTick, m_search, &SearchRun::elapsedTick);
-    connect(&window, &MainWindow::selectMenuShown, m_search, &SearchRun::SelectMenuClicked);
+    m_main->installCommands(m_commands->table());
+    m_commands->setShutDown([this] { shutDown(); });
     m_commands->setPreview([this](const QString& site) { previewSite(site); });
     m_commands->setBookmarks([this]() -> BookmarksWindow& { return bookmarks(); });
     m_commands->setScanStarter([this] { startScan(); });
     connect(m_startup, &Startup::hostFound, m_search, &SearchRun::setQueryHost);
     connect(m_startup, &Startup::failed, this, [this] { Q_EMIT finished(0); });
     connect(m_splash.get(), &SplashWindow::countdownFinished, m_startup, &Startup::splashTimedOut);
+    // Queued: start-up goes on after the splash has finished closing.
+    connect(m_splash.get(), &SplashWindow::dismissed, m_startup, &Startup::splashDismissed,
+            Qt::QueuedConnection);
     // The next step runs once the dialog has finished hiding, not inside its hide: a prompt
     // shown from there would leave no window on screen.
     connect(
-        &window.setupDialog(), &SetupDialog::hidden, this,
+        m_setup, &SetupDialog::hidden, this,
         [this] {
             if (!m_prompting)
                 return;
@@ -107,7 +120,10 @@ void Program::restoreSettings()
 {
     PlayerDiscovery(m_defaultApps).discoverPlayers(m_players);
     m_presets.load(m_settings);
-    m_main->GetSettings(m_presets);
+    m_main->restoreSettings(m_settings);
+    m_setup->restoreFormatStates(m_settings);
+    m_commands->restoreSettings();
+    m_search->showModeHeaders();
 }
 
 void Program::showSplash()
@@ -118,7 +134,7 @@ void Program::showSplash()
 
 void Program::copySplashPicture()
 {
-    m_main->setSplashPicture(m_splash->picture());
+    m_commands->setSplashPicture(m_splash->picture());
 }
 
 void Program::closeSplash()
@@ -133,11 +149,10 @@ void Program::setCaption(const QString& caption)
 
 void Program::showConnectionSetup()
 {
-    SetupDialog& setup = m_main->setupDialog();
-    setup.selectTab(SetupDialog::SpeedTab);
-    setup.prepareConnectionPrompt();
+    m_setup->selectTab(SetupDialog::SpeedTab);
+    m_setup->prepareConnectionPrompt();
     m_prompting = true;
-    setup.showModal();
+    m_setup->showModal();
 }
 
 void Program::showMainWindow()
@@ -184,12 +199,12 @@ void Program::startScan()
         return;
     m_commands->setScanActive(true);
     m_terminateWatch->setSuspended(true);
-    auto* scan =
-        new ScanWindow({m_settings, m_presets, m_services, m_modules, m_scanHttp, m_tick, m_dataFolder,
-                        AppPaths::companionDir(), m_search->queryHost(), m_main.get(),
-                        [this](const QString& site) { m_opener.OpenWithShell(site); },
-                        [this](int index) { m_main->setPresetToolTip(index, m_presets[index].Name); }},
-                       m_main.get());
+    auto* scan = new ScanWindow(
+        {m_settings, m_presets, m_services, m_modules, m_scanHttp, m_tick, m_dataFolder,
+         AppPaths::companionDir(), m_search->queryHost(), m_main.get(),
+         [this](const QString& site) { m_opener.OpenWithShell(site); },
+         [this](int index) { m_main->presetStrip().setStation(index, m_presets[index].Name); }},
+        m_main.get());
     m_scan = scan;
     connect(scan, &ScanWindow::closed, this, [this, scan] { scanClosed(scan); });
     scan->show();
@@ -210,7 +225,7 @@ void Program::shutDown()
         return;
     m_ended = true;
     MarkerFiles::writeTerminate(m_dataFolder);
-    m_main->closeAuxiliaryWindows();
+    m_commands->closeWindows();
     if (m_scan)
         m_scan->close();
     m_modules.endAll();
@@ -222,6 +237,7 @@ void Program::shutDown()
     m_search->StopSearch();
     m_play->cancel();
     m_main->saveState(m_settings);
+    m_setup->storeFormatStates(m_settings);
     m_presets.store(m_settings);
     if (!m_backing.sync()) {
         m_services.dialogs.message(MessageIcon::Critical, kAppTitle,
@@ -229,6 +245,8 @@ void Program::shutDown()
                                        m_backing.filePath() +
                                        QStringLiteral(". Check that the folder exists and can be written."));
     }
+    m_tickTimer.stop();
+    m_elapsedTimer.stop();
     m_main->end();
     Q_EMIT finished(0);
 }

@@ -15,6 +15,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTimer>
 
 #include <memory>
 
@@ -25,6 +26,7 @@ class MainCommands;
 class MainWindow;
 class PlayDispatch;
 class SearchRun;
+class SetupDialog;
 class SplashWindow;
 class TerminateWatch;
 class WebWindow;
@@ -55,6 +57,7 @@ public:
     void start();
 
     MainWindow& window() { return *m_main; }
+    SetupDialog& setupDialog() { return *m_setup; }
     SearchRun& search() { return *m_search; }
     MainCommands& commands() { return *m_commands; }
     Tick& tick() { return m_tick; }
@@ -72,6 +75,7 @@ private:
     void showConnectionSetup() override;
     void showMainWindow() override;
 
+    void startTimers();
     void wireWindow();
     void shutDown();
     void previewSite(const QString& site);
@@ -86,6 +90,8 @@ private:
     IniSettingsBacking m_backing;
     Settings m_settings;
     Tick m_tick;
+    QTimer m_tickTimer;
+    QTimer m_elapsedTimer;
     PlayerPaths m_players;
     PresetTable m_presets;
     ShellOpener m_opener;
@@ -103,6 +109,7 @@ private:
     // Made at first use; it keeps the list loaded until the program ends.
     std::unique_ptr<BookmarksWindow> m_bookmarks;
     QPointer<ScanWindow> m_scan;
+    SetupDialog* m_setup = nullptr;
     SearchRun* m_search = nullptr;
     PlayDispatch* m_play = nullptr;
     MainCommands* m_commands = nullptr;

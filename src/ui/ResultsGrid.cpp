@@ -1,6 +1,8 @@
 #include "ui/ResultsGrid.h"
 
+#include <QContextMenuEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -13,6 +15,8 @@ ResultsGrid::ResultsGrid(QWidget* parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setSortingEnabled(false);
+    // Tab and Shift+Tab leave the grid for the next control; the arrows move within it.
+    setTabKeyNavigation(false);
     connect(horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         Q_EMIT gridClicked(false);
         Q_EMIT headerClicked(column);
@@ -68,4 +72,31 @@ void ResultsGrid::mouseDoubleClickEvent(QMouseEvent* event)
     // Below the last row too: the current row is played.
     QTableView::mouseDoubleClickEvent(event);
     Q_EMIT gridDoubleClicked();
+}
+
+void ResultsGrid::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        Q_EMIT gridDoubleClicked();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void ResultsGrid::contextMenuEvent(QContextMenuEvent* event)
+{
+    // A right click makes the row under the pointer current; the Menu key keeps the current row.
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QModelIndex under = indexAt(event->pos());
+        if (!under.isValid())
+            return;
+        if (!selectionModel()->isRowSelected(under.row(), {}))
+            selectOnly(under.row());
+    }
+    if (!currentIndex().isValid())
+        return;
+    Q_EMIT rowMenuRequested(event->reason() == QContextMenuEvent::Mouse
+                                ? event->globalPos()
+                                : viewport()->mapToGlobal(visualRect(currentIndex()).bottomLeft()));
 }

@@ -5,8 +5,8 @@
 #include <QTableView>
 
 // MSHResults: the results grid. It reports the gestures of the command layer: a click anywhere
-// (header included), a double-click anywhere, a header click by column, and the start of a
-// Shift-drag toward a preset.
+// (header included), a double-click anywhere or Enter, a header click by column, the start of a
+// Shift-drag toward a preset, and a right click or the Menu key on a row.
 class ResultsGrid : public QTableView
 {
     Q_OBJECT
@@ -28,11 +28,15 @@ Q_SIGNALS:
     void headerClicked(int column);
     // Shift alone was held on a mouse press at pos (viewport coordinates).
     void shiftPressed(const QPoint& pos);
+    // The row menu's place on the screen.
+    void rowMenuRequested(const QPoint& globalPos);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     std::function<bool()> m_shiftDragRule;

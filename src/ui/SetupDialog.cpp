@@ -24,57 +24,6 @@
 #include <algorithm>
 
 namespace {
-struct PlayerTab
-{
-    Player player;
-    QString caption;
-    QString filterName;
-    QString page;
-    QString description;
-    QString maker;
-};
-
-// Tabs 1 to 4, in tab order.
-const std::array<PlayerTab, 4>& playerTabs()
-{
-    static const std::array<PlayerTab, 4> tabs{{
-        {Player::RealPlayer, QStringLiteral("RealPlayer"), QStringLiteral("RealAudio Player"),
-         QStringLiteral("/download/realplayer.htm"),
-         QStringLiteral(
-             "RealPlayer plays the RealPlayer audio and video streams (.ra, .ram, .rm, .smil) that "
-             "many live radio and television stations send over the Internet."),
-         QStringLiteral("Made by the publishers of RealPlayer. Download it from the player's own web site.")},
-        {Player::Winamp, QStringLiteral("Winamp"), QStringLiteral("WinAmp Player"),
-         QStringLiteral("/download/winamp.htm"),
-         QStringLiteral("Winamp plays MP3 streams and the play lists (.pls, .m3u) of MP3 radio stations. "
-                        "Skylark! Broadcast works with version 2.24 and later."),
-         QStringLiteral("Made by the publishers of Winamp. Download it from the player's own web site.")},
-        {Player::MediaPlayer, QStringLiteral("Microsoft Media"), QStringLiteral("Windows Media Player"),
-         QStringLiteral("/download/mediaplayer.htm"),
-         QStringLiteral("Windows Media Player plays audio and video streams in its own formats (.asf, .asx, "
-                        ".wma, .wmv), used by many stations and archives."),
-         QStringLiteral(
-             "Made by the publishers of Windows Media Player. Download it from the player's own web "
-             "site.")},
-        {Player::StreamWorks, QStringLiteral("Streamworks"), QStringLiteral("StreamWorks Player"),
-         QStringLiteral("/download/streamworks.htm"),
-         QStringLiteral("The Xing StreamWorks player plays StreamWorks audio and video (.xdm). Skylark! "
-                        "Broadcast reads the stream's address from the link and hands it to the player."),
-         QStringLiteral("Made by the publishers of Xing StreamWorks. Download it from the player's own web "
-                        "site.")},
-    }};
-    return tabs;
-}
-
-const PlayerTab& playerTab(Player player)
-{
-    for (const PlayerTab& tab : playerTabs()) {
-        if (tab.player == player)
-            return tab;
-    }
-    return playerTabs().front();
-}
-
 QLabel* wrappedLabel(const QString& text)
 {
     auto* label = new QLabel(text);
@@ -124,8 +73,8 @@ void SetupDialog::makeWidgets()
     // All seven tabs in view, as on a tabbed dialog card.
     m_tabs->setUsesScrollButtons(false);
     m_tabs->addTab(makeFormatTab(), QStringLiteral("Select Format"));
-    for (const PlayerTab& tab : playerTabs())
-        m_tabs->addTab(makePlayerTab(tab.player), tab.caption);
+    for (const Player player : playersInTabOrder())
+        m_tabs->addTab(makePlayerTab(player), QString::fromLatin1(playerInfo(player).tabCaption));
     m_tabs->addTab(makeProxyTab(), QStringLiteral("Proxy Settings"));
     m_tabs->addTab(makeSpeedTab(), QStringLiteral("Select Speed"));
     connect(m_tabs, &QTabWidget::currentChanged, this, &SetupDialog::onTabChanged);
@@ -211,7 +160,7 @@ QWidget* SetupDialog::makeFormatTab()
 
 QWidget* SetupDialog::makePlayerTab(Player player)
 {
-    const PlayerTab& tab = playerTab(player);
+    const PlayerInfo& tab = playerInfo(player);
     static const QString kLogoObjectNames[] = {QStringLiteral("pReal"), QStringLiteral("pMicro"),
                                                QStringLiteral("pWinAMP"), QStringLiteral("pXing")};
     auto* logo = new PictureLabel(Artwork::playerLogo(player));
@@ -223,7 +172,7 @@ QWidget* SetupDialog::makePlayerTab(Player player)
     auto* hint =
         wrappedLabel(QStringLiteral("Single Click the Logo to Visit Player Website and Download Player. "));
     hint->setObjectName(QStringLiteral("lblLogo"));
-    auto* maker = wrappedLabel(tab.maker);
+    auto* maker = wrappedLabel(QString::fromLatin1(tab.maker));
     QFont small = maker->font();
     small.setItalic(true);
     maker->setFont(small);
@@ -232,7 +181,7 @@ QWidget* SetupDialog::makePlayerTab(Player player)
     auto* layout = new QGridLayout(page);
     layout->addWidget(logo, 0, 0, Qt::AlignTop);
     layout->addWidget(hint, 0, 1);
-    layout->addWidget(wrappedLabel(tab.description), 1, 0, 1, 2);
+    layout->addWidget(wrappedLabel(QString::fromLatin1(tab.description)), 1, 0, 1, 2);
     layout->addWidget(maker, 2, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(3, 1);
@@ -358,6 +307,13 @@ void SetupDialog::setFormatState(Settings::Key key, std::optional<qint16> state)
     box->setChecked(*state == 1);
 }
 
+FormatFilters SetupDialog::formatFilters() const
+{
+    using Key = Settings::Key;
+    const auto on = [this](Key key) { return formatState(key) == 1; };
+    return {on(Key::ChkRA), on(Key::ChkMA), on(Key::ChkRV), on(Key::ChkNA), on(Key::ChkNV), on(Key::ChkXDM)};
+}
+
 void SetupDialog::restoreFormatStates(const Settings& settings)
 {
     for (const Settings::Key key : kFormatKeys)
@@ -372,7 +328,7 @@ void SetupDialog::storeFormatStates(Settings& settings) const
 
 QString SetupDialog::downloadPage(Player player) const
 {
-    return ProductSite::pageAddress(m_settings, playerTab(player).page);
+    return ProductSite::pageAddress(m_settings, QString::fromLatin1(playerInfo(player).downloadPage));
 }
 
 void SetupDialog::closeEvent(QCloseEvent* event)
@@ -413,7 +369,7 @@ void SetupDialog::onTabChanged(int tab)
     if (!player)
         return;
     m_path->setText(m_players[*player]);
-    m_filterName = playerTab(*player).filterName;
+    m_filterName = QString::fromLatin1(playerInfo(*player).filterName);
 }
 
 void SetupDialog::onBrowse()

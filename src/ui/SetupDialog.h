@@ -2,6 +2,7 @@
 
 #include "core/Settings.h"
 #include "platform/SystemServices.h"
+#include "search/FormatFilters.h"
 #include "playback/Players.h"
 #include "core/ProductSite.h"
 
@@ -70,6 +71,8 @@ public:
 
     // Check state (0 or 1) of the format box stored under key (chkRA ... chkXDM).
     int formatState(Settings::Key key) const;
+    // The six format check boxes as a search sends them.
+    FormatFilters formatFilters() const;
     // A value that is missing or not 0/1 leaves the box as it is.
     void setFormatState(Settings::Key key, std::optional<qint16> state);
     void restoreFormatStates(const Settings& settings);

@@ -2,6 +2,8 @@
 
 #include "ui/Artwork.h"
 
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -17,6 +19,8 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen |
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_picture);
     setFixedSize(Artwork::kSplashSize);
+    // It takes the keyboard while it is up, so Esc reaches it.
+    setFocusPolicy(Qt::StrongFocus);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("tmrSplash"));
@@ -42,4 +46,21 @@ void SplashWindow::showEvent(QShowEvent* event)
         frame.moveCenter(shown->availableGeometry().center());
         move(frame.topLeft());
     }
+    activateWindow();
+    setFocus();
+}
+
+void SplashWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void SplashWindow::closeEvent(QCloseEvent* event)
+{
+    m_timer->stop();
+    QWidget::closeEvent(event);
+    Q_EMIT dismissed();
 }

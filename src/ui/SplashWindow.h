@@ -9,7 +9,7 @@
 class QLabel;
 
 // The frameless start-up picture. Start-up starts the countdown, and when it runs out looks the
-// service host up and closes the window.
+// service host up and closes the window. Esc or a close request ends the wait early.
 class SplashWindow : public QWidget
 {
     Q_OBJECT
@@ -27,9 +27,13 @@ public:
 
 Q_SIGNALS:
     void countdownFinished();
+    // The window was closed, by Esc, by the window manager or by start-up itself.
+    void dismissed();
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     QLabel* m_picture = nullptr;

@@ -1,11 +1,10 @@
 #include "ui/Startup.h"
 
 #include "core/ProductInfo.h"
-#include "search/ServerLookup.h"
 #include "core/Settings.h"
-#include "core/Tick.h"
 #include "platform/SystemServices.h"
 #include "scanner/MarkerFiles.h"
+#include "search/ServerLookup.h"
 
 Startup::Startup(StartupView& view, const Settings& settings, Dialogs& dialogs, HttpClient& lookupClient,
                  Tick& tick, QString dataFolder, QObject* parent)
@@ -20,17 +19,32 @@ Startup::~Startup() = default;
 void Startup::run()
 {
     m_view.restoreSettings();
+    m_phase = Phase::Splash;
     m_view.showSplash();
 }
 
 void Startup::splashTimedOut()
 {
+    if (m_phase != Phase::Splash)
+        return;
+    m_phase = Phase::LookingUp;
     m_view.copySplashPicture();
     m_lookup->start(m_settings.text(Settings::Key::ServiceHost));
 }
 
+void Startup::splashDismissed()
+{
+    if (m_phase == Phase::LookingUp) {
+        m_lookup->giveUp();
+    } else if (m_phase == Phase::Splash) {
+        m_view.copySplashPicture();
+        onHostFound(m_settings.text(Settings::Key::ServiceHost));
+    }
+}
+
 void Startup::onHostFound(const QString& host)
 {
+    m_phase = Phase::Done;
     if (host.isEmpty()) {
         m_dialogs.message(MessageIcon::Critical, kShortTitle,
                           QStringLiteral("Unable to contact server, please try back later."));

@@ -39,6 +39,9 @@ public:
 
     void run();
     void splashTimedOut();
+    // Esc or a close request on the splash: the stored service host is taken at once, so a
+    // lookup that hangs never keeps the user from the program and its setup.
+    void splashDismissed();
     void setupClosed();
 
 Q_SIGNALS:
@@ -50,6 +53,14 @@ Q_SIGNALS:
     void failed();
 
 private:
+    enum class Phase
+    {
+        Loading,
+        Splash,
+        LookingUp,
+        Done
+    };
+
     void onHostFound(const QString& host);
     void promptForConnection();
 
@@ -58,4 +69,5 @@ private:
     Dialogs& m_dialogs;
     ServerLookup* m_lookup;
     QString m_dataFolder;
+    Phase m_phase = Phase::Loading;
 };

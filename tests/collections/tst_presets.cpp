@@ -121,8 +121,9 @@ void TestPresets::linkBlock_data()
 {
     QTest::addColumn<bool>("archive");
     QTest::addColumn<QString>("block");
+    // The courtesy line names the public web site, never the directory host.
     const QString tail =
-        u"\r\n-\r\nThis link courtesy Skylark! Broadcast - http://dir.example:8642\r\n"
+        u"\r\n-\r\nThis link courtesy Skylark! Broadcast - https://skylark-broadcast.example.org/\r\n"
         u"Skylark! Broadcast finds live radio, television and archived clips on the Internet."_s;
     QTest::newRow("live") << false
                           << u"Name : Station A\r\nLink : http://s/a.ram\r\nFound on : http://site/a\r\n"_s +
@@ -144,7 +145,7 @@ void TestPresets::linkBlock()
         model.appendRecords(
             {row({u"Station A"_s, u"RA"_s, u"Ohio"_s, u"20"_s, u"http://s/a.ram"_s, u"http://site/a"_s})});
     QVERIFY(LinkText::usable(model, 0, archive));
-    QCOMPARE(LinkText::block(model, 0, archive, u"dir.example:8642"_s), block);
+    QCOMPARE(LinkText::block(model, 0, archive), block);
     QVERIFY(!LinkText::usable(model, 1, archive));
     // A row without a link in the mode's link column has nothing to pass on.
     ResultsModel empty;

@@ -494,7 +494,7 @@ xdotool key ctrl+c
 wait_until 5 clipboard_filled || fail "the clipboard holds '$(clipboard)' after Ctrl+C, no link block"
 copied=$(clipboard)
 [[ $copied == "Name : $first_name"$'\r\n'* ]] || fail "the link block does not start with the row's name: '$copied'"
-for expected in "Link : $first_link"$'\r\n' "This link courtesy Skylark! Broadcast - http://$directory_address"; do
+for expected in "Link : $first_link"$'\r\n' "This link courtesy Skylark! Broadcast - https://skylark-broadcast.example.org/"; do
     [[ $copied == *"$expected"* ]] || fail "the link block lacks '$expected': '$copied'"
 done
 

@@ -20,17 +20,6 @@ public:
     bool archiveMode() const override { return archive; }
     void setModeButtonsEnabled(bool enabled) override { log(u"mode:", flag(enabled)); }
     FormatFilters formatFilters() const override { return formats; }
-    void setToolbarButtonsEnabled(const QList<int>& positions, bool enabled) override
-    {
-        QStringList numbers;
-        for (int position : positions)
-            numbers.append(QString::number(position));
-        log(u"toolbar:", numbers.join(u',') + u':' + flag(enabled));
-    }
-    void setSearchButton(const QString& captionText, const QString& toolTip, int image) override
-    {
-        log(u"button:", captionText + u'|' + toolTip + u'|' + QString::number(image));
-    }
     void setStatusPanel(int panel, const QString& value) override
     {
         panels[panel] = value;
@@ -42,7 +31,6 @@ public:
     void setResultsCaption(const QString& value) override { log(u"caption:", caption = value); }
     void setProgressMaximum(int) override {}
     void setProgressValue(int value) override { progressValue = value; }
-    void setElapsedTimerRunning(bool running) override { log(u"timer2:", flag(elapsedRunning = running)); }
     void setGridRedraw(bool on) override { log(u"redraw:", flag(on)); }
     void layoutGrid() override { calls.append(QStringLiteral("layout")); }
 
@@ -54,7 +42,6 @@ public:
     QStringList countPanel;
     QString caption;
     int progressValue = 0;
-    bool elapsedRunning = false;
     QStringList calls;
 
 private:

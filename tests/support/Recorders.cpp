@@ -19,7 +19,8 @@ std::optional<QString> ScriptedDialogs::openProgramFile(const QString& folder, c
     return fileAnswer;
 }
 
-std::optional<QString> ScriptedDialogs::saveFile(const QString& folder, const QString& filter)
+std::optional<QString> ScriptedDialogs::saveFile(const QString& folder, const QString& filter,
+                                                 const QString& /*defaultSuffix*/)
 {
     ++fileDialogs;
     lastFileFolder = folder;

@@ -27,7 +27,8 @@ public:
     MessageAnswer message(MessageIcon icon, const QString& title, const QString& text,
                           MessageButtons buttons) override;
     std::optional<QString> openProgramFile(const QString& folder, const QString& filterName) override;
-    std::optional<QString> saveFile(const QString& folder, const QString& filter) override;
+    std::optional<QString> saveFile(const QString& folder, const QString& filter,
+                                    const QString& defaultSuffix) override;
     std::optional<QString> openFile(const QString& folder, const QString& filter) override;
 
     QList<RecordedMessage> messages;

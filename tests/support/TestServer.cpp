@@ -22,6 +22,14 @@ ScriptedReply ScriptedReply::page(const QByteArray& body, int status, const QByt
     return reply;
 }
 
+ScriptedReply ScriptedReply::endless(const QByteArray& block)
+{
+    ScriptedReply reply;
+    reply.chunks = {"HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n\r\n", block};
+    reply.repeatLast = true;
+    return reply;
+}
+
 ScriptedReply ScriptedReply::silence()
 {
     ScriptedReply reply;
@@ -60,7 +68,8 @@ void TestServer::setReply(const ScriptedReply& reply)
 }
 
 namespace {
-void sendChunks(QPointer<QTcpSocket> socket, std::shared_ptr<QList<QByteArray>> chunks, int delayMs)
+void sendChunks(QPointer<QTcpSocket> socket, std::shared_ptr<QList<QByteArray>> chunks, int delayMs,
+                bool endless)
 {
     if (!socket)
         return;
@@ -68,9 +77,14 @@ void sendChunks(QPointer<QTcpSocket> socket, std::shared_ptr<QList<QByteArray>> 
         socket->disconnectFromHost();
         return;
     }
-    socket->write(chunks->takeFirst());
+    // An endless body is written only as fast as the client takes it.
+    if (!endless || chunks->size() > 1)
+        socket->write(chunks->takeFirst());
+    else if (socket->bytesToWrite() < 1024 * 1024)
+        socket->write(chunks->constFirst());
     socket->flush();
-    QTimer::singleShot(delayMs, socket, [socket, chunks, delayMs] { sendChunks(socket, chunks, delayMs); });
+    QTimer::singleShot(delayMs, socket,
+                       [socket, chunks, delayMs, endless] { sendChunks(socket, chunks, delayMs, endless); });
 }
 } // namespace
 
@@ -92,7 +106,8 @@ void TestServer::onConnection()
             const ScriptedReply reply = m_handler ? m_handler(target) : ScriptedReply::page("");
             if (reply.silent)
                 return;
-            sendChunks(socket, std::make_shared<QList<QByteArray>>(reply.chunks), reply.delayMs);
+            sendChunks(socket, std::make_shared<QList<QByteArray>>(reply.chunks), reply.delayMs,
+                       reply.repeatLast);
         });
     }
 }

@@ -14,12 +14,16 @@ struct ScriptedReply
     QList<QByteArray> chunks;
     int delayMs = 0;
     bool silent = false;
+    // The last chunk is sent again and again until the client goes away.
+    bool repeatLast = false;
 
     // A complete response whose body is split into pieces of chunkSize bytes (0: one piece).
     static ScriptedReply page(const QByteArray& body, int status = 200,
                               const QByteArray& contentType = "text/html; charset=utf-8", int chunkSize = 0,
                               int delayMs = 0);
     static ScriptedReply silence();
+    // A 200 response whose body never ends.
+    static ScriptedReply endless(const QByteArray& block);
 };
 
 class TestServer : public QObject

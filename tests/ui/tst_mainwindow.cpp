@@ -1,3 +1,5 @@
+#include "browser/WindowGeometry.h"
+#include "core/ProductInfo.h"
 #include "core/Settings.h"
 #include "scanner/MarkerFiles.h"
 #include "search/ResultsModel.h"
@@ -7,7 +9,9 @@
 #include "ui/Program.h"
 #include "ui/SetupDialog.h"
 #include "ui/PresetButton.h"
+#include "ui/PresetStrip.h"
 #include "ui/ResultsGrid.h"
+#include "ui/SearchBox.h"
 #include "ui/SplashWindow.h"
 #include "collections/StationPayload.h"
 
@@ -17,6 +21,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -63,12 +69,14 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void firstRunPromptCannotBeLeft();
+    void escapeOnSplashEndsHangingLookup();
     void enterAndEscapeInTheSearchBox();
     void geometryRestored_data();
     void geometryRestored();
     void maximisedWindowStoresNormalGeometry();
     void liveGridFitsWithoutScrolling();
     void streamWorksPlayKeepsBusyPointer();
+    void commandsLockedDuringSearch();
     void toolbarRefusedWhileScanning();
     void unwritableSettingsReported();
     void unwritableDataFolderReported();
@@ -88,6 +96,7 @@ private:
     void startProgram();
     QString stored(const QString& key) const;
     MainWindow& window() { return m_program->window(); }
+    QToolButton* toolbarButton(CommandId id) { return m_program->commands().table().toolbarButton(id); }
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<TestServer> m_server;
@@ -153,7 +162,7 @@ void TestMainWindow::firstRunPromptCannotBeLeft()
     writeSettings({});
     QSettings(m_dir->filePath(u"settings.ini"_s), QSettings::IniFormat).remove(u"Settings/ConSpeed"_s);
     startProgram();
-    SetupDialog& setup = window().setupDialog();
+    SetupDialog& setup = m_program->setupDialog();
     QTRY_VERIFY(setup.isVisible());
     QCOMPARE(m_services->dialogs.messages.size(), 1);
     // Esc hides the dialog; the prompt comes back each time, with the dialog shown again.
@@ -173,6 +182,20 @@ void TestMainWindow::firstRunPromptCannotBeLeft()
     QTRY_VERIFY(window().isVisible());
     QVERIFY(!setup.isVisible());
     QCOMPARE(stored(u"ConSpeed"_s), setup.connectionText());
+}
+
+// A lookup that hangs does not keep the user out: Esc on the splash goes on with the stored host.
+void TestMainWindow::escapeOnSplashEndsHangingLookup()
+{
+    m_server->setReply(ScriptedReply::silence());
+    startProgram();
+    QTRY_COMPARE(m_server->targets().size(), 1);
+    auto* splash = qobject_cast<SplashWindow*>(QApplication::focusWidget());
+    QVERIFY(splash);
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(window().isVisible());
+    QVERIFY(!splash->isVisible());
+    QVERIFY(m_services->dialogs.messages.isEmpty());
 }
 
 void TestMainWindow::enterAndEscapeInTheSearchBox()
@@ -237,14 +260,15 @@ void TestMainWindow::geometryRestored()
                    {u"Height"_s, QString::number(height)}});
     startProgram();
     QTRY_VERIFY(window().isVisible());
-    const QRectF shown = window().normalGeometryTwips();
-    const double pixel = window().pixelsToTwips(1) + 0.01;
+    const QRectF shown = WindowGeometry::normalTwips(window());
+    const double pixel = WindowGeometry::pixelsToTwips(window(), 1) + 0.01;
     QVERIFY2(qAbs(shown.y() - (expectedTop < 0 ? top : expectedTop)) <= pixel,
              qPrintable(QString::number(shown.y())));
     QVERIFY(qAbs(shown.x() - left) <= pixel);
     QVERIFY(qAbs(shown.width() - width) <= pixel);
     QVERIFY(qAbs(shown.height() - height) <= pixel);
-    QCOMPARE(window().frameGeometry().top(), int(std::lround(window().twipsToPixels(shown.y()))));
+    QCOMPARE(window().frameGeometry().top(),
+             int(std::lround(WindowGeometry::twipsToPixels(window(), shown.y()))));
 }
 
 void TestMainWindow::maximisedWindowStoresNormalGeometry()
@@ -254,14 +278,14 @@ void TestMainWindow::maximisedWindowStoresNormalGeometry()
         {{u"Left"_s, u"600"_s}, {u"Top"_s, u"450"_s}, {u"Width"_s, u"500000"_s}, {u"Height"_s, u"6000"_s}});
     startProgram();
     QTRY_VERIFY(window().isVisible());
-    const QRectF normal = window().normalGeometryTwips();
+    const QRectF normal = WindowGeometry::normalTwips(window());
     const QRect available = window().screen()->availableGeometry();
-    QVERIFY(window().twipsToPixels(normal.width()) <= available.width() + 1);
+    QVERIFY(WindowGeometry::twipsToPixels(window(), normal.width()) <= available.width() + 1);
     window().showMaximized();
     QTRY_VERIFY(window().isMaximized());
     window().close();
     QCOMPARE(m_finished->size(), 1);
-    const double pixel = window().pixelsToTwips(1) + 0.01;
+    const double pixel = WindowGeometry::pixelsToTwips(window(), 1) + 0.01;
     QVERIFY(qAbs(stored(u"Width"_s).toDouble() - normal.width()) <= pixel);
     QVERIFY(qAbs(stored(u"Height"_s).toDouble() - normal.height()) <= pixel);
     QVERIFY(qAbs(stored(u"Left"_s).toDouble() - normal.x()) <= pixel);
@@ -307,7 +331,7 @@ void TestMainWindow::streamWorksPlayKeepsBusyPointer()
     QTRY_VERIFY(!m_program->search().isSearching());
     QVERIFY(!m_services->pointer.busy());
     // The toolbar's Play button plays the current row.
-    window().toolButton(2)->click();
+    toolbarButton(CommandId::Play)->click();
     QTRY_COMPARE(silent.targets().size(), 1);
     QVERIFY(m_services->pointer.busy());
     for (int second = 0; second < 30; ++second)
@@ -316,12 +340,44 @@ void TestMainWindow::streamWorksPlayKeepsBusyPointer()
     QCOMPARE(m_services->dialogs.texts(), QStringList{u"Cannot connect.."_s});
 }
 
+void TestMainWindow::commandsLockedDuringSearch()
+{
+    m_server->setHandler([](const QByteArray& target) {
+        return target.startsWith("/redirect.asp") ? ScriptedReply::page("") : ScriptedReply::silence();
+    });
+    startProgram();
+    QTRY_VERIFY(window().isVisible());
+    CommandTable& table = m_program->commands().table();
+    // The toolbar button and the menu entry follow the command's rule alike: "11" or "00".
+    const auto enabled = [&](std::initializer_list<CommandId> ids) {
+        QString states;
+        for (const CommandId id : ids)
+            states += QString::number(toolbarButton(id)->isEnabled()) +
+                      QString::number(table.action(id)->isEnabled());
+        return states;
+    };
+    const std::initializer_list<CommandId> locked{CommandId::SetupModal, CommandId::Play,
+                                                  CommandId::ShowBookmarks};
+    QToolButton* search = toolbarButton(CommandId::SearchOrStop);
+    QCOMPARE(enabled(locked), u"111111"_s);
+    window().setSearchText(u"quiet"_s);
+    search->click();
+    QVERIFY(m_program->search().isSearching());
+    QCOMPARE(enabled(locked), u"000000"_s);
+    QVERIFY(table.action(CommandId::StartSearch)->isEnabled());
+    QCOMPARE(search->text(), u"Stop"_s);
+    search->click();
+    QTRY_VERIFY(!m_program->search().isSearching());
+    QCOMPARE(enabled(locked), u"111111"_s);
+    QCOMPARE(search->text(), u"Search"_s);
+}
+
 void TestMainWindow::toolbarRefusedWhileScanning()
 {
     startProgram();
     QTRY_VERIFY(window().isVisible());
     m_program->commands().setScanActive(true);
-    window().toolButton(1)->click();
+    toolbarButton(CommandId::SearchOrStop)->click();
     QCOMPARE(m_services->dialogs.texts(), QStringList{u"Please close station scanning window."_s});
     QVERIFY(!m_program->search().isSearching());
 }
@@ -354,7 +410,7 @@ void TestMainWindow::drop(int preset, const QString& name, const QString& link)
     // Through the button's own drag handlers, as a drag from the grid ends on it.
     QMimeData mime;
     mime.setData(StationPayload::kMimeType, StationPayload::encode({name, link}));
-    PresetButton* button = window().presetButton(preset);
+    PresetButton* button = window().presetStrip().button(preset);
     const QPoint at = button->rect().center();
     QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
     QApplication::sendEvent(button, &enter);
@@ -413,7 +469,7 @@ void TestMainWindow::stationDroppedOnPreset()
     // Stored at once, not only at shut-down.
     QCOMPARE(stored(u"Preset2"_s),
              u"Cafy FM"_s + Settings::kPresetSeparator + u"http://s.example/cafe.ram"_s);
-    QCOMPARE(window().presetButton(2)->toolTip(), u"Cafy FM"_s);
+    QCOMPARE(window().presetStrip().button(2)->toolTip(), u"Cafy FM"_s);
 
     // Reassigning asks first: No keeps the station, Yes replaces it.
     m_services->dialogs.answers.enqueue(MessageAnswer::No);
@@ -428,6 +484,21 @@ void TestMainWindow::stationDroppedOnPreset()
     QCOMPARE(m_services->dialogs.messages.at(3).text, u"Preset 3 Assigned to Other"_s);
     QCOMPARE(stored(u"Preset2"_s), u"Other"_s + Settings::kPresetSeparator + u"http://s.example/other.ram"_s);
 
+    // The Menu key on the grid's current row: its menu assigns the row's station the same way.
+    QTableView* grid = window().grid();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), grid->mapToGlobal(QPoint()));
+    QApplication::sendEvent(grid->viewport(), &menuKey);
+    auto* assign = window().findChild<QMenu*>(u"menuAssignPreset"_s);
+    QVERIFY(assign);
+    QCOMPARE(assign->actions().at(2)->text(), u"&3: Other"_s);
+    QCOMPARE(assign->actions().at(4)->text(), u"&5: empty"_s);
+    assign->actions().at(4)->trigger();
+    const QString rowName = grid->model()->index(grid->currentIndex().row(), 0).data().toString();
+    QCOMPARE(m_services->dialogs.messages.at(4).text, u"Preset 5 Assigned to "_s + rowName);
+    QCOMPARE(stored(u"Preset4"_s).section(Settings::kPresetSeparator, 0, 0), rowName);
+    window().findChild<QMenu*>(u"menuRow"_s)->close();
+    m_services->dialogs.messages.removeLast();
+
     // Archive mode refuses; drops that are not stations are not taken.
     window().findChild<QRadioButton*>(u"optArch"_s)->click();
     drop(5, u"Clip"_s, u"http://s.example/clip.rm"_s);
@@ -438,7 +509,7 @@ void TestMainWindow::stationDroppedOnPreset()
     QMimeData text;
     text.setText(u"http://evil.example/x.ram"_s);
     QDragEnterEvent foreign(QPoint(5, 5), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(window().presetButton(6), &foreign);
+    QApplication::sendEvent(window().presetStrip().button(6), &foreign);
     QVERIFY(!foreign.isAccepted());
     QVERIFY(stored(u"Preset5"_s).isEmpty());
 }
@@ -449,19 +520,19 @@ void TestMainWindow::presetClicksAndEnter()
     startProgram();
     QTRY_VERIFY(window().isVisible());
     QVERIFY(QTest::qWaitForWindowActive(&window()));
-    QTest::mouseClick(window().presetButton(1), Qt::LeftButton);
+    QTest::mouseClick(window().presetStrip().button(1), Qt::LeftButton);
     QCOMPARE(m_services->launcher.launches.size(), 1);
     QCOMPARE(m_services->launcher.launches.at(0).arguments, QStringList{u"http://s.example/jazz.ram"_s});
 
     // An empty preset: a click explains how to fill it and plays nothing.
-    QTest::mouseClick(window().presetButton(4), Qt::LeftButton);
+    QTest::mouseClick(window().presetStrip().button(4), Qt::LeftButton);
     QCOMPARE(m_services->dialogs.texts(),
              QStringList{u"Drag and Drop station here while holding Shift Key to assign preset"_s});
     QCOMPARE(m_services->launcher.launches.size(), 1);
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(window().searchBox()));
     // Enter on it shows both messages.
     m_services->dialogs.messages.clear();
-    window().presetButton(4)->setFocus();
+    window().presetStrip().button(4)->setFocus();
     press(Qt::Key_Return);
     QCOMPARE(m_services->dialogs.texts(),
              (QStringList{u"Drag and Drop station here while holding Shift Key to assign preset"_s,
@@ -489,17 +560,32 @@ void TestMainWindow::copyAndEmailLink()
     const QString block = m_services->clipboard.value;
     QVERIFY2(block.startsWith(u"Name : Station "_s), qPrintable(block));
     QVERIFY(block.contains(u"\r\nLink : http://s.example/"_s));
-    QVERIFY(block.contains(u"This link courtesy Skylark! Broadcast - http://"_s + m_server->hostPort() +
-                           u"\r\n"_s));
+    QVERIFY(block.contains(u"This link courtesy Skylark! Broadcast - "_s + kProductWebSite + u"\r\n"_s));
     QVERIFY(!block.endsWith(u'\n'));
 
     m_services->clipboard.value.clear();
-    window().toolButton(6)->click();
+    toolbarButton(CommandId::Email)->click();
     QCOMPARE(m_services->clipboard.value, block);
     QCOMPARE(m_services->dialogs.texts(),
              QStringList{u"Skylark! Broadcast will now start your mail program, to insert the link press "
                          u"CTRL+V or paste it into the message."_s});
     QCOMPARE(m_services->opener.opened, QList<QUrl>{QUrl(u"mailto:"_s)});
+
+    // In the search box Ctrl+C copies its selected text, and a station dropped there is refused.
+    QLineEdit* box = window().searchBox()->lineEdit();
+    window().searchBox()->setFocus();
+    box->selectAll();
+    press(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(m_services->clipboard.value, u"jazz"_s);
+    QMimeData mime;
+    mime.setData(StationPayload::kMimeType, StationPayload::encode({u"Station"_s, u"http://s.example/x"_s}));
+    mime.setText(u"http://s.example/x"_s);
+    QDragEnterEvent enter(box->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(box, &enter);
+    QDropEvent dropped(box->rect().center(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::ShiftModifier);
+    QApplication::sendEvent(box, &dropped);
+    QVERIFY(!enter.isAccepted());
+    QCOMPARE(window().searchText(), u"jazz"_s);
 }
 
 void TestMainWindow::headerClicksSortInTurn()
@@ -518,7 +604,7 @@ void TestMainWindow::headerClicksSortInTurn()
     clickHeader(2);          // ascending by location: equal keys keep their order
     QCOMPARE(model->index(0, 0).data().toString(), first);
     clickHeader(0); // the next header click runs the other way, on whichever column
-    QCOMPARE(m_program->commands().GridSortOrder(), 8);
+    QCOMPARE(m_program->search().GridSortOrder(), 8);
     QCOMPARE(model->index(0, 0).data().toString(), second);
     QCOMPARE(window().grid()->selectedRowsInOrder(), QList<int>{0});
     QCOMPARE(window().grid()->currentIndex().row(), 0);
@@ -538,13 +624,13 @@ void TestMainWindow::rowClickPreviewsItsSiteOnce()
     clickRow(0);
     clickRow(1);
     QCOMPARE(previewed, QStringList{u"http://p.example/"_s});
-    QCOMPARE(m_program->commands().LastPreviewSite(), u"http://p.example/"_s);
+    QCOMPARE(m_program->commands().lastPreviewSite(), u"http://p.example/"_s);
     // Off and on again: the same row previews again.
     QAction* option = m_program->commands().table().action(CommandId::MiniBrowserOnPreview);
     option->trigger();
     QCOMPARE(stored(u"MiniB"_s), u"False"_s);
     clickRow(1);
-    QVERIFY(m_program->commands().LastPreviewSite().isEmpty());
+    QVERIFY(m_program->commands().lastPreviewSite().isEmpty());
     option->trigger();
     clickRow(1);
     QCOMPARE(previewed.size(), 2);

@@ -1,0 +1,168 @@
+#include "ui/MainControls.h"
+
+#include <cmath>
+
+#include <QComboBox>
+#include <QDrag>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QStyle>
+
+#include "core/Settings.h"
+#include "platform/Twips.h"
+#include "search/GridLayout.h"
+#include "ui/PresetButton.h"
+#include "ui/PresetStrip.h"
+#include "ui/ResultsGrid.h"
+#include "ui/ResultsIconModel.h"
+#include "ui/SearchBox.h"
+
+namespace {
+constexpr double kTopHeight = 1140;
+constexpr double kBandHeight = 255;
+constexpr double kSideWidth = 2880;
+
+QLabel* band(const char* objectName, const char* text, QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setStyleSheet(QStringLiteral("QLabel { background: #1d3b5c; color: white; font-weight: bold; }"));
+    return label;
+}
+} // namespace
+
+MainControls MainControls::make(QMainWindow& window, ResultsModel& model, const PresetTable& presets)
+{
+    MainControls controls;
+    controls.client = new QWidget(&window);
+    controls.client->setObjectName(QStringLiteral("frmMainClient"));
+    window.setCentralWidget(controls.client);
+    controls.searchBand = band("lblSearch", "  Search", controls.client);
+    controls.resultsBand = band("lblSearch2", "  Search Results", controls.client);
+    controls.makeSearchFrame();
+    controls.presets = new PresetStrip(presets, controls.client);
+    controls.makeGrid(model);
+    controls.progress = new QProgressBar(controls.client);
+    controls.progress->setObjectName(QStringLiteral("progBar"));
+    controls.progress->setTextVisible(false);
+    controls.progress->setRange(0, 1);
+    controls.progress->setValue(0);
+    controls.dragLabel = new QLabel(controls.client);
+    controls.dragLabel->setObjectName(QStringLiteral("lblMove"));
+    controls.dragLabel->setTextFormat(Qt::PlainText);
+    controls.dragLabel->hide();
+    controls.makeStatusBar(window);
+    return controls;
+}
+
+void MainControls::makeSearchFrame()
+{
+    searchFrame = new QFrame(client);
+    searchFrame->setObjectName(QStringLiteral("frameTop"));
+    hint = new QLabel(searchFrame);
+    hint->setObjectName(QStringLiteral("Label3"));
+    searchBox = new SearchBox(searchFrame);
+    live = new QRadioButton(QStringLiteral("LIVE Broadcasts"), searchFrame);
+    live->setObjectName(QStringLiteral("optLive"));
+    live->setToolTip(QStringLiteral("Click here to search for live radio and television broadcasts"));
+    archive = new QRadioButton(QStringLiteral("Streaming Audio && Video"), searchFrame);
+    archive->setObjectName(QStringLiteral("optArch"));
+    archive->setToolTip(QStringLiteral(
+        "Click here to search for streaming audio and video clips, movies, concerts and more"));
+    live->setChecked(true);
+}
+
+void MainControls::makeGrid(ResultsModel& model)
+{
+    grid = new ResultsGrid(client);
+    grid->setToolTip(QStringLiteral("Single click to display stream website or click PLAY button to play."));
+    grid->setModel(new ResultsIconModel(model, grid));
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
+    grid->horizontalHeader()->setHighlightSections(false);
+}
+
+void MainControls::makeStatusBar(QMainWindow& window)
+{
+    window.statusBar()->setObjectName(QStringLiteral("statBar"));
+    const std::array<int, 3> stretch{3, 2, 1};
+    for (std::size_t i = 0; i < panels.size(); ++i) {
+        auto* panel = new QLabel(window.statusBar());
+        panel->setObjectName(QStringLiteral("statBarPanel") + QString::number(i + 1));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        window.statusBar()->addWidget(panel, stretch.at(i));
+        panels.at(i) = panel;
+    }
+}
+
+void MainControls::dragStation(const QPoint& pos, const StationPayload::Station& station) const
+{
+    const int lineHeight = client->fontMetrics().height();
+    const QPoint inClient = grid->viewport()->mapTo(client, pos);
+    dragLabel->setGeometry(inClient.x() + px(100), inClient.y() - lineHeight / 2,
+                           std::max(1, presets->button(0)->width() - px(150)), lineHeight);
+    dragLabel->setText(station.name + Settings::kPresetSeparator + station.link);
+    auto* mime = new QMimeData;
+    mime->setData(StationPayload::kMimeType, StationPayload::encode(station));
+    mime->setText(station.link);
+    auto* drag = new QDrag(grid);
+    drag->setMimeData(mime);
+    drag->setPixmap(dragLabel->grab());
+    drag->exec(Qt::CopyAction);
+}
+
+int MainControls::px(double twips) const
+{
+    return int(std::lround(twips * client->logicalDpiX() / Twips::kPerInch));
+}
+
+void MainControls::layOut() const
+{
+    const int clientWidth = client->width();
+    const int clientHeight = client->height();
+    const int bandHeight = px(kBandHeight);
+    searchBand->setGeometry(0, 0, clientWidth, bandHeight);
+    searchFrame->setGeometry(0, bandHeight, clientWidth, px(kTopHeight));
+    hint->setGeometry(px(120), px(60), px(4600), px(240));
+    searchBox->setGeometry(px(120), px(330), px(2900), px(330));
+    live->setGeometry(px(120), px(750), px(1800), px(270));
+    archive->setGeometry(px(2000), px(750), px(2700), px(270));
+    const int sideWidth = px(kSideWidth);
+    presets->setGeometry(clientWidth - (sideWidth + px(200)), bandHeight, sideWidth, px(kTopHeight));
+    presets->layOut([this](double twips) { return px(twips); });
+    const int resultsTop = bandHeight + px(kTopHeight);
+    resultsBand->setGeometry(0, resultsTop, clientWidth, bandHeight);
+    const int progressWidth = px(2000);
+    progress->setGeometry(clientWidth - (progressWidth + px(200)), resultsTop + px(45), progressWidth,
+                          px(165));
+    const int gridTop = resultsTop + bandHeight;
+    const int windowWidth = client->window()->width();
+    grid->setGeometry(0, gridTop, std::max(0, windowWidth - px(100)), std::max(0, clientHeight - gridTop));
+}
+
+void MainControls::layOutColumns(bool archiveMode) const
+{
+    grid->setUpdatesEnabled(false);
+    // The columns share the width inside the grid's frame and vertical scroll bar, so the live
+    // layout fits without a horizontal scroll bar.
+    const int scrollBar = std::max(grid->verticalScrollBar()->sizeHint().width(),
+                                   grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid));
+    const int inner = grid->width() - 2 * grid->frameWidth() - scrollBar;
+    const auto widths =
+        GridLayout::columnWidths(archiveMode, Twips::fromPixels(inner, client->logicalDpiX()));
+    for (int column = 0; column < GridLayout::kColumns; ++column) {
+        const int width = widths.at(std::size_t(column));
+        grid->setColumnHidden(column, width == 0);
+        if (width > 0)
+            // Rounded down, so the columns together never pass the inner width.
+            grid->setColumnWidth(column, int(std::floor(width * client->logicalDpiX() / Twips::kPerInch)));
+    }
+    grid->setUpdatesEnabled(true);
+}
