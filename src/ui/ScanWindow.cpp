@@ -14,10 +14,10 @@
 #include <QFile>
 #include <QFrame>
 #include <QKeyEvent>
-#include <QResizeEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
