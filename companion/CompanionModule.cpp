@@ -5,13 +5,14 @@
 #include <QDir>
 
 #include "core/LinkSafety.h"
+#include "platform/ProcessTree.h"
 #include "playback/PlayerCommand.h"
 #include "scanner/MarkerFiles.h"
-#include "ModuleMarkers.h"
 #include "ProcessProbe.h"
 
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -34,16 +35,21 @@ CompanionModule::CompanionModule(ModuleOptions options, QObject* parent)
     connect(&m_poll, &QTimer::timeout, this, &CompanionModule::poll);
     connect(&m_playDelay, &QTimer::timeout, this, &CompanionModule::markPlaying);
     connect(&m_programWatch, &QTimer::timeout, this, &CompanionModule::checkProgram);
-    connect(&m_killDelay, &QTimer::timeout, this, [this] { signalPlayer(SIGKILL); });
+    connect(&m_killDelay, &QTimer::timeout, this, [this] {
+        m_killing = true;
+        watchTree();
+    });
+    m_treeWatch.setInterval(kTreePollMs);
+    connect(&m_treeWatch, &QTimer::timeout, this, &CompanionModule::watchTree);
     connect(&m_player, &QProcess::finished, this, &CompanionModule::playerEnded);
 }
 
 CompanionModule::~CompanionModule()
 {
-    if (m_player.state() != QProcess::NotRunning) {
-        signalPlayer(SIGKILL);
+    for (qint64 pid : ProcessTree::descendants(::getpid()))
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
+    if (m_player.state() != QProcess::NotRunning)
         m_player.waitForFinished(m_options.killGraceMs);
-    }
 }
 
 void CompanionModule::start()
@@ -75,20 +81,28 @@ bool CompanionModule::launchPlayer()
         PlayerCommand::forLink(m_options.storedPlayer, m_options.link);
     if (!command)
         return false;
-    ModuleMarkers::writeStatus(m_options.markerFolder, kStarting);
+    MarkerFiles::writeStatus(m_options.markerFolder, kStarting);
     m_player.setProgram(command->program);
     m_player.setArguments(command->arguments);
     m_player.setStandardInputFile(QProcess::nullDevice());
     // Unread pipes would stall a talkative player.
     m_player.setProcessChannelMode(QProcess::ForwardedChannels);
-    m_player.setChildProcessModifier([] {
-        // Its own process group, so that helpers the player starts end with it; and ended by
-        // the kernel should this module be killed outright.
+    // Orphans below the module come to it rather than to init, so it can end them.
+    ::prctl(PR_SET_CHILD_SUBREAPER, 1);
+    const pid_t module = ::getpid();
+    m_player.setChildProcessModifier([module] {
+        // Killed by the kernel should this module be killed outright, whatever the player does
+        // with SIGTERM; a module that died before this line leaves no player.
         ::setpgid(0, 0);
-        ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != module)
+            ::_exit(127);
     });
     m_player.start();
-    return m_player.waitForStarted();
+    if (!m_player.waitForStarted())
+        return false;
+    m_playerPid = m_player.processId();
+    return true;
 }
 
 void CompanionModule::poll()
@@ -107,8 +121,8 @@ void CompanionModule::markPlaying()
 {
     if (m_stopping || m_player.state() != QProcess::Running)
         return;
-    ModuleMarkers::writeStatus(m_options.markerFolder, kPlaying);
-    ModuleMarkers::touch(m_options.markerFolder, MarkerFiles::kPlay);
+    MarkerFiles::writeStatus(m_options.markerFolder, kPlaying);
+    MarkerFiles::touch(m_options.markerFolder, MarkerFiles::kPlay);
 }
 
 void CompanionModule::stop()
@@ -119,27 +133,65 @@ void CompanionModule::stop()
     m_poll.stop();
     m_playDelay.stop();
     m_programWatch.stop();
-    if (m_player.state() == QProcess::NotRunning)
+    if (m_playerPid == 0)
         return endWithoutPlayer({});
-    signalPlayer(SIGTERM);
-    m_killDelay.start();
+    endTree();
 }
 
 void CompanionModule::playerEnded()
 {
+    if (m_stopping)
+        return watchTree();
+    m_stopping = true;
     m_poll.stop();
     m_playDelay.stop();
     m_programWatch.stop();
+    MarkerFiles::writeStatus(m_options.markerFolder, kEnded);
+    // A player that handed the stream to a helper and left still ends the station here.
+    endTree();
+}
+
+void CompanionModule::endTree()
+{
+    m_killDelay.start();
+    m_treeWatch.start();
+    watchTree();
+}
+
+// Asks every process below the module to end once, kills them after the grace, collects the
+// orphans that came to the module and finishes when none is left.
+void CompanionModule::watchTree()
+{
+    const QList<qint64> below = ProcessTree::descendants(::getpid());
+    bool alive = false;
+    for (qint64 pid : below) {
+        // The player is collected by its QProcess; the rest are orphans the module inherited.
+        if (pid != m_playerPid && ::waitpid(static_cast<pid_t>(pid), nullptr, WNOHANG) == pid)
+            continue;
+        if (ProcessTree::isZombie(pid))
+            continue;
+        alive = true;
+        if (m_killing) {
+            ::kill(static_cast<pid_t>(pid), SIGKILL);
+        } else if (!m_asked.contains(pid)) {
+            m_asked.append(pid);
+            ::kill(static_cast<pid_t>(pid), SIGTERM);
+        }
+    }
+    if (alive || m_player.state() != QProcess::NotRunning)
+        return;
+    // Zombies below another zombie come to the module when their parent is collected.
+    if (!below.isEmpty())
+        return;
     m_killDelay.stop();
-    if (!m_stopping)
-        ModuleMarkers::writeStatus(m_options.markerFolder, kEnded);
+    m_treeWatch.stop();
     finish(kPlayed);
 }
 
 void CompanionModule::endWithoutPlayer(const QString& status)
 {
     if (!status.isEmpty())
-        ModuleMarkers::writeStatus(m_options.markerFolder, status);
+        MarkerFiles::writeStatus(m_options.markerFolder, status);
     finish(kNotPlayed);
 }
 
@@ -148,16 +200,6 @@ void CompanionModule::finish(int exitCode)
     if (m_finished)
         return;
     m_finished = true;
-    ModuleMarkers::touch(m_options.markerFolder, MarkerFiles::kDone);
+    MarkerFiles::touch(m_options.markerFolder, MarkerFiles::kDone);
     Q_EMIT finished(exitCode);
-}
-
-void CompanionModule::signalPlayer(int signalNumber)
-{
-    const auto pid = static_cast<pid_t>(m_player.processId());
-    if (pid <= 0)
-        return;
-    // The group shares the player's id while the player is not yet collected.
-    if (::kill(-pid, signalNumber) != 0)
-        ::kill(pid, signalNumber);
 }

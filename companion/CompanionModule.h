@@ -8,7 +8,14 @@
 
 // One station's playback: starts the player for the link, reports through the marker files
 // and ends the player when asked to (terminate marker, a stop signal, or the program that
-// started the module gone). It never leaves the player running.
+// started the module gone).
+//
+// Nothing the player starts outlives the module: the module collects the orphans below it
+// (a child subreaper), so helpers that a player leaves behind, or that move into a session of
+// their own, stay below it. Whenever the station ends, by the player or by a request, every
+// process below the module is asked to end and killed after the grace, and the module finishes
+// only once none is left. The player itself is killed by the kernel should the module be
+// killed outright.
 class CompanionModule : public QObject
 {
     Q_OBJECT
@@ -35,8 +42,11 @@ private:
     void markPlaying();
     void playerEnded();
     void endWithoutPlayer(const QString& status);
+    void endTree();
+    void watchTree();
     void finish(int exitCode);
-    void signalPlayer(int signalNumber);
+
+    static constexpr int kTreePollMs = 20;
 
     ModuleOptions m_options;
     QProcess m_player;
@@ -44,6 +54,10 @@ private:
     QTimer m_playDelay;
     QTimer m_programWatch;
     QTimer m_killDelay;
+    QTimer m_treeWatch;
+    QList<qint64> m_asked;
+    qint64 m_playerPid = 0;
+    bool m_killing = false;
     bool m_stopping = false;
     bool m_finished = false;
 };

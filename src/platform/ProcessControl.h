@@ -16,6 +16,6 @@ public:
     virtual bool isRunning(qint64 pid) = 0;
     // Asks the process to end (it may clean up first).
     virtual void terminate(qint64 pid) = 0;
-    // Ends the process without asking.
+    // Ends the process and every process below it without asking.
     virtual void kill(qint64 pid) = 0;
 };

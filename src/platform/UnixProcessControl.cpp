@@ -3,23 +3,10 @@
 #include <cerrno>
 #include <csignal>
 
-#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 
-namespace {
-// A zombie still answers signal 0; its state letter in /proc tells it apart.
-bool isZombie(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/") + QString::number(pid) + QStringLiteral("/stat"));
-    if (!stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray line = stat.readAll();
-    // The state follows the command name, which is in parentheses and may hold anything.
-    const qsizetype close = line.lastIndexOf(')');
-    return close >= 0 && line.size() > close + 2 && line.at(close + 2) == 'Z';
-}
-} // namespace
+#include "platform/ProcessTree.h"
 
 qint64 UnixProcessControl::start(const QString& program, const QStringList& arguments,
                                  const QStringList& extraEnvironment)
@@ -46,7 +33,8 @@ bool UnixProcessControl::isRunning(qint64 pid)
     if (pid <= 0)
         return false;
     const bool exists = ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
-    return exists && !isZombie(pid);
+    // A zombie still answers signal 0.
+    return exists && !ProcessTree::isZombie(pid);
 }
 
 void UnixProcessControl::terminate(qint64 pid)
@@ -57,6 +45,5 @@ void UnixProcessControl::terminate(qint64 pid)
 
 void UnixProcessControl::kill(qint64 pid)
 {
-    if (pid > 0)
-        ::kill(static_cast<pid_t>(pid), SIGKILL);
+    ProcessTree::killTree(pid);
 }

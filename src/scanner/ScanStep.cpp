@@ -1,20 +1,20 @@
 #include "scanner/ScanStep.h"
 
 #include <QDir>
-#include <QFile>
 
 #include "core/LinkSafety.h"
 #include "core/Settings.h"
 #include "core/Tick.h"
+#include "playback/StreamFormat.h"
 #include "scanner/MarkerFiles.h"
 #include "scanner/ScanModules.h"
 #include "scanner/ScanReplyWait.h"
 #include "scanner/ScanView.h"
 
 namespace {
-const QString kClaimedStatus = QStringLiteral("~stat.claimed.tmp");
-// Two ticks after a request at least one second has passed, however the first fell.
-constexpr int kSpacingTicks = 2;
+const QStringList kOpeningMarkers{MarkerFiles::kPlay, MarkerFiles::kStatus, MarkerFiles::kTerminate};
+const QStringList kStationMarkers{MarkerFiles::kPlay, MarkerFiles::kStatus, MarkerFiles::kTerminate,
+                                  MarkerFiles::kDone};
 
 QString failedStartsMessage()
 {
@@ -46,51 +46,57 @@ ScanStep::~ScanStep()
 
 void ScanStep::open()
 {
-    if (m_stopped)
+    if (m_phase != Phase::Idle)
         return;
-    m_opening = true;
     QDir().mkpath(m_dataFolder);
-    if (m_modules.anyRunning())
-        m_modules.endAll();
-    else
-        onModulesEnded();
+    if (!m_modules.anyRunning()) {
+        MarkerFiles::remove(m_dataFolder, kOpeningMarkers);
+        return;
+    }
+    m_phase = Phase::Opening;
+    m_modules.endAll();
 }
 
 void ScanStep::start(ScanStationList::Family family, const QString& position)
 {
-    if (m_stopped || m_scanning)
+    if (m_phase != Phase::Idle && m_phase != Phase::Opening)
         return;
-    m_family = family;
+    m_list.family = family;
+    m_list.style = m_view.styleShown();
+    m_list.includeUnknown = m_view.includeUnknown();
     m_position = ScanStationList::isPosition(position) ? position : ScanStationList::kStart;
-    m_style = m_view.styleShown();
-    m_scanning = true;
+    // While the opening still ends earlier modules, the first station waits for the same end.
+    if (m_phase == Phase::Opening) {
+        m_view.stationSwitching();
+        m_phase = Phase::EndingModules;
+        return;
+    }
+    m_phase = Phase::StepDue;
     m_stepTimer.start();
 }
 
 void ScanStep::next()
 {
-    if (m_stopped || m_phase != Phase::Playing)
+    if (m_phase != Phase::Playing)
         return;
     m_view.setStatusPanel(1, QStringLiteral("Next Station.."));
     m_view.setNextEnabled(false);
-    m_skip = true;
+    m_station.skip = true;
 }
 
 void ScanStep::setPaused(bool paused)
 {
-    m_paused = paused;
+    m_station.paused = paused;
 }
 
 void ScanStep::close()
 {
-    if (m_stopped)
+    if (m_phase == Phase::Closed)
         return;
-    m_stopped = true;
-    m_scanning = false;
+    m_phase = Phase::Closed;
     m_stepTimer.stop();
     m_poll.stop();
     m_wait->cancel();
-    m_phase = Phase::Idle;
     MarkerFiles::writeTerminate(m_dataFolder);
     if (m_modules.anyRunning())
         m_modules.endAll();
@@ -98,40 +104,12 @@ void ScanStep::close()
 
 ScanStep::Module ScanStep::moduleFor(const QString& link)
 {
-    const QString code = playerCode(link);
+    const QString code = StreamFormat::scanPlayerCode(link);
     if (code == QLatin1String("R"))
         return Module::Real;
     if (code == QLatin1String("N"))
         return Module::Media;
     return Module::None;
-}
-
-QString ScanStep::playerCode(const QString& link)
-{
-    if (link.isEmpty())
-        return {};
-    const qsizetype dot = link.lastIndexOf(QLatin1Char('.'));
-    // A link without a dot has no extension; the words in the link decide.
-    QString extension = dot < 0 ? QString() : link.mid(dot).toUpper();
-    extension.remove(QLatin1Char('"'));
-    static const QStringList real{QStringLiteral(".RA"),  QStringLiteral(".RAM"), QStringLiteral(".RM"),
-                                  QStringLiteral(".RPM"), QStringLiteral(".SMI"), QStringLiteral(".SMIL")};
-    static const QStringList media{QStringLiteral(".ASF"), QStringLiteral(".ASX"), QStringLiteral(".WMA"),
-                                   QStringLiteral(".WMV"), QStringLiteral(".WAX")};
-    if (real.contains(extension))
-        return QStringLiteral("R");
-    if (extension == QLatin1String(".XDM"))
-        return QStringLiteral("X");
-    if (media.contains(extension))
-        return QStringLiteral("N");
-    if (extension == QLatin1String(".PLS") || extension == QLatin1String(".M3U"))
-        return QStringLiteral("2");
-    const QString upper = link.toUpper();
-    if (upper.contains(QLatin1String("MAKEASX")))
-        return QStringLiteral("N");
-    if (upper.contains(QLatin1String("MAKERAM")))
-        return QStringLiteral("R");
-    return QStringLiteral("2");
 }
 
 QString ScanStep::moduleFileName(Module module)
@@ -147,33 +125,27 @@ QString ScanStep::moduleFileName(Module module)
     return {};
 }
 
-QString ScanStep::statusField(const QString& text)
+bool ScanStep::isScanning() const
 {
-    qsizetype from = 0;
-    while (from < text.size() && text.at(from) == QLatin1Char(' '))
-        ++from;
-    const auto endOfField = [&](qsizetype start, QStringView stops) {
-        qsizetype end = start;
-        while (end < text.size() && !stops.contains(text.at(end)))
-            ++end;
-        return end;
-    };
-    if (from < text.size() && text.at(from) == QLatin1Char('"')) {
-        const qsizetype end = endOfField(from + 1, u"\"\r\n");
-        return text.mid(from + 1, end - from - 1);
+    switch (m_phase) {
+    case Phase::Idle:
+    case Phase::Opening:
+    case Phase::Ended:
+    case Phase::Closed:
+        return false;
+    default:
+        return true;
     }
-    const qsizetype end = endOfField(from, u",\r\n");
-    return text.mid(from, end - from);
 }
 
 void ScanStep::beginStation()
 {
-    if (m_stopped)
+    if (m_phase != Phase::StepDue)
         return;
-    m_paused = false;
-    m_skip = false;
-    m_moduleStarted = false;
-    m_playSeen = false;
+    // The last station stays in hand (for its name and link) until the next one arrives.
+    StationInHand fresh;
+    fresh.station = m_station.station;
+    m_station = fresh;
     m_view.stationSwitching();
     if (m_modules.anyRunning()) {
         m_phase = Phase::EndingModules;
@@ -185,12 +157,15 @@ void ScanStep::beginStation()
 
 void ScanStep::continueStation()
 {
-    deleteMarkers({MarkerFiles::kPlay, MarkerFiles::kStatus, MarkerFiles::kTerminate, MarkerFiles::kDone});
     m_view.setPlaying(false);
     m_statusShown.clear();
     m_view.setStatusPanel(2, QString());
+    // A module that could not start writes its reason and the done marker together: the reason
+    // is read before the markers go.
+    pollStatus();
+    MarkerFiles::remove(m_dataFolder, kStationMarkers);
     m_view.setHeading(QStringLiteral("Switching Stations"));
-    if (m_requested && m_ticksSinceRequest < kSpacingTicks) {
+    if (m_ticksSinceRequest < kSpacingTicks) {
         m_phase = Phase::Spacing;
         return;
     }
@@ -199,20 +174,19 @@ void ScanStep::continueStation()
 
 void ScanStep::sendRequest()
 {
-    const QString style = m_view.styleShown();
-    // A position belongs to one style's list.
-    if (style != m_style)
+    const ListChoice now{m_list.family, m_view.styleShown(), m_view.includeUnknown()};
+    // A position belongs to one list: another style or the unknown formats start it again.
+    if (now.style != m_list.style || now.includeUnknown != m_list.includeUnknown)
         m_position = ScanStationList::kStart;
-    m_style = style;
-    ScanStationList::writeResume(m_settings, m_family, m_position, m_style);
+    m_list = now;
+    ScanStationList::writeResume(m_settings, m_list.family, m_position, m_list.style);
     ScanStationList::Request request;
     request.host = m_queryHost;
-    request.style = m_style;
-    request.family = m_family;
-    request.includeUnknown = m_view.includeUnknown();
+    request.style = m_list.style;
+    request.family = m_list.family;
+    request.includeUnknown = m_list.includeUnknown;
     request.position = m_position;
     request.conSpeed = m_settings.text(Settings::Key::ConSpeed);
-    m_requested = true;
     m_ticksSinceRequest = 0;
     m_phase = Phase::Requesting;
     m_wait->start(ScanStationList::requestUrl(request));
@@ -220,7 +194,7 @@ void ScanStep::sendRequest()
 
 void ScanStep::onReply()
 {
-    if (m_stopped || m_phase != Phase::Requesting)
+    if (m_phase != Phase::Requesting)
         return;
     const ScanStationList::Evaluation evaluation =
         ScanStationList::evaluate(m_wait->text(), m_wait->status(), m_wait->failed());
@@ -228,9 +202,9 @@ void ScanStep::onReply()
         showOutcome(evaluation);
         return;
     }
-    m_station = evaluation.station;
-    m_position = m_station.position;
-    m_view.showStation(m_station);
+    m_station.station = evaluation.station;
+    m_position = evaluation.station.position;
+    m_view.showStation(evaluation.station);
     m_view.setHeading(QStringLiteral("Playing..."));
     startModule();
     beginDwell();
@@ -244,31 +218,28 @@ void ScanStep::showOutcome(const ScanStationList::Evaluation& evaluation)
     if (evaluation.outcome == ScanStationList::Outcome::Exhausted) {
         icon = MessageIcon::None;
         m_position = ScanStationList::kStart;
-        ScanStationList::resetResume(m_settings, m_family);
+        ScanStationList::resetResume(m_settings, m_list.family);
     }
     finishScan(icon, ScanStationList::message(evaluation.outcome));
 }
 
 void ScanStep::startModule()
 {
-    m_pid = 0;
-    const QString refusal = LinkSafety::refusal(m_station.link);
+    const QString& link = m_station.station.link;
+    const QString refusal = LinkSafety::refusal(link);
     if (!refusal.isEmpty()) {
         m_statusShown = refusal;
         m_view.setStatusPanel(2, refusal);
         return;
     }
-    const Module module = moduleFor(m_station.link);
-    if (module == Module::None)
-        return;
-    m_moduleStarted = true;
-    m_pid = m_modules.start(m_moduleFolder + QLatin1Char('/') + moduleFileName(module), m_station.link);
+    m_station.module = moduleFor(link);
+    if (m_station.module != Module::None)
+        m_station.pid =
+            m_modules.start(m_moduleFolder + QLatin1Char('/') + moduleFileName(m_station.module), link);
 }
 
 void ScanStep::beginDwell()
 {
-    m_idle = 0;
-    m_skip = false;
     m_phase = Phase::Playing;
     m_view.setNextEnabled(true);
     m_view.setStatusPanel(1, QStringLiteral("0 Seconds"));
@@ -279,51 +250,51 @@ void ScanStep::beginStopping()
 {
     m_view.setNextEnabled(false);
     m_view.setStatusPanel(1, QStringLiteral("Closing..."));
-    QFile terminate(marker(MarkerFiles::kTerminate));
-    if (terminate.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        terminate.close();
-    if (!m_moduleStarted || moduleFinished()) {
+    MarkerFiles::touch(m_dataFolder, MarkerFiles::kTerminate);
+    if (m_station.module == Module::None || moduleFinished()) {
         stationEnded(false);
         return;
     }
-    m_doneTicks = 0;
     m_phase = Phase::Stopping;
 }
 
 void ScanStep::stationEnded(bool byModule)
 {
     m_poll.stop();
-    m_idle = 0;
-    m_skip = false;
-    m_phase = Phase::Idle;
     if (byModule) {
         // A module that ends before its player plays has started nothing.
-        if (m_playSeen || MarkerFiles::exists(m_dataFolder, MarkerFiles::kPlay))
+        if (m_station.playSeen || MarkerFiles::exists(m_dataFolder, MarkerFiles::kPlay))
             m_failedStarts = 0;
         else
             ++m_failedStarts;
     }
     if (m_failedStarts >= kFailedStartLimit) {
+        pollStatus();
         finishScan(MessageIcon::Critical, failedStartsMessage());
         return;
     }
+    m_phase = Phase::StepDue;
     m_stepTimer.start();
 }
 
 void ScanStep::finishScan(MessageIcon icon, const QString& message)
 {
     m_poll.stop();
-    m_phase = Phase::Idle;
-    m_scanning = false;
+    m_phase = Phase::Ended;
+    // Nothing plays behind the message any more.
+    m_view.stationSwitching();
+    m_view.setPlaying(false);
+    m_view.setNextEnabled(false);
+    m_view.setHeading(QString());
     m_view.endScan(icon, message);
 }
 
 void ScanStep::onTick()
 {
-    if (m_stopped)
+    if (m_phase == Phase::Closed)
         return;
     ++m_ticksSinceRequest;
-    if (m_scanning)
+    if (isScanning())
         pollStatus();
     switch (m_phase) {
     case Phase::Spacing:
@@ -332,18 +303,18 @@ void ScanStep::onTick()
         break;
     case Phase::Playing:
         pollPlay();
-        if (!m_paused && !m_skip) {
-            ++m_idle;
-            m_view.setStatusPanel(1, QString::number(m_idle) + QStringLiteral(" Seconds"));
-            if (m_view.dwellSeconds() < m_idle)
-                m_skip = true;
+        if (!m_station.paused && !m_station.skip) {
+            ++m_station.seconds;
+            m_view.setStatusPanel(1, QString::number(m_station.seconds) + QStringLiteral(" Seconds"));
+            if (m_view.dwellSeconds() < m_station.seconds)
+                m_station.skip = true;
         }
-        if (m_skip)
+        if (m_station.skip)
             beginStopping();
         break;
     case Phase::Stopping:
         // The bound runs also while the station is held.
-        if (++m_doneTicks >= kDoneWaitTicks)
+        if (++m_station.doneTicks >= kDoneWaitTicks)
             stationEnded(false);
         break;
     default:
@@ -353,12 +324,10 @@ void ScanStep::onTick()
 
 void ScanStep::onPoll()
 {
-    if (m_stopped)
-        return;
     if (m_phase == Phase::Playing) {
-        if (m_moduleStarted && moduleFinished())
+        if (m_station.module != Module::None && moduleFinished())
             stationEnded(true);
-        else if (m_skip)
+        else if (m_station.skip)
             beginStopping();
     } else if (m_phase == Phase::Stopping && moduleFinished()) {
         stationEnded(false);
@@ -367,55 +336,32 @@ void ScanStep::onPoll()
 
 void ScanStep::onModulesEnded()
 {
-    if (m_stopped)
-        return;
-    if (m_opening) {
-        m_opening = false;
-        deleteMarkers({MarkerFiles::kPlay, MarkerFiles::kStatus, MarkerFiles::kTerminate});
-    }
-    if (m_phase == Phase::EndingModules)
+    if (m_phase == Phase::Opening) {
+        MarkerFiles::remove(m_dataFolder, kOpeningMarkers);
+        m_phase = Phase::Idle;
+    } else if (m_phase == Phase::EndingModules) {
         continueStation();
+    }
 }
 
 bool ScanStep::moduleFinished()
 {
-    return MarkerFiles::exists(m_dataFolder, MarkerFiles::kDone) || !m_modules.isRunning(m_pid);
+    return MarkerFiles::exists(m_dataFolder, MarkerFiles::kDone) || !m_modules.isRunning(m_station.pid);
 }
 
 void ScanStep::pollPlay()
 {
-    if (m_playSeen || !MarkerFiles::exists(m_dataFolder, MarkerFiles::kPlay))
+    if (m_station.playSeen || !MarkerFiles::exists(m_dataFolder, MarkerFiles::kPlay))
         return;
-    m_playSeen = true;
+    m_station.playSeen = true;
     m_view.setPlaying(true);
 }
 
 void ScanStep::pollStatus()
 {
-    const QString claimed = marker(kClaimedStatus);
-    QFile::remove(claimed);
-    // Renamed first, so a module writing its next status never has its file read half-way or
-    // deleted unread.
-    if (!QFile::rename(marker(MarkerFiles::kStatus), claimed))
+    const std::optional<QString> field = MarkerFiles::takeStatus(m_dataFolder);
+    if (!field || *field == m_statusShown)
         return;
-    QFile file(claimed);
-    const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.read(4096)) : QString();
-    file.close();
-    QFile::remove(claimed);
-    const QString field = statusField(text);
-    if (field == m_statusShown)
-        return;
-    m_statusShown = field;
-    m_view.setStatusPanel(2, field);
-}
-
-void ScanStep::deleteMarkers(const QStringList& names)
-{
-    for (const QString& name : names)
-        QFile::remove(marker(name));
-}
-
-QString ScanStep::marker(const QString& name) const
-{
-    return MarkerFiles::path(m_dataFolder, name);
+    m_statusShown = *field;
+    m_view.setStatusPanel(2, *field);
 }

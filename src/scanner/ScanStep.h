@@ -16,8 +16,8 @@ class Tick;
 
 // A station scan, one station after another: the request for the next station, the companion
 // module that plays it, the dwell counted on the program's tick, and the stop handshake through
-// the marker files. Each part is a state left on a tick, a timer or a reply; nothing waits in
-// place.
+// the marker files. The step is a state machine: one phase, left on a tick, a timer, a reply or
+// the end of modules, and the data of the station in hand; nothing waits in place.
 //
 // Before any marker file is deleted, every module still running is ended, so a module of the
 // last station (or of an earlier scan) never reads the next station's markers.
@@ -28,12 +28,16 @@ class ScanStep : public QObject
 public:
     enum class Phase
     {
-        Idle,
+        Idle,          // opened; no player picked yet
+        Opening,       // earlier modules end before the opening deletes the markers
+        StepDue,       // the next station step follows shortly
         EndingModules, // waits for earlier modules to end before the markers go
         Spacing,       // keeps a second between two requests
         Requesting,
-        Playing, // the dwell
-        Stopping // the empty terminate marker is out; waits for the done marker
+        Playing,  // the dwell
+        Stopping, // the empty terminate marker is out; waits for the done marker
+        Ended,    // an outcome ended the scan
+        Closed
     };
     enum class Module
     {
@@ -74,28 +78,48 @@ public:
     void next();
     // Pause freezes the dwell count; the station plays on.
     void setPaused(bool paused);
-    bool isPaused() const { return m_paused; }
+    bool isPaused() const { return m_station.paused; }
     // The window closes: nothing more happens here, "TERMINATE" goes out and the module is
     // ended.
     void close();
 
     Phase phase() const { return m_phase; }
-    bool isStopped() const { return m_stopped; }
-    int idleSeconds() const { return m_idle; }
-    const ScanStationList::Station& station() const { return m_station; }
+    bool isStopped() const { return m_phase == Phase::Closed; }
+    int idleSeconds() const { return m_station.seconds; }
+    const ScanStationList::Station& station() const { return m_station.station; }
     const QString& position() const { return m_position; }
-    qint64 modulePid() const { return m_pid; }
+    qint64 modulePid() const { return m_station.pid; }
 
     // The module for a stream link's player code.
     static Module moduleFor(const QString& link);
-    // "R", "N", "X", "2" or "" for an empty link.
-    static QString playerCode(const QString& link);
     static QString moduleFileName(Module module);
-    // The first field of a status file: a quoted field without its quotes, otherwise the text
-    // up to the first comma or line end.
-    static QString statusField(const QString& text);
 
 private:
+    // Two ticks after a request at least one second has passed, however the first fell.
+    static constexpr int kSpacingTicks = 2;
+
+    // The station in hand, from its request to the end of its stop handshake.
+    struct StationInHand
+    {
+        ScanStationList::Station station;
+        Module module = Module::None;
+        qint64 pid = 0;
+        bool playSeen = false;
+        bool paused = false;
+        // Next was pressed or the dwell is over: the handshake begins at the next look.
+        bool skip = false;
+        int seconds = 0;
+        int doneTicks = 0;
+    };
+    // What the list requests were made with: a change starts the list again.
+    struct ListChoice
+    {
+        ScanStationList::Family family = ScanStationList::Family::RealPlayer;
+        QString style;
+        bool includeUnknown = false;
+    };
+
+    bool isScanning() const;
     void beginStation();
     void continueStation();
     void sendRequest();
@@ -112,8 +136,6 @@ private:
     bool moduleFinished();
     void pollPlay();
     void pollStatus();
-    void deleteMarkers(const QStringList& names);
-    QString marker(const QString& name) const;
 
     Settings& m_settings;
     ScanModules& m_modules;
@@ -125,22 +147,11 @@ private:
     QTimer m_stepTimer;
     QTimer m_poll;
     Phase m_phase = Phase::Idle;
-    ScanStationList::Family m_family = ScanStationList::Family::RealPlayer;
-    ScanStationList::Station m_station;
+    ListChoice m_list;
+    StationInHand m_station;
     QString m_position = ScanStationList::kStart;
-    QString m_style;
     QString m_statusShown;
-    qint64 m_pid = 0;
-    bool m_moduleStarted = false;
-    bool m_playSeen = false;
-    bool m_paused = false;
-    bool m_skip = false;
-    bool m_scanning = false;
-    bool m_stopped = false;
-    bool m_opening = false;
-    bool m_requested = false;
-    int m_idle = 0;
-    int m_doneTicks = 0;
-    int m_ticksSinceRequest = 0;
+    // The first request goes out at once.
+    int m_ticksSinceRequest = kSpacingTicks;
     int m_failedStarts = 0;
 };

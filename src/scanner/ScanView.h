@@ -20,7 +20,8 @@ public:
     virtual void setStatusPanel(int panel, const QString& text) = 0;
     virtual void setHeading(const QString& text) = 0;
     virtual void showStation(const ScanStationList::Station& station) = 0;
-    // A new station step: the hold is released and the station's buttons are off.
+    // A new station step, or the end of the scan: the hold is released and the station's
+    // buttons are off.
     virtual void stationSwitching() = 0;
     // The play marker: the playing picture and the Pause and Add Preset buttons.
     virtual void setPlaying(bool playing) = 0;

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -281,7 +282,20 @@ void ScanWindow::closeEvent(QCloseEvent* event)
 void ScanWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange || !m_context.mainWindow || m_closing)
+    if (event->type() == QEvent::WindowStateChange)
+        followWithMainWindow();
+}
+
+// Also when the window first opens: a maximised main window returns to its normal size.
+void ScanWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    followWithMainWindow();
+}
+
+void ScanWindow::followWithMainWindow()
+{
+    if (!m_context.mainWindow || m_closing)
         return;
     // The main window follows: minimised with the scan, back to normal otherwise.
     if (isMinimized())

@@ -82,6 +82,7 @@ Q_SIGNALS:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -105,6 +106,7 @@ private:
     bool filterKey(QObject* watched, QKeyEvent* event) const;
     void openStationSite();
     void takeActivationBack();
+    void followWithMainWindow();
     void checkPlayers();
 
     Context m_context;

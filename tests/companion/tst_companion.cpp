@@ -10,11 +10,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "ProcessTable.h"
 #include "core/ProductInfo.h"
 #include "core/Settings.h"
 #include "platform/IniSettingsBacking.h"
+#include "platform/UnixProcessControl.h"
 #include "scanner/MarkerFiles.h"
-#include "ProcessProbe.h"
 
 #include <signal.h>
 
@@ -25,14 +26,20 @@ const QString kReal = u"projModr"_s;
 const QString kMedia = u"projModm"_s;
 const QString kLink = u"http://radio.example/live stream.ram"_s;
 
-// How a recording player ends: it plays until ended, ends at once, or ignores SIGTERM.
+// How a recording player ends: it plays until ended or ends at once.
 enum class PlayerEnd
 {
     Plays,
     EndsAtOnce,
-    IgnoresTerm,
-    // Starts a helper of its own, as launcher scripts do.
-    StartsHelper,
+};
+
+// What ends a station in the process-table test.
+enum class StationEnd
+{
+    PlayerLeaves, // the player exits by itself
+    TerminateMarker,
+    ModuleKilled, // someone kills the module outright
+    ProgramKills  // the program ends a module that would not end
 };
 
 bool processGone(qint64 pid)
@@ -40,6 +47,8 @@ bool processGone(qint64 pid)
     return ::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH;
 }
 } // namespace
+
+Q_DECLARE_METATYPE(StationEnd)
 
 class TestCompanion : public QObject
 {
@@ -52,8 +61,8 @@ private Q_SLOTS:
     void terminateMarkerEndsPlayer();
     void stopSignalEndsPlayer_data();
     void stopSignalEndsPlayer();
-    void playerIgnoringTermIsKilled();
-    void playerHelpersEndWithIt();
+    void nothingOutlivesTheStation_data();
+    void nothingOutlivesTheStation();
     void programGoneEndsPlayer();
     void playerEndingByItself_data();
     void playerEndingByItself();
@@ -63,7 +72,8 @@ private Q_SLOTS:
     void linkReachesPlayerWhole();
 
 private:
-    QString writePlayer(const QString& name, PlayerEnd end);
+    QString writePlayer(const QString& name, PlayerEnd end, const QString& body = {});
+    QList<qint64> scanProcesses() const;
     void storePlayers(const QString& real, const QString& netshow);
     void startModule(const QString& module, const QString& link);
     bool waitFor(const std::function<bool()>& condition, int milliseconds = 5000);
@@ -90,6 +100,7 @@ private:
     QProcess m_module;
     QProcess m_program;
     QStringList m_badStatus;
+    QByteArray m_tag;
 };
 
 void TestCompanion::init()
@@ -104,6 +115,8 @@ void TestCompanion::init()
     m_environment.insert(u"SKYLARK_COMPANION_PLAY_DELAY_MS"_s, u"200"_s);
     m_environment.remove(u"SKYLARK_COMPANION_KILL_GRACE_MS"_s);
     m_environment.remove(u"SKYLARK_PROGRAM_PID"_s);
+    m_tag = QFileInfo(m_home->path()).fileName().toUtf8();
+    m_environment.insert(u"SKYLARK_TEST_STATION"_s, QString::fromUtf8(m_tag));
     m_realPlayer = writePlayer(u"real"_s, PlayerEnd::Plays);
     m_mediaPlayer = writePlayer(u"media"_s, PlayerEnd::Plays);
     storePlayers(m_realPlayer, m_mediaPlayer);
@@ -119,30 +132,26 @@ void TestCompanion::cleanup()
         m_program.kill();
         m_program.waitForFinished();
     }
-    // A player a faulty module left behind is this test's own child's child: end it.
-    for (const QString& name : {u"real"_s, u"media"_s}) {
-        for (const qint64 pid : {recordedPid(name), recordedPid(name, u"helper"_s)}) {
-            if (pid > 0 && !processGone(pid))
-                ::kill(static_cast<pid_t>(pid), SIGKILL);
-        }
-    }
+    // Whatever a faulty module left behind.
+    for (const qint64 pid : ProcessTable::withEnvironment("SKYLARK_TEST_STATION=" + m_tag))
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
     QVERIFY2(m_badStatus.isEmpty(), qPrintable(m_badStatus.join(u" | "_s)));
 }
 
 // A player in a folder with a blank in its name that records its arguments, one a line, and
 // then its process id (last, so the id file means the arguments are complete).
-QString TestCompanion::writePlayer(const QString& name, PlayerEnd end)
+QString TestCompanion::writePlayer(const QString& name, PlayerEnd end, const QString& body)
 {
     const QString folder = m_home->filePath(u"rec/"_s + name);
     QDir().mkpath(folder);
     QString script = u"#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1/args'\n"_s.arg(folder);
-    if (end == PlayerEnd::StartsHelper)
-        script += u"sleep 60 &\necho $! > '%1/helper'\n"_s.arg(folder);
     script += u"echo $$ > '%1/pid.part'\nmv '%1/pid.part' '%1/pid'\n"_s.arg(folder);
-    if (end == PlayerEnd::EndsAtOnce)
+    if (!body.isEmpty())
+        script += body;
+    else if (end == PlayerEnd::EndsAtOnce)
         script += u"exit 0\n"_s;
     else
-        script += (end == PlayerEnd::IgnoresTerm ? u"trap '' TERM\n"_s : QString()) + u"exec sleep 60\n"_s;
+        script += u"exec sleep 60\n"_s;
     const QString path = m_home->filePath(u"players dir/"_s + name + u" player"_s);
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
@@ -208,6 +217,14 @@ QByteArray TestCompanion::status() const
 {
     QFile file(MarkerFiles::path(m_markers, MarkerFiles::kStatus));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Everything started for this test's station, the module itself aside.
+QList<qint64> TestCompanion::scanProcesses() const
+{
+    QList<qint64> found = ProcessTable::withEnvironment("SKYLARK_TEST_STATION=" + m_tag);
+    found.removeAll(m_module.processId());
+    return found;
 }
 
 QStringList TestCompanion::recordedArguments(const QString& name) const
@@ -282,30 +299,57 @@ void TestCompanion::stopSignalEndsPlayer()
     QVERIFY(processGone(pid));
 }
 
-void TestCompanion::playerIgnoringTermIsKilled()
+void TestCompanion::nothingOutlivesTheStation_data()
 {
-    writePlayer(u"real"_s, PlayerEnd::IgnoresTerm);
-    m_environment.insert(u"SKYLARK_COMPANION_KILL_GRACE_MS"_s, u"200"_s);
-    startModule(kReal, kLink);
-    QVERIFY(waitFor([this] { return marker(MarkerFiles::kPlay); }));
-    const qint64 pid = recordedPid(u"real"_s);
-    writeTerminate({});
-    QVERIFY(moduleEnded());
-    QVERIFY(marker(MarkerFiles::kDone));
-    QVERIFY(processGone(pid));
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<StationEnd>("end");
+    // Processes the player leaves running before the station ends, the player included.
+    QTest::addColumn<int>("running");
+    const QString ignoresTerm = u"trap '' TERM\nexec sleep 600\n"_s;
+    const QString grandchildren = u"sh -c 'sleep 600 & exec sleep 600' &\nexec sleep 600\n"_s;
+    const QString newSession = u"setsid sh -c \"trap '' TERM; exec sleep 600\" &\nexec sleep 600\n"_s;
+    QTest::newRow("hands off and exits")
+        << u"( exec sleep 600 ) &\nexit 0\n"_s << StationEnd::PlayerLeaves << 0;
+    QTest::newRow("new session, exits") << u"setsid sleep 600 &\nexit 0\n"_s << StationEnd::PlayerLeaves << 0;
+    QTest::newRow("ignores SIGTERM, marker") << ignoresTerm << StationEnd::TerminateMarker << 1;
+    QTest::newRow("ignores SIGTERM, module killed") << ignoresTerm << StationEnd::ModuleKilled << 1;
+    QTest::newRow("grandchildren, marker") << grandchildren << StationEnd::TerminateMarker << 3;
+    QTest::newRow("grandchildren, program kills") << grandchildren << StationEnd::ProgramKills << 3;
+    QTest::newRow("new session, marker") << newSession << StationEnd::TerminateMarker << 2;
+    QTest::newRow("new session, program kills") << newSession << StationEnd::ProgramKills << 2;
 }
 
-void TestCompanion::playerHelpersEndWithIt()
+void TestCompanion::nothingOutlivesTheStation()
 {
-    writePlayer(u"real"_s, PlayerEnd::StartsHelper);
+    QFETCH(QString, body);
+    QFETCH(StationEnd, end);
+    QFETCH(int, running);
+    writePlayer(u"real"_s, PlayerEnd::Plays, body);
+    m_environment.insert(u"SKYLARK_COMPANION_KILL_GRACE_MS"_s, u"200"_s);
     startModule(kReal, kLink);
-    QVERIFY(waitForPlayer(u"real"_s));
-    const qint64 helper = recordedPid(u"real"_s, u"helper"_s);
-    QVERIFY(helper > 0 && !processGone(helper));
-    writeTerminate({});
+    if (end == StationEnd::PlayerLeaves) {
+        QVERIFY(moduleEnded());
+        QVERIFY(marker(MarkerFiles::kDone));
+        // The module finishes only once nothing below it is left.
+        QCOMPARE(scanProcesses(), QList<qint64>());
+        return;
+    }
+    // The play marker comes after the player has set itself up.
+    QVERIFY(waitFor([&] { return marker(MarkerFiles::kPlay) && scanProcesses().size() == running; }));
+    if (end == StationEnd::TerminateMarker) {
+        writeTerminate({});
+        QVERIFY(moduleEnded());
+        QVERIFY(marker(MarkerFiles::kDone));
+        QCOMPARE(scanProcesses(), QList<qint64>());
+        return;
+    }
+    if (end == StationEnd::ModuleKilled)
+        m_module.kill();
+    else
+        UnixProcessControl().kill(m_module.processId());
     QVERIFY(moduleEnded());
-    // The helper is not the module's child: ended, it may wait a moment to be collected.
-    QVERIFY(waitFor([helper] { return !ProcessProbe::isRunning(helper); }));
+    // Signals from the kernel arrive a moment later.
+    QVERIFY(waitFor([this] { return scanProcesses().isEmpty(); }));
 }
 
 void TestCompanion::programGoneEndsPlayer()

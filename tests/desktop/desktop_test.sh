@@ -47,12 +47,12 @@ readonly token="t${work##*.}"
 started=()
 program_pid=""
 
-# The scan's stand-in players sleep on after the test when it fails half-way; each one is known
-# by the record it wrote, named after its process id.
+# The scan's stand-in players and their helpers sleep on after the test when it fails half-way;
+# each one is known by the record it wrote, named after its process id.
 stop_scan_players() {
     local record pid
     [ -n "${scan_player:-}" ] || return 0
-    for record in "$work"/scan.[0-9]*; do
+    for record in "$work"/scan.[0-9]* "$work"/helper.[0-9]*; do
         [ -e "$record" ] || continue
         pid=${record##*.}
         grep -qF "$scan_player" "/proc/$pid/cmdline" 2>/dev/null && kill "$pid" 2>/dev/null
@@ -254,13 +254,15 @@ EOF
     chmod +x "$player"
 }
 
-# The RealPlayer stand-in the companion starts: it records the same way, then keeps running as a
+# The RealPlayer stand-in the companion starts: it records the same way, starts a helper in a
+# session of its own (as players that hand off to a running instance do), then keeps running as a
 # player does until it is ended, under its own path so that it can be found.
 make_scan_player() {
     scan_player="$work/scanplayer"
     cat >"$scan_player" <<EOF
 #!/bin/bash
 { echo "\$#"; printf '%s\n' "\$@"; } >"$work/scan.tmp.\$\$" && mv "$work/scan.tmp.\$\$" "$work/scan.\$(date +%s%N).\$\$"
+setsid bash -c ': >"\$1/helper.\$\$"; exec -a "\$0-helper" sleep 60' "$scan_player" "$work" &
 exec -a "$scan_player" sleep 60
 EOF
     chmod +x "$scan_player"
@@ -397,6 +399,11 @@ scan_processes_left() {
 
 no_scan_processes() {
     ! scan_processes_left
+}
+
+# True when at most $1 helpers of the stand-in players run.
+helpers_at_most() {
+    [ "$(pgrep -fc "^$scan_player-helper")" -le "$1" ]
 }
 
 look_at_main_window() {
@@ -628,6 +635,7 @@ printf -v expected '1\n%s' "http://$directory_address/scan/$token-two.ram"
     fail "the second station's player got '$(tr '\n' ' ' <"${records[1]}")'"
 first_player=${records[0]##*.}
 running "$first_player" && fail "the first station's player still runs after Next"
+wait_until 5 helpers_at_most 1 || fail "the first station's helper still runs after Next"
 # The dwell of two seconds moves on by itself.
 wait_until 10 records_at_least scan 3 || fail "the scan did not move on after the dwell of 2 seconds"
 focus_window "$scan_window"

@@ -101,14 +101,15 @@ struct RecordingView : ScanView
 
 // Fake companion programs: each start is logged as "name link programPid"; the mode file
 // decides what the module does: "play" (plays, ends on the terminate marker), "selfend" (plays,
-// then ends by itself), "quit" (returns at once), "silent" (never plays, ends on the terminate
+// then ends by itself), "quit" (writes why it cannot start and the done marker together, and
+// returns), "silent" (never plays, ends on the terminate
 // marker), "stubborn" (plays and ignores the terminate marker and SIGTERM).
 const char* const kModuleScript = R"SH(#!/bin/bash
 d='@DATA@'
 log='@LOG@'
 echo "$(basename "$0") $1 $SKYLARK_PROGRAM_PID" >> "$log"
 mode=$(cat '@MODE@' 2>/dev/null)
-[ "$mode" = quit ] && exit 0
+if [ "$mode" = quit ]; then printf '"No player here"\r\n' > "$d/~stat.tmp"; : > "$d/~done.tmp"; exit 0; fi
 if [ "$mode" = stubborn ]; then trap '' TERM; else trap 'echo "sigterm $1" >> "$log"; exit 0' TERM; fi
 [ "$mode" = silent ] || { sleep 0.2; : > "$d/~play.tmp"; }
 if [ "$mode" = selfend ]; then sleep 0.3; : > "$d/~done.tmp"; echo "selfend $1" >> "$log"; exit 0; fi
@@ -128,8 +129,6 @@ class TestScanStep : public QObject
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void playerCode_data();
-    void playerCode();
     void statusField_data();
     void statusField();
     void dwellEndsWithEmptyTerminateMarker();
@@ -144,7 +143,8 @@ private Q_SLOTS:
     void refusedLinkStartsNothing();
     void serverOutcomes_data();
     void serverOutcomes();
-    void styleChangeStartsAtTheBeginning();
+    void listChangeStartsAtTheBeginning_data();
+    void listChangeStartsAtTheBeginning();
     void fiftyStationsStayFlat();
 
 private:
@@ -234,35 +234,6 @@ bool TestScanStep::tickUntil(Tick& tick, const std::function<bool()>& condition,
     return condition();
 }
 
-void TestScanStep::playerCode_data()
-{
-    QTest::addColumn<QString>("link");
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("module");
-    QTest::newRow("rm lower case") << text("http://x/a.rm") << text("R") << text("projModr");
-    QTest::newRow("smil") << text("http://x/a.SMIL") << text("R") << text("projModr");
-    QTest::newRow("asx") << text("http://x/a.asx") << text("N") << text("projModm");
-    QTest::newRow("wma quoted") << text("http://x/a.wma\"") << text("N") << text("projModm");
-    QTest::newRow("makeasx") << text("http://x/cgi/MakeAsx?id=1") << text("N") << text("projModm");
-    QTest::newRow("makeram") << text("http://x/cgi/makeram?id=1") << text("R") << text("projModr");
-    QTest::newRow("m3u") << text("http://x/list.m3u") << text("2") << QString();
-    QTest::newRow("pls") << text("http://x/list.pls") << text("2") << QString();
-    QTest::newRow("xdm") << text("http://x/a.xdm") << text("X") << QString();
-    QTest::newRow("query after extension") << text("http://x/a.rm?x=1") << text("2") << QString();
-    QTest::newRow("no dot, makeasx") << text("makeasx/stream") << text("N") << text("projModm");
-    QTest::newRow("no dot") << text("stream") << text("2") << QString();
-    QTest::newRow("empty") << QString() << QString() << QString();
-}
-
-void TestScanStep::playerCode()
-{
-    QFETCH(QString, link);
-    QFETCH(QString, code);
-    QFETCH(QString, module);
-    QCOMPARE(ScanStep::playerCode(link), code);
-    QCOMPARE(ScanStep::moduleFileName(ScanStep::moduleFor(link)), module);
-}
-
 void TestScanStep::statusField_data()
 {
     QTest::addColumn<QString>("content");
@@ -279,7 +250,7 @@ void TestScanStep::statusField()
 {
     QFETCH(QString, content);
     QFETCH(QString, field);
-    QCOMPARE(ScanStep::statusField(content), field);
+    QCOMPARE(MarkerFiles::statusField(content), field);
 }
 
 void TestScanStep::dwellEndsWithEmptyTerminateMarker()
@@ -436,6 +407,10 @@ void TestScanStep::threeFailedStartsStopTheScan()
     QCOMPARE(log().size(), 3);
     QCOMPARE(scan->view.ends[0].first, MessageIcon::Critical);
     QVERIFY(scan->view.ends[0].second.contains(QLatin1String("ended before they started playing")));
+    // The module's reason reaches the panel, and nothing seems to play behind the message.
+    QCOMPARE(scan->view.panels[1], text("No player here"));
+    QVERIFY(scan->view.heading != text("Playing..."));
+    QVERIFY(!scan->view.nextEnabled);
     // The record still names the third station, not the end of the list.
     QCOMPARE(scan->settings.text(Settings::Key::RScan), text("2@*All Stations"));
 }
@@ -560,8 +535,25 @@ void TestScanStep::serverOutcomes()
     QVERIFY(log().isEmpty());
 }
 
-void TestScanStep::styleChangeStartsAtTheBeginning()
+void TestScanStep::listChangeStartsAtTheBeginning_data()
 {
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<bool>("unknown");
+    QTest::addColumn<QByteArray>("second");
+    QTest::newRow("style") << text("Blues") << false
+                           << QByteArray("/search.asp?V=3&P=L&STYLE=Blues&T1=N&GS=1&UNK=0&LS=0&SPD=0");
+    QTest::newRow("unknown formats") << text("Big Band") << true
+                                     << QByteArray(
+                                            "/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=1&LS=0&SPD=0");
+    QTest::newRow("no change") << text("Big Band") << false
+                               << QByteArray("/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=0&LS=8&SPD=0");
+}
+
+void TestScanStep::listChangeStartsAtTheBeginning()
+{
+    QFETCH(QString, style);
+    QFETCH(bool, unknown);
+    QFETCH(QByteArray, second);
     TestServer server;
     QVERIFY(server.start());
     server.setReply(ScriptedReply::page("8@@@@@@@@Name@@@@http://x/a.m3u@@@@MP3@@@@A@@@@B@@@@32<HTML>"));
@@ -570,12 +562,14 @@ void TestScanStep::styleChangeStartsAtTheBeginning()
     scan->view.style = text("Big Band");
     scan->step->start(ScanStationList::Family::WindowsMedia, text("3"));
     QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
-    scan->view.style = text("Blues");
+    scan->view.style = style;
+    scan->view.unknown = unknown;
     QVERIFY(tickUntil(scan->tick, [&] { return server.targets().size() == 2; }));
     QCOMPARE(server.targets()[0],
              QByteArray("/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=0&LS=3&SPD=0"));
-    QCOMPARE(server.targets()[1], QByteArray("/search.asp?V=3&P=L&STYLE=Blues&T1=N&GS=1&UNK=0&LS=0&SPD=0"));
-    QCOMPARE(scan->settings.text(Settings::Key::WScan), text("0@Blues"));
+    QCOMPARE(server.targets()[1], second);
+    QCOMPARE(scan->settings.text(Settings::Key::WScan),
+             QString::fromLatin1(second.split('&').at(6).mid(3)) + QLatin1Char('@') + style);
     // A playlist link starts no module.
     QVERIFY(log().isEmpty());
 }

@@ -37,6 +37,7 @@ private Q_SLOTS:
     void canScanMessages_data();
     void canScanMessages();
     void dwellBoxRules();
+    void maximisedMainWindowReturnsToNormal();
     void stationShownAndSiteOpened();
     void pauseThenClose();
     void presetDialogListAndAssignments();
@@ -56,7 +57,7 @@ private:
         QStringList sites;
         QList<int> assigned;
     };
-    ScanWindow* makeWindow(Parts& parts, const QString& host);
+    ScanWindow* makeWindow(Parts& parts, const QString& host, QWidget* mainWindow = nullptr);
 
     QTemporaryDir m_dir;
 };
@@ -66,13 +67,13 @@ void TestScanWindow::init()
     QDir(m_dir.filePath(text("data"))).removeRecursively();
 }
 
-ScanWindow* TestScanWindow::makeWindow(Parts& parts, const QString& host)
+ScanWindow* TestScanWindow::makeWindow(Parts& parts, const QString& host, QWidget* mainWindow)
 {
     parts.settings.setText(Settings::Key::Real, text("/usr/bin/true"));
     parts.settings.setText(Settings::Key::Netshow, text("/usr/bin/true"));
     auto* window = new ScanWindow(ScanWindow::Context{
         parts.settings, parts.presets, parts.services.services(), parts.modules, parts.client, parts.tick,
-        m_dir.filePath(text("data")), m_dir.filePath(text("modules")), host, nullptr,
+        m_dir.filePath(text("data")), m_dir.filePath(text("modules")), host, mainWindow,
         [&parts](const QString& site) { parts.sites.append(site); },
         [&parts](int index) { parts.assigned.append(index); }});
     window->show();
@@ -123,6 +124,19 @@ void TestScanWindow::canScanMessages()
     QCOMPARE(closes, 1);
     QCOMPARE(dialogs.messages.first().icon, MessageIcon::Information);
     QCOMPARE(dialogs.messages.last().text, lastMessage);
+}
+
+void TestScanWindow::maximisedMainWindowReturnsToNormal()
+{
+    Parts parts;
+    QWidget main;
+    main.showMaximized();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY(main.isMaximized());
+    QPointer<ScanWindow> window = makeWindow(parts, text("127.0.0.1:1"), &main);
+    QTRY_COMPARE(main.windowState(), Qt::WindowNoState);
+    window->close();
+    QTRY_VERIFY(window.isNull());
 }
 
 void TestScanWindow::dwellBoxRules()
