@@ -79,6 +79,11 @@ void WindowGeometry::centre(QWidget& window, const QSizeF& twips)
                             area.y() + (area.height() - size.height()) / 2, size.width(), size.height()));
 }
 
+void WindowGeometry::centre(QWidget& window)
+{
+    centre(window, {pixelsToTwips(window, window.width()), pixelsToTwips(window, window.height())});
+}
+
 void WindowGeometry::fitOnScreen(QWidget& window)
 {
     if (isNormal(window))

@@ -24,8 +24,10 @@ struct Keys
 QRectF normalTwips(const QWidget& window);
 // Gives the window that geometry, fitted wholly onto the screen's available area.
 void place(QWidget& window, const QRectF& twips);
-// Centres a window of that client size (in twips) on the screen's available area.
+// Centres a window of that client size (in twips), or of its own size, on the screen's
+// available area.
 void centre(QWidget& window, const QSizeF& twips);
+void centre(QWidget& window);
 // Fits the window as it is onto the screen's available area.
 void fitOnScreen(QWidget& window);
 

@@ -4,8 +4,8 @@
 #include <QLabel>
 
 // A picture that answers like a button: clicked() when the left button goes down and comes up
-// again over it, or on Enter or Space while it has the focus. It can carry two pointer pictures: one shown while the mouse moves
-// over it, one set while a button is held.
+// again over it, or on Enter or Space while it has the focus. It can carry two pointer pictures: one shown
+// while the mouse moves over it, one set while a button is held.
 class PictureLabel : public QLabel
 {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "ui/Program.h"
 
 #include "browser/WebWindow.h"
+#include "browser/WindowGeometry.h"
 #include "core/ProductInfo.h"
 #include "playback/PlayDispatch.h"
 #include "playback/PlayerDiscovery.h"
@@ -207,6 +208,7 @@ void Program::startScan()
         m_main.get());
     m_scan = scan;
     connect(scan, &ScanWindow::closed, this, [this, scan] { scanClosed(scan); });
+    WindowGeometry::centre(*scan);
     scan->show();
 }
 

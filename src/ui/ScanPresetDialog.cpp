@@ -79,11 +79,11 @@ void ScanPresetDialog::assignShown()
 
 bool ScanPresetDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    // The list changes only by picking an entry; typing does not search it.
+    // The list changes by picking an entry, with the mouse or the arrow keys; typing does not
+    // search it.
     if (watched == m_list && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        return key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Escape && key != Qt::Key_F4 &&
-               key != Qt::Key_Return && key != Qt::Key_Enter;
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        return !text.isEmpty() && text.front().isPrint();
     }
     return QDialog::eventFilter(watched, event);
 }

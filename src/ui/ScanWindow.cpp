@@ -122,6 +122,7 @@ void ScanWindow::buildControls()
     place(m_heading, 120, 240, 2175);
     m_style = new QComboBox(m_frame);
     m_style->setObjectName(QStringLiteral("comboStyle"));
+    m_style->setAccessibleName(QStringLiteral("Station style"));
     m_style->addItems(ScanStationList::styles());
     m_style->installEventFilter(this);
     place(m_style, 120, 480, 2175);
@@ -130,6 +131,7 @@ void ScanWindow::buildControls()
     m_player->addItems({QStringLiteral("RealPlayer"), QStringLiteral("Windows Media")});
     m_player->setPlaceholderText(QStringLiteral("Choose Player"));
     m_player->setCurrentIndex(-1);
+    m_player->setAccessibleName(QStringLiteral("Player"));
     m_player->installEventFilter(this);
     connect(m_player, &QComboBox::activated, this, &ScanWindow::pickPlayer);
     place(m_player, 120, 800, 2175);
@@ -138,6 +140,7 @@ void ScanWindow::buildControls()
     place(change, 2760, 510);
     m_dwell = new QLineEdit(QStringLiteral("45"), m_frame);
     m_dwell->setObjectName(QStringLiteral("txtS"));
+    change->setBuddy(m_dwell);
     m_dwell->installEventFilter(this);
     connect(m_dwell, &QLineEdit::textChanged, this, &ScanWindow::dwellChanged);
     place(m_dwell, 3840, 480, 495);
@@ -279,6 +282,16 @@ void ScanWindow::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void ScanWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Esc closes the window as its close box does, with the scan's closing steps.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void ScanWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
@@ -322,16 +335,14 @@ bool ScanWindow::eventFilter(QObject* watched, QEvent* event)
 
 bool ScanWindow::filterKey(QObject* watched, QKeyEvent* event) const
 {
-    const int key = event->key();
-    if (watched == m_style || watched == m_player) {
-        // The lists change only by picking an item.
-        return key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Escape && key != Qt::Key_F4;
-    }
-    if (watched == m_dwell) {
-        const QString text = event->text();
-        const bool typed = !text.isEmpty() && text.front().isPrint();
+    const QString text = event->text();
+    const bool typed = !text.isEmpty() && text.front().isPrint();
+    // The lists change by picking an item, with the mouse or the arrow keys; typing does not
+    // search them.
+    if (watched == m_style || watched == m_player)
+        return typed;
+    if (watched == m_dwell)
         return typed && !(text.size() == 1 && text.front() >= u'0' && text.front() <= u'9');
-    }
     return false;
 }
 

@@ -2,6 +2,7 @@
 #include "search/ResultsModel.h"
 #include "search/SearchRun.h"
 #include "ui/MainWindow.h"
+#include "ui/SearchBox.h"
 #include "ui/Program.h"
 #include "ui/ResultsGrid.h"
 #include "ui/SplashWindow.h"
