@@ -18,11 +18,13 @@ Q_DECLARE_METATYPE(ResultPicture)
 
 // One row of the results grid: ten text cells and the picture of cell 0. The cells share one
 // string, so a row costs one allocation however many cells it fills; large result pages stay
-// small in memory.
+// small in memory. A cell longer than kCellLimit characters is cut there and ends in an
+// ellipsis, so a row costs at most a few tens of KiB and no repaint lays out megabytes.
 class ResultRow
 {
 public:
     static constexpr int kColumnCount = 10;
+    static constexpr qsizetype kCellLimit = 2048;
     using Cells = std::array<QStringView, kColumnCount>;
 
     ResultRow() = default;
@@ -31,6 +33,8 @@ public:
     QStringView cellView(int column) const;
     QString cell(int column) const { return cellView(column).toString(); }
     ResultPicture picture() const { return m_picture; }
+    // What the row takes in memory: its own size, its text and the text's allocation.
+    qsizetype byteSize() const;
 
 private:
     QString m_text;

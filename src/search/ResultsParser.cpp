@@ -137,6 +137,7 @@ void ResultsParser::resetSearch()
 {
     clearBuffer();
     m_resultCount = 0;
+    m_rowBytes = 0;
     m_limit = Limit::None;
 }
 
@@ -221,16 +222,19 @@ void ResultsParser::ParseResultRecord(QStringView url, QStringView text)
     ++m_resultCount;
     if (m_resultCount <= 100 || m_resultCount % 100 == 0)
         Q_EMIT countShown(m_resultCount);
+    m_rowBytes += row->byteSize();
     m_blockRows.append(std::move(*row));
     if (m_resultCount >= kRowLimit)
         m_limit = Limit::Rows;
+    else if (m_rowBytes >= m_byteLimit)
+        m_limit = Limit::Bytes;
 }
 
 std::optional<ResultRow> ResultsParser::recordRow(QStringView url, QStringView text, bool archive,
                                                   std::optional<int> speedCeiling)
 {
     const std::optional<Fields> fields = cutFields(text, archive);
-    if (!fields)
+    if (!fields || url.size() > ResultRow::kCellLimit || fields->page.size() > ResultRow::kCellLimit)
         return std::nullopt;
     const QString speed = speedText(fields->speed);
     if (speedCeiling && NumericText::value(speed) > *speedCeiling)

@@ -18,23 +18,27 @@ class ResultsModel;
 // Complete links are cut off the front of the received text as blocks arrive; text that does
 // not yet form a complete link waits for the next block. A record that lacks one of the markers
 // of its mode is dropped (no row, not counted), as is a record faster than the connection's
-// speed ceiling.
+// speed ceiling and one whose stream or page address is longer than a cell holds (cut, it would
+// lead somewhere else). Longer display texts are cut by the row.
 class ResultsParser : public QObject
 {
     Q_OBJECT
 
 public:
     // What one search may take: text not yet consumed as links (a page that never closes its
-    // links), and rows. Reaching either ends the reading; the rows read so far stay.
+    // links), rows, and the memory of those rows. Reaching any ends the reading; the rows read
+    // so far stay.
     static constexpr qsizetype kTextLimit = 16 * 1024 * 1024;
     static constexpr int kRowLimit = 500000;
+    static constexpr qsizetype kByteLimit = 256 * 1024 * 1024;
     // Longer clip lengths in seconds are shown as unknown.
     static constexpr double kLongestLength = 1e12;
     enum class Limit
     {
         None,
         Text,
-        Rows
+        Rows,
+        Bytes
     };
 
     explicit ResultsParser(ResultsModel& model, QObject* parent = nullptr);
@@ -43,6 +47,8 @@ public:
     void setOptions(bool archive, const QString& conSpeed);
     // While *flag is true no further link is parsed.
     void setStopFlag(const bool* flag) { m_stop = flag; }
+    // Tests reach the memory budget with a smaller one.
+    void setByteLimit(qsizetype bytes) { m_byteLimit = bytes; }
 
     // A new search: unconsumed text and the count are cleared.
     void resetSearch();
@@ -94,6 +100,8 @@ private:
     TextScanner m_linkEnd;
     TextScanner m_quote;
     int m_resultCount = 0;
+    qsizetype m_rowBytes = 0;
+    qsizetype m_byteLimit = kByteLimit;
     Limit m_limit = Limit::None;
     QList<ResultRow> m_blockRows;
 };

@@ -321,6 +321,12 @@ void SearchRun::reportLimit()
                 QStringLiteral(" results; only the first ") + QLocale().toString(ResultsParser::kRowLimit) +
                 QStringLiteral(" are shown. Try a more specific search."));
         break;
+    case ResultsParser::Limit::Bytes:
+        m_dialogs.message(MessageIcon::Information, kShortTitle,
+                          QStringLiteral("The search found more results than can be held; only the first ") +
+                              QLocale().toString(ResultCount()) +
+                              QStringLiteral(" are shown. Try a more specific search."));
+        break;
     case ResultsParser::Limit::None:
         break;
     }

@@ -37,6 +37,8 @@ public:
 
     // The directory's search host, found at start-up.
     void setQueryHost(const QString& host) { m_queryHost = host; }
+    // Tests reach the memory budget of a search with a smaller one.
+    void setByteLimit(qsizetype bytes) { m_parser.setByteLimit(bytes); }
     const QString& queryHost() const { return m_queryHost; }
 
     // Searches for the search box text with the current SearchFormat.

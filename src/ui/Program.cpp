@@ -242,10 +242,12 @@ void Program::shutDown()
     m_setup->storeFormatStates(m_settings);
     m_presets.store(m_settings);
     if (!m_backing.sync()) {
-        m_services.dialogs.message(MessageIcon::Critical, kAppTitle,
-                                   QStringLiteral("Your settings could not be saved to ") +
-                                       m_backing.filePath() +
-                                       QStringLiteral(". Check that the folder exists and can be written."));
+        m_services.dialogs.message(
+            MessageIcon::Critical, kAppTitle,
+            QStringLiteral("Your settings could not be saved to ") + m_backing.filePath() +
+                QStringLiteral(". Check that the folder exists and can be written.") +
+                (m_backing.saveError().isEmpty() ? QString()
+                                                 : QStringLiteral("\n\n") + m_backing.saveError()));
     }
     m_tickTimer.stop();
     m_elapsedTimer.stop();

@@ -8,6 +8,24 @@
 #include <QSettings>
 #include <QTest>
 
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+} // namespace
+
 class TestSettingsBacking : public QObject
 {
     Q_OBJECT
@@ -19,6 +37,8 @@ private Q_SLOTS:
     void valuesLiveInSettingsSection();
     void manyWritesMakeOneFileWrite();
     void unwritableStoreIsNoOp();
+    void saveReplacesOrKeepsTheFile_data();
+    void saveReplacesOrKeepsTheFile();
     void secondInstanceRefused();
     void staleLockTakenOver();
     void twipsConversion();
@@ -55,6 +75,10 @@ void TestSettingsBacking::valueSurvivesWriteAndRead()
     IniSettingsBacking reread(path);
     QCOMPARE(reread.read(QStringLiteral("Key"), QStringLiteral("default")), value);
     QVERIFY(reread.contains(QStringLiteral("Key")));
+    // Byte for byte what QSettings itself writes: stored files stay readable either way.
+    const QString plain = dir.filePath(QStringLiteral("plain.ini"));
+    QSettings(plain, QSettings::IniFormat).setValue(QStringLiteral("Settings/Key"), value);
+    QCOMPARE(readAll(path), readAll(plain));
 }
 
 void TestSettingsBacking::missingKeyGivesDefault()
@@ -102,6 +126,57 @@ void TestSettingsBacking::unwritableStoreIsNoOp()
     backing.write(QStringLiteral("Key"), QStringLiteral("v"));
     QVERIFY(!backing.sync());
     QVERIFY(QFileInfo(path).isDir());
+}
+
+void TestSettingsBacking::saveReplacesOrKeepsTheFile_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<bool>("readWhole");
+    QTest::addColumn<int>("fileSizeLimit"); // 0: none
+    QTest::addColumn<bool>("saved");
+    // A disk that fills up during the save: this process may not grow a file past 1000 bytes.
+    QTest::newRow("disk full") << QByteArray("[Settings]\nConSpeed=Cable/DSL\nServiceHost=h:1\n") << true
+                               << 1000 << false;
+    // A line that is no setting makes the start-up read incomplete, not the later save.
+    QTest::newRow("partly unreadable at start")
+        << QByteArray("[Settings]\nConSpeed=Cable/DSL\nnot a setting\nServiceHost=h:1\n") << false << 0
+        << true;
+}
+
+void TestSettingsBacking::saveReplacesOrKeepsTheFile()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(bool, readWhole);
+    QFETCH(int, fileSizeLimit);
+    QFETCH(bool, saved);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("s.ini"));
+    writeAll(path, before);
+    IniSettingsBacking backing(path);
+    QCOMPARE(backing.loadedWhole(), readWhole);
+    const QString big(4000, u'x');
+    backing.write(QStringLiteral("LastSearch"), big);
+
+    rlimit old{};
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = fileSizeLimit > 0 ? rlim_t(fileSizeLimit) : old.rlim_cur;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool result = backing.sync();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(result, saved);
+    QCOMPARE(backing.saveError().isEmpty(), saved);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("s.ini")});
+    if (!saved) {
+        QCOMPARE(readAll(path), before);
+        QVERIFY(backing.sync()); // still pending, saved once there is room
+    }
+    const QSettings stored(path, QSettings::IniFormat);
+    QCOMPARE(stored.value(QStringLiteral("Settings/LastSearch")).toString(), big);
+    QCOMPARE(stored.value(QStringLiteral("Settings/ServiceHost")).toString(), QStringLiteral("h:1"));
 }
 
 void TestSettingsBacking::secondInstanceRefused()

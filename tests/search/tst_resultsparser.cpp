@@ -130,6 +130,14 @@ void TestResultsParser::liveRecord_data()
         << "u" << u"A&&B**F^^x&&L^^24$$@@p@@q"_s << fields("A&&B|F^^x|L|24k|u|p@@q|||24|");
     QTest::newRow("missing flag marker: dropped") << "u" << u"K**F&&L^^24$$p"_s << QStringList();
     QTest::newRow("markers out of order: dropped") << "u" << u"K**F^^L&&24$$0@@p"_s << QStringList();
+    // Display texts are cut with an ellipsis; a cut address would lead elsewhere, so its record goes.
+    const QString longText(ResultRow::kCellLimit + 1000, u'x');
+    const QString cut = longText.left(ResultRow::kCellLimit) + u'\u2026';
+    QTest::newRow("long texts cut") << "u" << longText + u"**F&&"_s + longText + u"^^24$$@@p"_s
+                                    << QStringList{cut,    u"F"_s, cut, u"24k"_s, u"u"_s,
+                                                   u"p"_s, {},     {},  u"24"_s,  {}};
+    QTest::newRow("long address: dropped") << longText << u"K**F&&L^^24$$@@p"_s << QStringList();
+    QTest::newRow("long page: dropped") << "u" << u"K**F&&L^^24$$@@"_s + longText << QStringList();
 }
 
 void TestResultsParser::liveRecord()

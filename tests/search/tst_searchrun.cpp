@@ -481,18 +481,31 @@ void TestSearchRun::faultsEndInTheErrorMessages()
 void TestSearchRun::limitsEndTheSearch_data()
 {
     QTest::addColumn<QByteArray>("page");
+    QTest::addColumn<qint64>("byteLimit");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("message");
+    const qint64 budget = ResultsParser::kByteLimit;
     // A link that never closes: its text is held until the cap.
     QTest::newRow("endless link")
-        << livePage({"Alpha"}) + "<A HREF=\"" + QByteArray(17 * 1024 * 1024, 'x') << 1
+        << livePage({"Alpha"}) + "<A HREF=\"" + QByteArray(17 * 1024 * 1024, 'x') << budget << 1
         << u"The directory's page is too large to read; the search was stopped. The "
            u"results read so far are shown."_s;
+    // Rows with long names, each the same size: the budget holds exactly 100 of them.
+    const QByteArray fatText = QByteArray(8000, 'n') + "**R&&L^^1$$0@@p";
+    const qint64 fatRow =
+        ResultsParser::recordRow(u"http://s/0000.ram", QString::fromLatin1(fatText), false, {})->byteSize();
+    QByteArray fat = "<HTML>";
+    for (int i = 0; i < 1000; ++i)
+        fat += "<A HREF=\"http://s/" + QByteArray::number(i).rightJustified(4, '0') + ".ram\">" + fatText +
+               "</A>";
+    QTest::newRow("byte budget") << fat << 100 * fatRow << 100
+                                 << u"The search found more results than can be held; only the first 100 are "
+                                    u"shown. Try a more specific search."_s;
     QByteArray many = "<HTML>";
     for (int i = 0; i < ResultsParser::kRowLimit + 10; ++i)
         many += "<A HREF=\"http://s/" + QByteArray::number(i) + ".ram\">S**R&&L^^1$$0@@p</A>";
     QTest::newRow("row cap")
-        << many << ResultsParser::kRowLimit
+        << many << budget << ResultsParser::kRowLimit
         << u"The search found more than %1 results; only the first %1 are shown. Try a more "
            u"specific search."_s.arg(QLocale().toString(ResultsParser::kRowLimit));
 }
@@ -500,8 +513,10 @@ void TestSearchRun::limitsEndTheSearch_data()
 void TestSearchRun::limitsEndTheSearch()
 {
     QFETCH(QByteArray, page);
+    QFETCH(qint64, byteLimit);
     QFETCH(int, rows);
     QFETCH(QString, message);
+    m_f->run.setByteLimit(byteLimit);
     m_f->server.setReply(ScriptedReply::page(page, 200, "text/html", 1024 * 1024));
     startTyped(u"big"_s);
     QTRY_COMPARE_WITH_TIMEOUT(m_f->finished.size(), 1, 60000);
