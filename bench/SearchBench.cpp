@@ -62,7 +62,7 @@ Run parsePage(const QByteArray& page, ResultsModel& model, ResultsParser& parser
             decoder(QByteArrayView(page).sliced(at, std::min(kBlockSize, page.size() - at)));
         parser.append(block);
     }
-    return {static_cast<double>(timer.nsecsElapsed()) / 1e9, parser.ResultCount()};
+    return {static_cast<double>(timer.nsecsElapsed()) / 1e9, parser.resultCount()};
 }
 
 Run bestOf(const QByteArray& page, ResultsModel& model, ResultsParser& parser)

@@ -1,4 +1,4 @@
-#include "CompanionModule.h"
+#include "companion/CompanionModule.h"
 
 #include <utility>
 
@@ -8,7 +8,7 @@
 #include "platform/ProcessTree.h"
 #include "playback/PlayerCommand.h"
 #include "scanner/MarkerFiles.h"
-#include "ProcessProbe.h"
+#include "companion/ProcessProbe.h"
 
 #include <signal.h>
 #include <sys/prctl.h>

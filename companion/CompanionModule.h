@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModuleOptions.h"
+#include "companion/ModuleOptions.h"
 
 #include <QObject>
 #include <QProcess>

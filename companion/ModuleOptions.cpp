@@ -1,4 +1,4 @@
-#include "ModuleOptions.h"
+#include "companion/ModuleOptions.h"
 
 #include "core/ProductInfo.h"
 #include "core/Settings.h"

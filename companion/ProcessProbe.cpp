@@ -1,4 +1,4 @@
-#include "ProcessProbe.h"
+#include "companion/ProcessProbe.h"
 
 #include <cerrno>
 #include <signal.h>

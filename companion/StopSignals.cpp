@@ -1,4 +1,4 @@
-#include "StopSignals.h"
+#include "companion/StopSignals.h"
 
 #include <array>
 #include <cerrno>

@@ -5,8 +5,8 @@
 #include <QCoreApplication>
 #include <QTimer>
 
-#include "CompanionModule.h"
-#include "StopSignals.h"
+#include "companion/CompanionModule.h"
+#include "companion/StopSignals.h"
 
 int main(int argc, char* argv[])
 {

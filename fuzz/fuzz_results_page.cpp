@@ -27,7 +27,7 @@ template <typename Feed> Outcome readPage(bool archive, const QString& conSpeed,
     parser.resetSearch();
     model.resetForSearch();
     feed(parser);
-    return {parser.ResultCount(), model.rowCount()};
+    return {parser.resultCount(), model.rowCount()};
 }
 } // namespace
 

@@ -28,7 +28,7 @@ void PlayDispatch::launchURL(const QString& turl, const QString& tname, int Inde
         m_services.dialogs.message(MessageIcon::Critical, kAppTitle, QStringLiteral("No item selected."));
     } else if (turl.contains(QLatin1Char('.'))) {
         m_view.setStatus(QStringLiteral("Looking for Player.."));
-        launch(StreamFormat::PlayerForLink(turl), turl);
+        launch(StreamFormat::playerForLink(turl), turl);
     }
     // A StreamWorks fetch keeps the busy pointer until its description has arrived.
     if (!m_fetch.isRunning())
@@ -41,22 +41,22 @@ void PlayDispatch::cancel()
     m_busy.close();
 }
 
-void PlayDispatch::PlayInRealPlayer(const QString& link)
+void PlayDispatch::playInRealPlayer(const QString& link)
 {
     launch(Player::RealPlayer, link);
 }
 
-void PlayDispatch::PlayInMediaPlayer(const QString& link)
+void PlayDispatch::playInMediaPlayer(const QString& link)
 {
     launch(Player::MediaPlayer, link);
 }
 
-void PlayDispatch::PlayInWinamp(const QString& link)
+void PlayDispatch::playInWinamp(const QString& link)
 {
     launch(Player::Winamp, link);
 }
 
-void PlayDispatch::PlayInStreamWorks(const QString& link)
+void PlayDispatch::playInStreamWorks(const QString& link)
 {
     launch(Player::StreamWorks, link);
 }

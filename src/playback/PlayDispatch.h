@@ -29,10 +29,10 @@ public:
     // button 0 to 9 that asked, or kNoPreset.
     void launchURL(const QString& turl, const QString& tname, int Index);
 
-    void PlayInRealPlayer(const QString& link);
-    void PlayInMediaPlayer(const QString& link);
-    void PlayInWinamp(const QString& link);
-    void PlayInStreamWorks(const QString& link);
+    void playInRealPlayer(const QString& link);
+    void playInMediaPlayer(const QString& link);
+    void playInWinamp(const QString& link);
+    void playInStreamWorks(const QString& link);
     // Fetches a StreamWorks description and plays the address it names; returns at once.
     void doPlayXDM(const QString& laddress);
     bool isFetching() const { return m_fetch.isRunning(); }

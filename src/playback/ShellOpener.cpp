@@ -21,7 +21,7 @@ std::optional<QUrl> ShellOpener::openableAddress(const QString& target)
     return std::nullopt;
 }
 
-bool ShellOpener::OpenWithShell(const QString& target)
+bool ShellOpener::openWithShell(const QString& target)
 {
     const std::optional<QUrl> url = openableAddress(target);
     const bool opened = url && m_services.opener.open(*url);

@@ -17,7 +17,7 @@ public:
 
     // Reports "Error executing application or file not found" when the target is refused or
     // the desktop cannot open it; true when it was handed over.
-    bool OpenWithShell(const QString& target);
+    bool openWithShell(const QString& target);
     // The target as an address that may be opened: http, https or ftp with a host, or mailto
     // with or without a recipient (a bare "mailto:" opens a new, empty message).
     static std::optional<QUrl> openableAddress(const QString& target);

@@ -92,14 +92,14 @@ QString StreamFormat::formatName(const QString& link)
     return QStringLiteral("MP3 Shoutcast");
 }
 
-QString StreamFormat::ShowStreamFormat(const QString& link)
+QString StreamFormat::showStreamFormat(const QString& link)
 {
     if (link.isEmpty())
         return {};
     return formatName(link) + QStringLiteral(" Stream");
 }
 
-Player StreamFormat::PlayerForLink(const QString& link)
+Player StreamFormat::playerForLink(const QString& link)
 {
     switch (family(link, Reader::Play)) {
     case Family::Real:

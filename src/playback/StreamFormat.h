@@ -36,9 +36,9 @@ public:
     static QString formatName(const QString& link);
     // The status bar text for a selected link: the format name and " Stream"; empty for an
     // empty link, which leaves the status bar as it is.
-    static QString ShowStreamFormat(const QString& link);
+    static QString showStreamFormat(const QString& link);
     // The player that gets the link.
-    static Player PlayerForLink(const QString& link);
+    static Player playerForLink(const QString& link);
     // The scanner's player code: "R", "N", "X", "2", or "" for an empty link.
     static QString scanPlayerCode(const QString& link);
 };

@@ -6,8 +6,8 @@
 DocumentWait::DocumentWait(HttpClient& client, Tick& tick, Limits limits, QObject* parent)
     : QObject(parent), m_client(client), m_limits(limits), m_silence(limits.silenceTicks)
 {
-    connect(&m_client, &HttpClient::DocumentEvent, this, &DocumentWait::onDocument);
-    connect(&m_client, &HttpClient::ErrorEvent, this, &DocumentWait::onError);
+    connect(&m_client, &HttpClient::documentEvent, this, &DocumentWait::onDocument);
+    connect(&m_client, &HttpClient::errorEvent, this, &DocumentWait::onError);
     connect(&tick, &Tick::ticked, this, &DocumentWait::onTick);
 }
 
@@ -18,7 +18,7 @@ void DocumentWait::start(const QString& url)
     m_silence.restart();
     m_elapsed = 0;
     m_running = true;
-    m_client.RequestDocument(url);
+    m_client.requestDocument(url);
 }
 
 void DocumentWait::stop()
@@ -31,7 +31,7 @@ void DocumentWait::cancel()
     if (!m_running)
         return;
     m_running = false;
-    m_client.CancelRequest();
+    m_client.cancelRequest();
 }
 
 void DocumentWait::onDocument(int state, const QString& block)
@@ -45,7 +45,7 @@ void DocumentWait::onDocument(int state, const QString& block)
         m_result.body.clear();
         break;
     case HttpClient::Headers:
-        m_result.status = m_client.StatusCode();
+        m_result.status = m_client.statusCode();
         break;
     case HttpClient::Data:
         append(block);
@@ -92,6 +92,6 @@ void DocumentWait::finish(Outcome outcome)
         return;
     m_running = false;
     m_result.outcome = outcome;
-    m_client.CancelRequest();
+    m_client.cancelRequest();
     Q_EMIT finished();
 }

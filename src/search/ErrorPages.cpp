@@ -19,7 +19,7 @@ constexpr std::array<ErrorPage, 6> kErrorPages{{
 }};
 } // namespace
 
-std::optional<QString> ErrorPages::CheckErrorPage(QStringView responseBuffer)
+std::optional<QString> ErrorPages::checkErrorPage(QStringView responseBuffer)
 {
     for (const ErrorPage& page : kErrorPages) {
         if (responseBuffer.contains(QLatin1String(page.searched), Qt::CaseSensitive))

@@ -12,5 +12,5 @@ class ErrorPages
 {
 public:
     // The message to show (critical icon, title kAppTitle), or nothing for an ordinary page.
-    static std::optional<QString> CheckErrorPage(QStringView responseBuffer);
+    static std::optional<QString> checkErrorPage(QStringView responseBuffer);
 };

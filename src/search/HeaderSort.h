@@ -20,7 +20,7 @@ public:
 
     // Flips the direction for a click on column; the key to sort by.
     Key click(int column, bool archive);
-    int GridSortOrder() const { return m_order; }
+    int gridSortOrder() const { return m_order; }
 
     // The column and kind a click on column sorts by: the hidden numeric keys stand in for the
     // status icon, "Len" and "BPS" of archive mode and for the speed of live mode.

@@ -15,9 +15,9 @@ HttpClient::~HttpClient()
     releaseReply();
 }
 
-void HttpClient::RequestDocument(const QString& url)
+void HttpClient::requestDocument(const QString& url)
 {
-    CancelRequest();
+    cancelRequest();
     applyProxy();
     QNetworkRequest request{QUrl(url)};
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
@@ -37,7 +37,7 @@ void HttpClient::RequestDocument(const QString& url)
     setState(State::Connecting);
 }
 
-void HttpClient::CancelRequest()
+void HttpClient::cancelRequest()
 {
     if (!m_reply)
         return;
@@ -45,7 +45,7 @@ void HttpClient::CancelRequest()
     setState(State::Idle);
 }
 
-bool HttpClient::IsBusy() const
+bool HttpClient::isBusy() const
 {
     return m_state != State::Idle;
 }
@@ -55,7 +55,7 @@ void HttpClient::onRequestSent()
     if (m_begun)
         return;
     m_begun = true;
-    Q_EMIT DocumentEvent(Begin, QString());
+    Q_EMIT documentEvent(Begin, QString());
 }
 
 void HttpClient::onMetaData()
@@ -73,7 +73,7 @@ void HttpClient::onMetaData()
     m_decoder =
         PageDecoder::forContentType(m_reply->header(QNetworkRequest::ContentTypeHeader).toByteArray());
     setState(State::Receiving);
-    Q_EMIT DocumentEvent(Headers, QString());
+    Q_EMIT documentEvent(Headers, QString());
 }
 
 void HttpClient::onReadyRead()
@@ -119,14 +119,14 @@ void HttpClient::fail(const QString& description)
     releaseReply();
     setState(State::Idle);
     if (begun)
-        Q_EMIT DocumentEvent(Error, QString());
-    Q_EMIT ErrorEvent(-1, description);
+        Q_EMIT documentEvent(Error, QString());
+    Q_EMIT errorEvent(-1, description);
 }
 
 void HttpClient::emitText(const QString& text)
 {
     if (!text.isEmpty())
-        Q_EMIT DocumentEvent(Data, text);
+        Q_EMIT documentEvent(Data, text);
 }
 
 void HttpClient::onFinished()
@@ -150,15 +150,15 @@ void HttpClient::onFinished()
             return;
         releaseReply();
         setState(State::Idle);
-        Q_EMIT DocumentEvent(End, QString());
+        Q_EMIT documentEvent(End, QString());
         return;
     }
     const bool begun = m_begun;
     releaseReply();
     setState(State::Idle);
     if (begun)
-        Q_EMIT DocumentEvent(Error, QString());
-    Q_EMIT ErrorEvent(error == QNetworkReply::NoError ? -1 : static_cast<int>(error), description);
+        Q_EMIT documentEvent(Error, QString());
+    Q_EMIT errorEvent(error == QNetworkReply::NoError ? -1 : static_cast<int>(error), description);
 }
 
 bool HttpClient::isTransportFailure(int error)
@@ -174,7 +174,7 @@ void HttpClient::setState(State state)
     if (state == m_state)
         return;
     m_state = state;
-    Q_EMIT StateChangeEvent();
+    Q_EMIT stateChangeEvent();
 }
 
 void HttpClient::applyProxy()

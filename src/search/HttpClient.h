@@ -48,23 +48,23 @@ public:
     ~HttpClient() override;
 
     // Starts a GET and returns at once; a request already running is cancelled first.
-    void RequestDocument(const QString& url);
+    void requestDocument(const QString& url);
     // Aborts the transfer without further events; harmless when idle.
-    void CancelRequest();
-    bool IsBusy() const;
+    void cancelRequest();
+    bool isBusy() const;
     State state() const { return m_state; }
 
     // The HTTP status of the current or last document; 0 before its headers.
-    int StatusCode() const { return m_status; }
+    int statusCode() const { return m_status; }
     // Where each request takes its proxy from; without one, requests go direct.
     void setProxySource(std::function<HttpProxy()> source) { m_proxySource = std::move(source); }
 
 Q_SIGNALS:
     // block holds the decoded text of a state-3 event, empty otherwise.
-    void DocumentEvent(int state, const QString& block);
-    void ErrorEvent(int number, const QString& description);
+    void documentEvent(int state, const QString& block);
+    void errorEvent(int number, const QString& description);
     // The state changed.
-    void StateChangeEvent();
+    void stateChangeEvent();
 
 private:
     void onRequestSent();

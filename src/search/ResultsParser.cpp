@@ -156,7 +156,7 @@ void ResultsParser::append(QStringView block)
         return;
     m_buffer.append(block);
     extract();
-    if (m_limit == Limit::None && ResponseBuffer().size() > kTextLimit)
+    if (m_limit == Limit::None && responseBuffer().size() > kTextLimit)
         m_limit = Limit::Text;
 }
 
@@ -195,7 +195,7 @@ void ResultsParser::extract()
         if (const qsizetype closing = url.indexOf(u'"'); closing >= 0)
             url = url.left(closing);
         if (!url.isEmpty() && !text.isEmpty())
-            ParseResultRecord(url, text);
+            parseResultRecord(url, text);
     }
     compact();
     if (!m_blockRows.isEmpty())
@@ -214,7 +214,7 @@ void ResultsParser::compact()
     m_pos = 0;
 }
 
-void ResultsParser::ParseResultRecord(QStringView url, QStringView text)
+void ResultsParser::parseResultRecord(QStringView url, QStringView text)
 {
     std::optional<ResultRow> row = recordRow(url, text, m_archive, m_ceiling);
     if (!row)

@@ -63,8 +63,8 @@ public:
     void extract();
 
     // Received text not yet consumed as links.
-    QStringView ResponseBuffer() const { return QStringView(m_buffer).mid(m_pos); }
-    int ResultCount() const { return m_resultCount; }
+    QStringView responseBuffer() const { return QStringView(m_buffer).mid(m_pos); }
+    int resultCount() const { return m_resultCount; }
 
     // The row of one record, or nothing when it is dropped. url is the link target as cut
     // from the page, text the link text.
@@ -86,7 +86,7 @@ Q_SIGNALS:
     void countShown(int count);
 
 private:
-    void ParseResultRecord(QStringView url, QStringView text);
+    void parseResultRecord(QStringView url, QStringView text);
     bool stopped() const { return m_stop && *m_stop; }
     void compact();
 

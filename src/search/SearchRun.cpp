@@ -25,9 +25,9 @@ SearchRun::SearchRun(HttpClient& http, Tick& tick, const Settings& settings, Dia
       m_model(model), m_view(view), m_parser(model)
 {
     m_parser.setStopFlag(&m_stopRequested);
-    connect(&m_http, &HttpClient::DocumentEvent, this, &SearchRun::onDocumentEvent);
-    connect(&m_http, &HttpClient::ErrorEvent, this, &SearchRun::onErrorEvent);
-    connect(&m_http, &HttpClient::StateChangeEvent, this, &SearchRun::onClientStateChange);
+    connect(&m_http, &HttpClient::documentEvent, this, &SearchRun::onDocumentEvent);
+    connect(&m_http, &HttpClient::errorEvent, this, &SearchRun::onErrorEvent);
+    connect(&m_http, &HttpClient::stateChangeEvent, this, &SearchRun::onClientStateChange);
     connect(&tick, &Tick::ticked, this, &SearchRun::onTick);
     connect(&m_parser, &ResultsParser::progressMaximum, this,
             [this](int maximum) { m_view.setProgressMaximum(maximum); });
@@ -37,7 +37,7 @@ SearchRun::SearchRun(HttpClient& http, Tick& tick, const Settings& settings, Dia
             [this](int count) { m_view.setStatusPanel(2, QString::number(count)); });
 }
 
-void SearchRun::RunSearch()
+void SearchRun::runSearch()
 {
     if (isSearching()) {
         queueStart(m_view.searchText(), m_searchFormat);
@@ -51,24 +51,24 @@ void SearchRun::RunSearch()
     beginSearch();
 }
 
-void SearchRun::StartSearch()
+void SearchRun::startSearch()
 {
     if (isSearching()) {
         queueStart(m_view.searchText(), SearchRequest::kTypedSearch);
         return;
     }
     m_searchFormat = SearchRequest::kTypedSearch;
-    RunSearch();
+    runSearch();
 }
 
-void SearchRun::StopSearch()
+void SearchRun::stopSearch()
 {
     m_pending.reset();
     cancelTransfer();
     checkWaitEnd();
 }
 
-void SearchRun::GenreSearch(const QString& keywords, const QString& category)
+void SearchRun::genreSearch(const QString& keywords, const QString& category)
 {
     const int searchFormat = static_cast<int>(NumericText::value(category));
     if (isSearching()) {
@@ -77,10 +77,10 @@ void SearchRun::GenreSearch(const QString& keywords, const QString& category)
     }
     m_searchFormat = searchFormat;
     m_view.setSearchText(keywords);
-    RunSearch();
+    runSearch();
 }
 
-void SearchRun::SubmitSearchBox()
+void SearchRun::submitSearchBox()
 {
     const QString text = m_view.searchText();
     if (text.isEmpty()) {
@@ -92,10 +92,10 @@ void SearchRun::SubmitSearchBox()
         return;
     }
     m_searchFormat = SearchRequest::kTypedSearch;
-    RunSearch();
+    runSearch();
 }
 
-void SearchRun::SelectMenuClicked()
+void SearchRun::selectMenuClicked()
 {
     if (!m_view.archiveMode())
         return;
@@ -150,7 +150,7 @@ void SearchRun::beginSearch()
     resetSearchState();
     m_phase = Phase::Waiting;
     Q_EMIT busyChanged(true);
-    m_http.RequestDocument(url);
+    m_http.requestDocument(url);
 }
 
 void SearchRun::lockControls()
@@ -242,7 +242,7 @@ void SearchRun::onTick()
 
 void SearchRun::onClientStateChange()
 {
-    if (m_phase == Phase::WindingDown && !m_http.IsBusy())
+    if (m_phase == Phase::WindingDown && !m_http.isBusy())
         finish();
 }
 
@@ -260,7 +260,7 @@ void SearchRun::endWait()
     m_phase = Phase::Ending;
     if (m_silence.expired())
         m_httpError = -1;
-    m_http.CancelRequest();
+    m_http.cancelRequest();
     // The rest runs from the event loop, not from inside the client's signal, so that its
     // message boxes and a queued next search start from a clean stack.
     QMetaObject::invokeMethod(this, &SearchRun::afterCancel, Qt::QueuedConnection);
@@ -290,7 +290,7 @@ void SearchRun::finish()
     m_view.setProgressValue(0);
     m_view.setStatusPanel(1, QStringLiteral("Done"));
     m_view.setStatusPanel(2, QString());
-    m_view.setResultsCaption(countCaption(ResultCount()));
+    m_view.setResultsCaption(countCaption(resultCount()));
     if (m_httpError != 0) {
         m_dialogs.message(
             MessageIcon::None, kAppTitle,
@@ -324,7 +324,7 @@ void SearchRun::reportLimit()
     case ResultsParser::Limit::Bytes:
         m_dialogs.message(MessageIcon::Information, kShortTitle,
                           QStringLiteral("The search found more results than can be held; only the first ") +
-                              QLocale().toString(ResultCount()) +
+                              QLocale().toString(resultCount()) +
                               QStringLiteral(" are shown. Try a more specific search."));
         break;
     case ResultsParser::Limit::None:
@@ -334,7 +334,7 @@ void SearchRun::reportLimit()
 
 void SearchRun::checkErrorPage()
 {
-    const std::optional<QString> message = ErrorPages::CheckErrorPage(m_parser.ResponseBuffer());
+    const std::optional<QString> message = ErrorPages::checkErrorPage(m_parser.responseBuffer());
     if (!message)
         return;
     m_dialogs.message(MessageIcon::Critical, kAppTitle, *message);
@@ -343,7 +343,7 @@ void SearchRun::checkErrorPage()
 
 void SearchRun::reportResults()
 {
-    if (ResultCount() >= 1) {
+    if (resultCount() >= 1) {
         m_view.setGridRedraw(false);
         const int key = m_archive ? int{ResultsModel::ArchiveTitle} : int{ResultsModel::LiveStation};
         m_model.sortRows(key, Qt::AscendingOrder, ResultsModel::SortKind::Text);
@@ -388,7 +388,7 @@ void SearchRun::queueStart(const QString& text, int searchFormat)
 void SearchRun::cancelTransfer()
 {
     if (m_http.state() != HttpClient::State::Idle)
-        m_http.CancelRequest();
+        m_http.cancelRequest();
     m_stopRequested = true;
 }
 
@@ -399,5 +399,5 @@ void SearchRun::startPending()
     const PendingStart next = *std::exchange(m_pending, std::nullopt);
     m_searchFormat = next.searchFormat;
     m_view.setSearchText(next.text);
-    RunSearch();
+    runSearch();
 }

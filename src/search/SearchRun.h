@@ -42,18 +42,18 @@ public:
     const QString& queryHost() const { return m_queryHost; }
 
     // Searches for the search box text with the current SearchFormat.
-    void RunSearch();
+    void runSearch();
     // menuStart and the toolbar's Search button: a typed search.
-    void StartSearch();
+    void startSearch();
     // menuStop, the toolbar's Stop button and shut-down; also drops a start waiting for the
     // running search.
-    void StopSearch();
+    void stopSearch();
     // A genre shortcut: the keyword list goes into the box, the category is sent with it.
-    void GenreSearch(const QString& keywords, const QString& category);
+    void genreSearch(const QString& keywords, const QString& category);
     // Enter in the search box or a pick from its list.
-    void SubmitSearchBox();
+    void submitSearchBox();
     // A click on the "&Select Format" menu.
-    void SelectMenuClicked();
+    void selectMenuClicked();
     // The elapsed-time count's tick while a search waits (see elapsedRunningChanged).
     void elapsedTick();
     // The mode buttons changed: the grid's cells are cleared and its headers follow the mode.
@@ -63,17 +63,17 @@ public:
     // A click on a header: sorts by that column (the direction alternates per column kind).
     // False when there are no results to sort.
     bool sortByHeader(int column);
-    int GridSortOrder() const { return m_sort.GridSortOrder(); }
+    int gridSortOrder() const { return m_sort.gridSortOrder(); }
 
     bool isSearching() const { return m_phase != Phase::Idle; }
-    int SearchFormat() const { return m_searchFormat; }
+    int searchFormat() const { return m_searchFormat; }
     const SearchHistory& history() const { return m_history; }
     // State of the current or last search.
-    qint32 HttpError() const { return m_httpError; }
-    bool DocDone() const { return m_docDone; }
-    qint32 ElapsedSeconds() const { return m_elapsedSeconds; }
-    int ResultCount() const { return m_parser.ResultCount(); }
-    QStringView ResponseBuffer() const { return m_parser.ResponseBuffer(); }
+    qint32 httpError() const { return m_httpError; }
+    bool docDone() const { return m_docDone; }
+    qint32 elapsedSeconds() const { return m_elapsedSeconds; }
+    int resultCount() const { return m_parser.resultCount(); }
+    QStringView responseBuffer() const { return m_parser.responseBuffer(); }
 
 Q_SIGNALS:
     // The window is back in its idle state (after the last step of a search).

@@ -83,31 +83,31 @@ void MainCommands::addFileCommands()
 void MainCommands::addSearchCommands()
 {
     SearchRun& search = m_parts.search;
-    m_table.add(CommandId::StartSearch, {QStringLiteral("menuStart"), QStringLiteral("&Start Search"),
-                                         plain([&search] { search.StartSearch(); })});
-    m_table.add(CommandId::StopSearch, {QStringLiteral("menuStop"), QStringLiteral("S&top Search"),
-                                        plain([&search] { search.StopSearch(); })});
+    m_table.add(CommandId::startSearch, {QStringLiteral("menuStart"), QStringLiteral("&Start Search"),
+                                         plain([&search] { search.startSearch(); })});
+    m_table.add(CommandId::stopSearch, {QStringLiteral("menuStop"), QStringLiteral("S&top Search"),
+                                        plain([&search] { search.stopSearch(); })});
     // The toolbar's Search button shows "Stop" while a search runs.
     m_table.add(CommandId::SearchOrStop, {QStringLiteral("cmdSearch"),
                                           QStringLiteral("Search"),
                                           plain([&search] {
                                               if (search.isSearching())
-                                                  search.StopSearch();
+                                                  search.stopSearch();
                                               else
-                                                  search.StartSearch();
+                                                  search.startSearch();
                                           }),
                                           {},
                                           CommandTable::Toolbar{3, kSearchFace}});
     m_table.add(CommandId::SubmitSearch,
-                {QStringLiteral("cmdSubmit"), {}, plain([&search] { search.SubmitSearchBox(); })});
-    m_table.add(CommandId::GenreSearch, {QStringLiteral("cmdGenre"), {}, [&search](const CommandArgs& args) {
+                {QStringLiteral("cmdSubmit"), {}, plain([&search] { search.submitSearchBox(); })});
+    m_table.add(CommandId::genreSearch, {QStringLiteral("cmdGenre"), {}, [&search](const CommandArgs& args) {
                                              const QList<GenreEntry>& genres = Genres::all();
                                              if (args.index >= 0 && args.index < genres.size())
-                                                 search.GenreSearch(genres.at(args.index).keywords,
+                                                 search.genreSearch(genres.at(args.index).keywords,
                                                                     genres.at(args.index).categoryText());
                                          }});
     m_table.add(CommandId::SelectFormatNotice,
-                {QStringLiteral("cmdSelectNotice"), {}, plain([&search] { search.SelectMenuClicked(); })});
+                {QStringLiteral("cmdSelectNotice"), {}, plain([&search] { search.selectMenuClicked(); })});
     m_table.add(CommandId::ChangeMode, {QStringLiteral("cmdMode"), {}, plain([this] {
                                             m_parts.search.modeChanged();
                                             m_parts.window.showMode();
@@ -425,5 +425,5 @@ void MainCommands::openServicePage(const QString& path)
 
 void MainCommands::openAddress(const QString& address)
 {
-    m_parts.opener.OpenWithShell(address);
+    m_parts.opener.openWithShell(address);
 }

@@ -218,7 +218,7 @@ void MainWindow::showMode()
 
 void MainWindow::showStreamFormat()
 {
-    const QString text = StreamFormat::ShowStreamFormat(currentCell(GridLayout::linkColumn(archiveMode())));
+    const QString text = StreamFormat::showStreamFormat(currentCell(GridLayout::linkColumn(archiveMode())));
     if (!text.isEmpty())
         setStatusPanel(1, text);
 }

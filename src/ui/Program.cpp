@@ -35,7 +35,7 @@ Program::Program(Context context)
     m_main = std::make_unique<MainWindow>(m_model, m_presets);
     m_setup = new SetupDialog(
         m_players, m_settings, m_services,
-        [this](const QString& address) { m_opener.OpenWithShell(address); }, m_main.get());
+        [this](const QString& address) { m_opener.openWithShell(address); }, m_main.get());
     m_main->setSetupDialog(*m_setup);
     m_search = new SearchRun(m_http, m_tick, m_settings, m_services.dialogs, m_services.pointer, m_model,
                              *m_main, this);
@@ -167,7 +167,7 @@ void Program::previewSite(const QString& site)
 {
     if (!m_web) {
         m_web = std::make_unique<WebWindow>(
-            m_settings, m_services, [this](const QString& address) { m_opener.OpenWithShell(address); },
+            m_settings, m_services, [this](const QString& address) { m_opener.openWithShell(address); },
             m_main.get());
         m_web->setWindowFlag(Qt::Window);
         connect(m_web.get(), &WebWindow::closed, m_commands, &MainCommands::previewClosed);
@@ -203,7 +203,7 @@ void Program::startScan()
     auto* scan = new ScanWindow(
         {m_settings, m_presets, m_services, m_modules, m_scanHttp, m_tick, m_dataFolder,
          AppPaths::companionDir(), m_search->queryHost(), m_main.get(),
-         [this](const QString& site) { m_opener.OpenWithShell(site); },
+         [this](const QString& site) { m_opener.openWithShell(site); },
          [this](int index) { m_main->presetStrip().setStation(index, m_presets[index].Name); }},
         m_main.get());
     m_scan = scan;
@@ -236,7 +236,7 @@ void Program::shutDown()
     // The mini-browser stores its place when it closes.
     if (m_web && m_web->isVisible())
         m_web->close();
-    m_search->StopSearch();
+    m_search->stopSearch();
     m_play->cancel();
     m_main->saveState(m_settings);
     m_setup->storeFormatStates(m_settings);

@@ -162,7 +162,7 @@ void TestWebWindow::cleanup()
 std::unique_ptr<WebWindow> TestWebWindow::makeWindow()
 {
     return std::make_unique<WebWindow>(
-        m_settings, m_services.services(), [this](const QString& address) { m_shell.OpenWithShell(address); },
+        m_settings, m_services.services(), [this](const QString& address) { m_shell.openWithShell(address); },
         &m_main);
 }
 

@@ -170,9 +170,9 @@ void TestPresets::headerSortsInSequence()
     // "Len" ascending by seconds (a key that does not parse counts as 0), then the title
     // descending: the direction alternates across columns.
     QCOMPARE(apply(1), (QStringList{u"B"_s, u"a"_s, u"b"_s}));
-    QCOMPARE(sort.GridSortOrder(), HeaderSort::kTextAscending);
+    QCOMPARE(sort.gridSortOrder(), HeaderSort::kTextAscending);
     QCOMPARE(apply(3), (QStringList{u"b"_s, u"a"_s, u"B"_s}));
-    QCOMPARE(sort.GridSortOrder(), HeaderSort::kTextDescending);
+    QCOMPARE(sort.gridSortOrder(), HeaderSort::kTextDescending);
     QCOMPARE(apply(3), (QStringList{u"B"_s, u"a"_s, u"b"_s})); // case-sensitive: upper case first
 }
 

@@ -66,7 +66,7 @@ void TestPagesParse::pagesParseBack()
         parser.append(QStringView(text).mid(at, 977));
         parser.extract();
     }
-    QCOMPARE(parser.ResultCount(), selected.size());
+    QCOMPARE(parser.resultCount(), selected.size());
     QCOMPARE(model.rowCount(), selected.size());
     for (int row = 0; row < selected.size(); ++row) {
         const CatalogEntry& entry = selected.at(row);

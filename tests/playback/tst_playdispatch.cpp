@@ -284,7 +284,7 @@ void TestPlayDispatch::streamWorksTimeOutPlaysWhatArrived()
     const QByteArray sent = "STREAM=http://s.example/slow\r\nmore";
     const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\nConnection: close\r\n\r\n";
     m_server->setReply(ScriptedReply{{head + sent, QByteArray(100, 'x')}, 600000});
-    QSignalSpy events(m_client.get(), &HttpClient::DocumentEvent);
+    QSignalSpy events(m_client.get(), &HttpClient::documentEvent);
     launch(m_server->url(u"/silent.xdm"_s));
     while (events.isEmpty() || events.constLast().at(0).toInt() != HttpClient::Data)
         QVERIFY(events.wait(5000));
@@ -312,8 +312,8 @@ void TestPlayDispatch::streamWorksProxyAndLaterSearches()
     QCOMPARE(m_services->launcher.launches.size(), 1);
 
     // A search on the same client afterwards is none of the finished fetch's business.
-    QSignalSpy events(m_client.get(), &HttpClient::DocumentEvent);
-    m_client->RequestDocument(m_server->url(u"/search.asp"_s));
+    QSignalSpy events(m_client.get(), &HttpClient::documentEvent);
+    m_client->requestDocument(m_server->url(u"/search.asp"_s));
     QTRY_VERIFY(!events.isEmpty() && events.constLast().at(0).toInt() == HttpClient::End);
     for (int i = 0; i < 40; ++i)
         m_tick.tick();
@@ -347,7 +347,7 @@ void TestPlayDispatch::openWithShell()
     QFETCH(QString, opened);
     QFETCH(bool, success);
     m_services->opener.result = success;
-    QCOMPARE(ShellOpener(m_services->services()).OpenWithShell(target), success);
+    QCOMPARE(ShellOpener(m_services->services()).openWithShell(target), success);
     QCOMPARE(m_services->opener.opened, opened.isEmpty() ? QList<QUrl>{} : QList<QUrl>{QUrl(opened)});
     if (success)
         QVERIFY(m_services->dialogs.messages.isEmpty());

@@ -61,8 +61,8 @@ void TestStreamFormat::classification()
     QFETCH(QString, status);
     QFETCH(Player, player);
     QFETCH(QString, scan);
-    QCOMPARE(StreamFormat::ShowStreamFormat(link), status);
-    QCOMPARE(StreamFormat::PlayerForLink(link), player);
+    QCOMPARE(StreamFormat::showStreamFormat(link), status);
+    QCOMPARE(StreamFormat::playerForLink(link), player);
     QCOMPARE(StreamFormat::scanPlayerCode(link), scan);
 }
 

@@ -258,7 +258,7 @@ void TestScanStationList::drippingReplyFailsAtDeadline()
     QVERIFY(server.start());
     server.setReply(ScriptedReply::page(QByteArray(1000, '7'), 200, "text/html", 1, 5));
     HttpClient client;
-    QSignalSpy events(&client, &HttpClient::DocumentEvent);
+    QSignalSpy events(&client, &HttpClient::documentEvent);
     Tick tick;
     ScanReplyWait wait(client, tick);
     QSignalSpy finished(&wait, &ScanReplyWait::finished);

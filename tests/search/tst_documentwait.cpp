@@ -59,7 +59,7 @@ void TestDocumentWait::endsOnce()
         http.setReply(ScriptedReply::page(QByteArray(9000, 'd'), 200, "text/plain", 1, 5));
     Tick tick;
     HttpClient client;
-    QSignalSpy events(&client, &HttpClient::DocumentEvent);
+    QSignalSpy events(&client, &HttpClient::documentEvent);
     DocumentWait wait(client, tick, {.silenceTicks = kSilence, .deadlineTicks = kDeadline});
     QSignalSpy finished(&wait, &DocumentWait::finished);
     wait.start(http.url(u"/doc"_s));
@@ -81,7 +81,7 @@ void TestDocumentWait::endsOnce()
     QCOMPARE(wait.result().status, 200);
     if (bodySize >= 0)
         QCOMPARE(wait.result().body.size(), bodySize);
-    QVERIFY(!client.IsBusy());
+    QVERIFY(!client.isBusy());
     QVERIFY(!wait.isRunning());
 }
 

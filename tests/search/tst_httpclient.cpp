@@ -15,8 +15,8 @@ namespace {
 struct Fetch
 {
     HttpClient client;
-    QSignalSpy events{&client, &HttpClient::DocumentEvent};
-    QSignalSpy errors{&client, &HttpClient::ErrorEvent};
+    QSignalSpy events{&client, &HttpClient::documentEvent};
+    QSignalSpy errors{&client, &HttpClient::errorEvent};
 
     QList<int> states() const
     {
@@ -35,7 +35,7 @@ struct Fetch
     // Requests url and waits for the document's end or an error.
     bool get(const QString& url)
     {
-        client.RequestDocument(url);
+        client.requestDocument(url);
         return QTest::qWaitFor([this] { return !errors.isEmpty() || states().contains(HttpClient::End); },
                                10000);
     }
@@ -119,7 +119,7 @@ void TestHttpClient::document()
     QVERIFY(order.count(HttpClient::Data) >= (blockSize ? 2 : 1)); // delayed blocks arrive one by one
     QCOMPARE(fetch.text(), text);
     QVERIFY(fetch.errors.isEmpty());
-    QVERIFY(!fetch.client.IsBusy());
+    QVERIFY(!fetch.client.isBusy());
 }
 
 void TestHttpClient::refusedConnection()
@@ -133,7 +133,7 @@ void TestHttpClient::refusedConnection()
     QCOMPARE(fetch.errors.size(), 1);
     QVERIFY(fetch.errors.at(0).at(0).toInt() != 0);
     QVERIFY(!fetch.states().contains(HttpClient::End));
-    QVERIFY(!fetch.client.IsBusy());
+    QVERIFY(!fetch.client.isBusy());
 }
 
 void TestHttpClient::proxy()
@@ -172,7 +172,7 @@ void TestHttpClient::conflictingLengthsFail()
     QCOMPARE(fetch.errors.size(), 1);
     QVERIFY(!fetch.states().contains(HttpClient::End));
     QVERIFY(!fetch.text().contains(u"smuggled"_s));
-    QVERIFY(!fetch.client.IsBusy());
+    QVERIFY(!fetch.client.isBusy());
 }
 
 void TestHttpClient::largePageComesInSlices()

@@ -253,7 +253,7 @@ void TestResultsParser::speedCeiling()
     for (const QString& speed : speeds)
         page += link(u"u"_s, record(u"K"_s, speed));
     m_parser->append(page);
-    QCOMPARE(m_parser->ResultCount(), accepted.size());
+    QCOMPARE(m_parser->resultCount(), accepted.size());
     QCOMPARE(cells(*m_model, ResultsModel::LiveSpeed), accepted);
 }
 
@@ -298,7 +298,7 @@ void TestResultsParser::blockSplits()
         init();
         m_parser->append(QStringView(page).left(cut));
         m_parser->append(QStringView(page).mid(cut));
-        QCOMPARE(m_parser->ResultCount(), stations.size());
+        QCOMPARE(m_parser->resultCount(), stations.size());
         if (!stations.isEmpty())
             QCOMPARE(cells(*m_model, ResultsModel::LiveStation), stations);
     }
@@ -323,7 +323,7 @@ void TestResultsParser::countProgressAndStop()
     bool stop = true;
     m_parser->setStopFlag(&stop);
     m_parser->append(livePage(3));
-    QCOMPARE(m_parser->ResultCount(), 250);
+    QCOMPARE(m_parser->resultCount(), 250);
 }
 
 void TestResultsParser::sortRows()

@@ -163,7 +163,7 @@ void TestSearchRequest::errorPages()
 {
     QFETCH(QString, page);
     QFETCH(QString, message);
-    QCOMPARE(ErrorPages::CheckErrorPage(page).value_or(QString()), message);
+    QCOMPARE(ErrorPages::checkErrorPage(page).value_or(QString()), message);
 }
 
 QTEST_GUILESS_MAIN(TestSearchRequest)

@@ -133,7 +133,7 @@ void TestSearchRun::init()
 void TestSearchRun::startTyped(const QString& text)
 {
     m_f->view.text = text;
-    m_f->run.SubmitSearchBox();
+    m_f->run.submitSearchBox();
 }
 
 void TestSearchRun::waitFinished()
@@ -158,7 +158,7 @@ void TestSearchRun::liveSearch()
 
     QCOMPARE(targets(), QList<QByteArray>{"/search.asp?V=3&P=L&T1=R%26B+%231+100%25+Caf%C3%A9+x=1&F=1&RA=1&"
                                           "MA=1&RV=1&NA=1&NV=1&SW=1&LIVE=1&SPD=300"});
-    QCOMPARE(m_f->run.ResultCount(), 3);
+    QCOMPARE(m_f->run.resultCount(), 3);
     QCOMPARE(cells(m_f->model, ResultsModel::LiveStation), QStringList({u"Beta"_s, u"Zeta"_s, u"alpha"_s}));
     QCOMPARE(m_f->model.cell(2, ResultsModel::LiveUrl), u"http://s.example/alpha.ram"_s);
     QVERIFY(messageTexts().isEmpty());
@@ -203,7 +203,7 @@ void TestSearchRun::onePagePerByte()
     QTRY_COMPARE_WITH_TIMEOUT(m_f->finished.size(), 2, 10000);
     QCOMPARE(cells(m_f->model), whole);
     // The text after the last link is not kept once the search is over.
-    QVERIFY(m_f->run.ResponseBuffer().isEmpty());
+    QVERIFY(m_f->run.responseBuffer().isEmpty());
     QVERIFY(messageTexts().isEmpty());
 }
 
@@ -211,7 +211,7 @@ void TestSearchRun::genreSearch()
 {
     m_f->server.setReply(ScriptedReply::page(livePage({"Band"})));
     m_f->view.text = u"earlier text"_s;
-    m_f->run.GenreSearch(u"Big Band"_s, u"2"_s);
+    m_f->run.genreSearch(u"Big Band"_s, u"2"_s);
     QCOMPARE(m_f->view.text, u"Big+Band"_s);
     waitFinished();
     QCOMPARE(targets(), QList<QByteArray>{"/search.asp?V=3&P=L&T1=Big+Band&F=1&RA=1&MA=1&RV=1&NA=1&NV=1&SW=1&"
@@ -221,7 +221,7 @@ void TestSearchRun::genreSearch()
 
     // Commas, "$", "-" and "/" travel as they are; the HTTP stack writes "^" and "`" as %5E and %60,
     // which the server reads back as the same characters.
-    m_f->run.GenreSearch(u"^ska^,^ska$,ska-,ska/,skamusic,`ska"_s, u"2"_s);
+    m_f->run.genreSearch(u"^ska^,^ska$,ska-,ska/,skamusic,`ska"_s, u"2"_s);
     QTRY_COMPARE_WITH_TIMEOUT(m_f->finished.size(), 2, 10000);
     QCOMPARE(targets().value(1),
              QByteArray("/search.asp?V=3&P=L&T1=%5Eska%5E,%5Eska$,ska-,ska/,skamusic,%60ska&"
@@ -230,11 +230,11 @@ void TestSearchRun::genreSearch()
 
 void TestSearchRun::noticesWithoutSearching()
 {
-    m_f->run.SubmitSearchBox(); // empty box
-    m_f->run.StartSearch();
-    m_f->run.SelectMenuClicked(); // live mode: nothing to say
+    m_f->run.submitSearchBox(); // empty box
+    m_f->run.startSearch();
+    m_f->run.selectMenuClicked(); // live mode: nothing to say
     m_f->view.archive = true;
-    m_f->run.SelectMenuClicked();
+    m_f->run.selectMenuClicked();
     QCOMPARE(messageTexts(),
              QStringList(
                  {u"Please enter search text."_s, u"Please enter keyword(s) for search."_s,
@@ -262,7 +262,7 @@ void TestSearchRun::expectMessages(const QStringList& texts)
             QCOMPARE(message.icon, MessageIcon::Information);
         }
     }
-    QCOMPARE(m_f->run.HttpError() != 0, texts.contains(kConnectError));
+    QCOMPARE(m_f->run.httpError() != 0, texts.contains(kConnectError));
 }
 
 void TestSearchRun::messagesAfterSearch_data()
@@ -302,7 +302,7 @@ void TestSearchRun::messagesAfterSearch()
     startTyped(u"x"_s);
     waitFinished();
     QCOMPARE(m_f->model.rowCount(), 1); // the one result, or the empty row
-    QCOMPARE(m_f->view.caption, u"  Search Results (%1)"_s.arg(m_f->run.ResultCount()));
+    QCOMPARE(m_f->view.caption, u"  Search Results (%1)"_s.arg(m_f->run.resultCount()));
     QStringList texts = message.isEmpty() ? QStringList() : QStringList{message};
     if (!message.startsWith(kNoResults))
         texts << kRetrieveError << kConnectError;
@@ -314,7 +314,7 @@ void TestSearchRun::silenceTimesOut()
     m_f->run.elapsedTick(); // Timer2 is off before a search
     QVERIFY(m_f->view.panels.value(3).isEmpty());
     m_f->server.setReply(ScriptedReply::silence());
-    QSignalSpy events(&m_f->http, &HttpClient::DocumentEvent);
+    QSignalSpy events(&m_f->http, &HttpClient::documentEvent);
     startTyped(u"quiet"_s);
     QTRY_COMPARE(targets().size(), 1);
     QTRY_VERIFY(!events.isEmpty()); // the request went out
@@ -339,10 +339,10 @@ void TestSearchRun::silenceTimesOut()
     QCOMPARE(m_f->model.rowCount(), 1);
     QCOMPARE(m_f->model.cell(0, 0), QString());
     QCOMPARE(m_f->view.caption, u"  Search Results (0)"_s);
-    QVERIFY(!m_f->http.IsBusy());
+    QVERIFY(!m_f->http.isBusy());
     QVERIFY(!m_f->elapsedRunning);
     m_f->run.elapsedTick();
-    QCOMPARE(m_f->run.ElapsedSeconds(), 130);
+    QCOMPARE(m_f->run.elapsedSeconds(), 130);
 }
 
 void TestSearchRun::betweenBlocks_data()
@@ -362,19 +362,19 @@ void TestSearchRun::betweenBlocks()
     const qsizetype firstTwo = page.indexOf("Bravo.ram") - 10;
     m_f->server.setReply(ScriptedReply::page(page, 200, "text/html", static_cast<int>(firstTwo), 200));
     startTyped(u"blocks"_s);
-    QTRY_COMPARE(m_f->run.ResultCount(), 2);
+    QTRY_COMPARE(m_f->run.resultCount(), 2);
     if (action == 0) {
-        m_f->run.StopSearch();
+        m_f->run.stopSearch();
     } else {
         for (int second = 1; second < SearchRun::kTimeoutSeconds; ++second)
             m_f->tick.tick();
         QVERIFY(m_f->run.isSearching());
-        QTRY_COMPARE(m_f->run.ResultCount(), 4); // the next block came
+        QTRY_COMPARE(m_f->run.resultCount(), 4); // the next block came
         m_f->tick.tick();
     }
     waitFinished();
     QTest::qWait(500); // the rest of the page would have arrived by now
-    QCOMPARE(m_f->run.ResultCount(), stations.size());
+    QCOMPARE(m_f->run.resultCount(), stations.size());
     QCOMPARE(cells(m_f->model, ResultsModel::LiveStation), stations);
     QVERIFY(messageTexts().isEmpty());
     QCOMPARE(m_f->view.caption, u"  Search Results (%1)"_s.arg(stations.size()));
@@ -391,16 +391,16 @@ void TestSearchRun::startWhileRunningWaitsForTheFirst()
     });
     startTyped(u"first"_s);
     QTRY_COMPARE(targets().size(), 1);
-    m_f->run.GenreSearch(u"Talk/News"_s, u"1"_s);
+    m_f->run.genreSearch(u"Talk/News"_s, u"1"_s);
     QTRY_COMPARE_WITH_TIMEOUT(targets().size(), 2, 10000);
     QCOMPARE(m_f->finished.size(), 1); // the first search ended before the second began
-    m_f->run.StartSearch();            // the box shows the genre's keywords
+    m_f->run.startSearch();            // the box shows the genre's keywords
     QTRY_COMPARE_WITH_TIMEOUT(m_f->finished.size(), 3, 10000);
     QVERIFY(!m_f->run.isSearching());
     const QByteArray head = "/search.asp?V=3&P=L&T1=Talk/News&F=1&RA=1&MA=1&RV=1&NA=1&NV=1&SW=1&LIVE=1&";
     QCOMPARE(targets().mid(1), QList<QByteArray>({head + "FMT=1&SPD=300", head + "SPD=300"}));
     QVERIFY(messageTexts().isEmpty()); // the stopped searches show nothing
-    QCOMPARE(m_f->run.ResultCount(), 1);
+    QCOMPARE(m_f->run.resultCount(), 1);
     QCOMPARE(m_f->model.cell(0, 0), u"Talk"_s);
     QCOMPARE(m_f->view.text, u"Talk/News"_s);
     QCOMPARE(m_f->view.history, QStringList({u"first"_s, u"Talk/News"_s}));
@@ -411,8 +411,8 @@ void TestSearchRun::startWhileRunningWaitsForTheFirst()
     // Stopping drops a start that waits for the running search.
     startTyped(u"first"_s);
     QTRY_COMPARE(targets().size(), 4);
-    m_f->run.GenreSearch(u"Jazz"_s, u"2"_s);
-    m_f->run.StopSearch();
+    m_f->run.genreSearch(u"Jazz"_s, u"2"_s);
+    m_f->run.stopSearch();
     waitFinished();
     QTest::qWait(50);
     QCOMPARE(m_f->finished.size(), 4);
@@ -428,7 +428,7 @@ void TestSearchRun::silenceIsCountedPerWait()
     trickle.setReply(ScriptedReply::page(QByteArray(200, 'x'), 200, "text/plain", 1, 20));
     HttpClient streamClient;
     StreamWorksFetch fetch(streamClient, m_f->tick);
-    QSignalSpy trickled(&streamClient, &HttpClient::DocumentEvent);
+    QSignalSpy trickled(&streamClient, &HttpClient::documentEvent);
     m_f->server.setReply(ScriptedReply::silence());
     startTyped(u"quiet"_s);
     QTRY_COMPARE(targets().size(), 1);
@@ -473,9 +473,9 @@ void TestSearchRun::faultsEndInTheErrorMessages()
     }
     startTyped(u"faulty"_s);
     waitFinished();
-    QCOMPARE(m_f->run.ResultCount(), rows);
+    QCOMPARE(m_f->run.resultCount(), rows);
     QCOMPARE(messageTexts(), (QStringList{kRetrieveError, kConnectError}));
-    QVERIFY(!m_f->http.IsBusy());
+    QVERIFY(!m_f->http.isBusy());
 }
 
 void TestSearchRun::limitsEndTheSearch_data()
@@ -520,10 +520,10 @@ void TestSearchRun::limitsEndTheSearch()
     m_f->server.setReply(ScriptedReply::page(page, 200, "text/html", 1024 * 1024));
     startTyped(u"big"_s);
     QTRY_COMPARE_WITH_TIMEOUT(m_f->finished.size(), 1, 60000);
-    QCOMPARE(m_f->run.ResultCount(), rows);
+    QCOMPARE(m_f->run.resultCount(), rows);
     QCOMPARE(m_f->model.rowCount(), rows);
     QCOMPARE(messageTexts(), QStringList{message});
-    QVERIFY(m_f->run.ResponseBuffer().isEmpty());
+    QVERIFY(m_f->run.responseBuffer().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestSearchRun)

@@ -107,7 +107,7 @@ void TestServerLookup::drippingAnswerEndsAtDeadline()
     server.setReply(ScriptedReply::page(QByteArray(1000, 'h'), 200, "text/html", 1, 5));
     Tick tick;
     HttpClient client;
-    QSignalSpy events(&client, &HttpClient::DocumentEvent);
+    QSignalSpy events(&client, &HttpClient::documentEvent);
     ServerLookup lookup(client, tick);
     QSignalSpy done(&lookup, &ServerLookup::finished);
     lookup.start(server.hostPort());
@@ -118,7 +118,7 @@ void TestServerLookup::drippingAnswerEndsAtDeadline()
     }
     QCOMPARE(done.size(), 1);
     QCOMPARE(done.at(0).at(0).toString(), server.hostPort());
-    QVERIFY(!client.IsBusy());
+    QVERIFY(!client.isBusy());
 }
 
 void TestServerLookup::terminateMarker()

@@ -88,7 +88,7 @@ void TestLongRun::cleanupTestCase()
 void TestLongRun::search(const QString& text)
 {
     m_program->window().setSearchText(text);
-    m_program->search().StartSearch();
+    m_program->search().startSearch();
     QTRY_VERIFY_WITH_TIMEOUT(!m_program->search().isSearching(), 15000);
 }
 

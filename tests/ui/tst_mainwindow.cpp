@@ -213,7 +213,7 @@ void TestMainWindow::enterAndEscapeInTheSearchBox()
     QTRY_VERIFY(m_server->targets().size() == 2);
     QVERIFY(m_server->targets().at(1).startsWith("/search.asp?V=3&P=L&T1=jazz&"));
     QTRY_VERIFY(!m_program->search().isSearching());
-    QCOMPARE(m_program->search().ResultCount(), 2);
+    QCOMPARE(m_program->search().resultCount(), 2);
 
     // Clicked into the text, the line edit has the focus: Enter still starts one search.
     QTest::mouseClick(window().searchBox()->lineEdit(), Qt::LeftButton);
@@ -303,7 +303,7 @@ void TestMainWindow::liveGridFitsWithoutScrolling()
     startProgram();
     QTRY_VERIFY(window().isVisible());
     window().setSearchText(u"many"_s);
-    m_program->search().StartSearch();
+    m_program->search().startSearch();
     QTRY_VERIFY(!m_program->search().isSearching());
     QTableView* grid = window().grid();
     QTRY_VERIFY(grid->verticalScrollBar()->isVisible());
@@ -327,7 +327,7 @@ void TestMainWindow::streamWorksPlayKeepsBusyPointer()
     QTRY_VERIFY(window().isVisible());
     QVERIFY(QTest::qWaitForWindowActive(&window()));
     window().setSearchText(u"xing"_s);
-    m_program->search().StartSearch();
+    m_program->search().startSearch();
     QTRY_VERIFY(!m_program->search().isSearching());
     QVERIFY(!m_services->pointer.busy());
     // The toolbar's Play button plays the current row.
@@ -364,7 +364,7 @@ void TestMainWindow::commandsLockedDuringSearch()
     search->click();
     QVERIFY(m_program->search().isSearching());
     QCOMPARE(enabled(locked), u"000000"_s);
-    QVERIFY(table.action(CommandId::StartSearch)->isEnabled());
+    QVERIFY(table.action(CommandId::startSearch)->isEnabled());
     QCOMPARE(search->text(), u"Stop"_s);
     search->click();
     QTRY_VERIFY(!m_program->search().isSearching());
@@ -401,7 +401,7 @@ void TestMainWindow::startWithResults(const QString& text)
     QTRY_VERIFY(window().isVisible());
     QVERIFY(QTest::qWaitForWindowActive(&window()));
     window().setSearchText(text);
-    m_program->search().StartSearch();
+    m_program->search().startSearch();
     QTRY_VERIFY(!m_program->search().isSearching());
 }
 
@@ -552,7 +552,7 @@ void TestMainWindow::copyAndEmailLink()
 
     m_services->dialogs.messages.clear();
     window().setSearchText(u"jazz"_s);
-    m_program->search().StartSearch();
+    m_program->search().startSearch();
     QTRY_VERIFY(!m_program->search().isSearching());
     window().grid()->setFocus();
     press(Qt::Key_C, Qt::ControlModifier);
@@ -604,7 +604,7 @@ void TestMainWindow::headerClicksSortInTurn()
     clickHeader(2);          // ascending by location: equal keys keep their order
     QCOMPARE(model->index(0, 0).data().toString(), first);
     clickHeader(0); // the next header click runs the other way, on whichever column
-    QCOMPARE(m_program->search().GridSortOrder(), 8);
+    QCOMPARE(m_program->search().gridSortOrder(), 8);
     QCOMPARE(model->index(0, 0).data().toString(), second);
     QCOMPARE(window().grid()->selectedRowsInOrder(), QList<int>{0});
     QCOMPARE(window().grid()->currentIndex().row(), 0);
