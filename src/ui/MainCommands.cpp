@@ -83,9 +83,9 @@ void MainCommands::addFileCommands()
 void MainCommands::addSearchCommands()
 {
     SearchRun& search = m_parts.search;
-    m_table.add(CommandId::startSearch, {QStringLiteral("menuStart"), QStringLiteral("&Start Search"),
+    m_table.add(CommandId::StartSearch, {QStringLiteral("menuStart"), QStringLiteral("&Start Search"),
                                          plain([&search] { search.startSearch(); })});
-    m_table.add(CommandId::stopSearch, {QStringLiteral("menuStop"), QStringLiteral("S&top Search"),
+    m_table.add(CommandId::StopSearch, {QStringLiteral("menuStop"), QStringLiteral("S&top Search"),
                                         plain([&search] { search.stopSearch(); })});
     // The toolbar's Search button shows "Stop" while a search runs.
     m_table.add(CommandId::SearchOrStop, {QStringLiteral("cmdSearch"),
@@ -100,7 +100,7 @@ void MainCommands::addSearchCommands()
                                           CommandTable::Toolbar{3, kSearchFace}});
     m_table.add(CommandId::SubmitSearch,
                 {QStringLiteral("cmdSubmit"), {}, plain([&search] { search.submitSearchBox(); })});
-    m_table.add(CommandId::genreSearch, {QStringLiteral("cmdGenre"), {}, [&search](const CommandArgs& args) {
+    m_table.add(CommandId::GenreSearch, {QStringLiteral("cmdGenre"), {}, [&search](const CommandArgs& args) {
                                              const QList<GenreEntry>& genres = Genres::all();
                                              if (args.index >= 0 && args.index < genres.size())
                                                  search.genreSearch(genres.at(args.index).keywords,

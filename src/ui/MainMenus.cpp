@@ -24,7 +24,7 @@ MainMenus::MainMenus(QMenuBar& bar, CommandTable& commands, std::function<bool()
     add(addMenu("menuEdit", "&Edit"), {CommandId::Copy});
 
     QMenu* search = addMenu("menuSearch", "&Search");
-    add(search, {CommandId::startSearch, CommandId::stopSearch, CommandId::Play, CommandId::VisitWebsite,
+    add(search, {CommandId::StartSearch, CommandId::StopSearch, CommandId::Play, CommandId::VisitWebsite,
                  CommandId::Scan});
     QMenu* bookmarks = search->addMenu(QStringLiteral("&Bookmarks"));
     bookmarks->setObjectName(QStringLiteral("menuBookmarks"));
@@ -94,7 +94,7 @@ void MainMenus::addGenreMenus(QMenu& select)
         QAction* action = (genre.menu == GenreEntry::Menu::Format ? format : music)->addAction(genre.caption);
         action->setObjectName(genre.objectName);
         connect(action, &QAction::triggered, this,
-                [this, i] { m_commands.run(CommandId::genreSearch, CommandArgs{.index = i}); });
+                [this, i] { m_commands.run(CommandId::GenreSearch, CommandArgs{.index = i}); });
     }
 }
 

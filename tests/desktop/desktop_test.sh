@@ -639,8 +639,8 @@ wait_until 5 helpers_at_most 1 || fail "the first station's helper still runs af
 # The dwell of two seconds moves on by itself.
 wait_until 10 records_at_least scan 3 || fail "the scan did not move on after the dwell of 2 seconds"
 focus_window "$scan_window"
-xdotool key alt+F4
-wait_until 5 no_window "$scan_title" || fail "the scan window did not close"
+xdotool key Escape
+wait_until 5 no_window "$scan_title" || fail "Esc did not close the scan window"
 wait_until 8 no_scan_processes ||
     fail "a stand-in player or projModr still runs after the scan window closed: $(pgrep -af "$token|$scan_player")"
 

@@ -364,7 +364,7 @@ void TestMainWindow::commandsLockedDuringSearch()
     search->click();
     QVERIFY(m_program->search().isSearching());
     QCOMPARE(enabled(locked), u"000000"_s);
-    QVERIFY(table.action(CommandId::startSearch)->isEnabled());
+    QVERIFY(table.action(CommandId::StartSearch)->isEnabled());
     QCOMPARE(search->text(), u"Stop"_s);
     search->click();
     QTRY_VERIFY(!m_program->search().isSearching());
