@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -245,12 +246,16 @@ void MainWindow::addHistoryEntry(const QString& text)
 
 void MainWindow::setSearchBoxEnabled(bool enabled)
 {
-    // A disabled box loses the focus; it gets it back when the search that took it ends.
-    if (!enabled)
-        m_searchBoxHadFocus = m_controls.searchBox->hasFocus();
+    // The box and the mode buttons are locked together; a locked control loses the focus, and
+    // gets it back when the search that took it ends.
+    if (!enabled) {
+        QWidget* focus = QApplication::focusWidget();
+        const bool locked =
+            focus && (m_controls.searchBox->isAncestorOf(focus) || focus == m_controls.searchBox ||
+                      focus == m_controls.live || focus == m_controls.archive);
+        m_focusBeforeSearch = locked ? focus : nullptr;
+    }
     m_controls.searchBox->setEnabled(enabled);
-    if (enabled && std::exchange(m_searchBoxHadFocus, false))
-        m_controls.searchBox->setFocus(Qt::OtherFocusReason);
 }
 
 bool MainWindow::archiveMode() const
@@ -262,6 +267,8 @@ void MainWindow::setModeButtonsEnabled(bool enabled)
 {
     m_controls.archive->setEnabled(enabled);
     m_controls.live->setEnabled(enabled);
+    if (enabled && m_focusBeforeSearch && m_controls.searchBox->isEnabled())
+        std::exchange(m_focusBeforeSearch, nullptr)->setFocus(Qt::OtherFocusReason);
 }
 
 FormatFilters MainWindow::formatFilters() const
@@ -273,11 +280,21 @@ void MainWindow::setStatusPanel(int panel, const QString& text)
 {
     if (panel >= 1 && panel <= int(m_controls.panels.size()))
         m_controls.panels.at(std::size_t(panel - 1))->setText(text);
+    if (panel == 1)
+        describeGrid();
 }
 
 void MainWindow::setResultsCaption(const QString& text)
 {
     m_controls.resultsBand->setText(text);
+    describeGrid();
+}
+
+void MainWindow::describeGrid()
+{
+    // A screen reader announces the grid's description: the result count and the search's state.
+    m_controls.grid->setAccessibleDescription(m_controls.resultsBand->text().trimmed() +
+                                              QStringLiteral(", ") + m_controls.panels.at(0)->text());
 }
 
 void MainWindow::setProgressMaximum(int maximum)

@@ -5,6 +5,7 @@
 #include "ui/MainControls.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 
@@ -82,6 +83,7 @@ private:
     void connectControls();
     void layOut();
     void showStreamFormat();
+    void describeGrid();
     void startStationDrag(const QPoint& pos);
 
     const ResultsModel& m_model;
@@ -89,6 +91,7 @@ private:
     CommandTable* m_commands = nullptr;
     SetupDialog* m_setup = nullptr;
     bool m_ending = false;
-    bool m_searchBoxHadFocus = false;
+    // The locked control that had the focus when a search began.
+    QPointer<QWidget> m_focusBeforeSearch;
     MainControls m_controls;
 };

@@ -4,7 +4,8 @@
 
 class ResultsModel;
 
-// Shows the results with pictures: the archive rows' audio and video marks become icons.
+// Shows the results with pictures: the archive rows' audio and video marks become icons, named
+// "Audio" and "Video" for assistive technology.
 class ResultsIconModel : public QIdentityProxyModel
 {
     Q_OBJECT
@@ -12,4 +13,8 @@ class ResultsIconModel : public QIdentityProxyModel
 public:
     ResultsIconModel(ResultsModel& source, QObject* parent = nullptr);
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    QVariant pictureName(const QModelIndex& index) const;
 };

@@ -361,6 +361,9 @@ void TestMainWindow::commandsLockedDuringSearch()
     QToolButton* search = toolbarButton(CommandId::SearchOrStop);
     QCOMPARE(enabled(locked), u"111111"_s);
     window().setSearchText(u"quiet"_s);
+    // The mode button the person left the focus on has it again once the search ends.
+    auto* live = window().findChild<QRadioButton*>(u"optLive"_s);
+    live->setFocus();
     search->click();
     QVERIFY(m_program->search().isSearching());
     QCOMPARE(enabled(locked), u"000000"_s);
@@ -370,6 +373,7 @@ void TestMainWindow::commandsLockedDuringSearch()
     QTRY_VERIFY(!m_program->search().isSearching());
     QCOMPARE(enabled(locked), u"111111"_s);
     QCOMPARE(search->text(), u"Search"_s);
+    QCOMPARE(QApplication::focusWidget(), live);
 }
 
 void TestMainWindow::toolbarRefusedWhileScanning()
