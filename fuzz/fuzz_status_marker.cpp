@@ -3,11 +3,11 @@
 
 #include <QString>
 
-#include "scanner/ScanStep.h"
+#include "scanner/MarkerFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    (void)ScanStep::statusField(text);
+    (void)MarkerFiles::statusField(text);
     return 0;
 }

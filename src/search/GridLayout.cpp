@@ -27,6 +27,11 @@ std::array<int, kColumns> columnWidths(bool archiveMode, double gridWidthTwips)
     return widths;
 }
 
+bool sharesWidth(bool archiveMode, int column)
+{
+    return archiveMode ? column == 3 || column == 4 : column >= 0 && column <= 2;
+}
+
 int linkColumn(bool archiveMode)
 {
     return archiveMode ? int{ResultsModel::ArchiveUrl} : int{ResultsModel::LiveUrl};

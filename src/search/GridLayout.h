@@ -8,6 +8,8 @@ namespace GridLayout {
 constexpr int kColumns = 10;
 
 std::array<int, kColumns> columnWidths(bool archiveMode, double gridWidthTwips);
+// Whether a column shares the grid's width (the others have a fixed width).
+bool sharesWidth(bool archiveMode, int column);
 // Columns holding the stream link, the display name and the web site of a row.
 int linkColumn(bool archiveMode);
 int nameColumn(bool archiveMode);

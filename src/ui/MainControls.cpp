@@ -159,14 +159,42 @@ void MainControls::layOutColumns(bool archiveMode) const
     const int scrollBar = std::max(grid->verticalScrollBar()->sizeHint().width(),
                                    grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid));
     const int inner = grid->width() - 2 * grid->frameWidth() - scrollBar;
-    const auto widths =
-        GridLayout::columnWidths(archiveMode, Twips::fromPixels(inner, client->logicalDpiX()));
+    const auto twips = GridLayout::columnWidths(archiveMode, Twips::fromPixels(inner, client->logicalDpiX()));
+    std::array<int, GridLayout::kColumns> widths{};
+    for (std::size_t column = 0; column < widths.size(); ++column)
+        // Rounded down, so the columns together never pass the inner width.
+        widths.at(column) = int(std::floor(twips.at(column) * client->logicalDpiX() / Twips::kPerInch));
+    fitColumnsToText(archiveMode, widths);
     for (int column = 0; column < GridLayout::kColumns; ++column) {
         const int width = widths.at(std::size_t(column));
         grid->setColumnHidden(column, width == 0);
         if (width > 0)
-            // Rounded down, so the columns together never pass the inner width.
-            grid->setColumnWidth(column, int(std::floor(width * client->logicalDpiX() / Twips::kPerInch)));
+            grid->setColumnWidth(column, width);
     }
     grid->setUpdatesEnabled(true);
+}
+
+void MainControls::fitColumnsToText(bool archiveMode, std::array<int, GridLayout::kColumns>& widths) const
+{
+    // A fixed column grows to show its header and the values it holds whole at the user's font;
+    // the columns that share the width give up what it takes, down to their own header.
+    QHeaderView* header = grid->horizontalHeader();
+    const QAbstractItemView* view = grid;
+    int taken = 0;
+    for (int column = 0; column < GridLayout::kColumns; ++column) {
+        int& width = widths.at(std::size_t(column));
+        if (width == 0 || GridLayout::sharesWidth(archiveMode, column))
+            continue;
+        const int needed = std::max(header->sectionSizeHint(column), view->sizeHintForColumn(column));
+        taken += std::max(0, needed - width);
+        width = std::max(width, needed);
+    }
+    for (int column = GridLayout::kColumns - 1; column >= 0 && taken > 0; --column) {
+        int& width = widths.at(std::size_t(column));
+        if (width == 0 || !GridLayout::sharesWidth(archiveMode, column))
+            continue;
+        const int given = std::min(taken, std::max(0, width - header->sectionSizeHint(column)));
+        width -= given;
+        taken -= given;
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "collections/StationPayload.h"
+#include "search/GridLayout.h"
 
 #include <array>
 
@@ -56,5 +57,6 @@ private:
     void makeSearchFrame();
     void makeGrid(ResultsModel& model);
     void makeStatusBar(QMainWindow& window);
+    void fitColumnsToText(bool archiveMode, std::array<int, GridLayout::kColumns>& widths) const;
     int px(double twips) const;
 };
