@@ -10,25 +10,8 @@ set -euo pipefail
 program=${1:-build/bin/skylark-broadcast}
 field_bytes=${2:-6291456}
 rows=${3:-1}
-for tool in Xvfb openbox xdotool xwininfo python3; do
-    command -v "$tool" >/dev/null || { echo "menu-latency: $tool is missing" >&2; exit 1; }
-done
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp >"$work/display" 2>/dev/null &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -1 "$work/display")"
-openbox >/dev/null 2>&1 &
-pids+=($!)
+source "$(dirname "$0")/gui-session.sh"
+gui_session_start
 
 cat >"$work/server.py" <<'EOF'
 import http.server, sys
@@ -49,23 +32,9 @@ server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
 print(server.server_address[1], flush=True)
 server.serve_forever()
 EOF
-python3 "$work/server.py" "$field_bytes" "$rows" >"$work/port" &
-pids+=($!)
-for _ in $(seq 50); do [ -s "$work/port" ] && break; sleep 0.1; done
+gui_server "$field_bytes" "$rows"
 
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$XDG_CONFIG_HOME/Skylark! Broadcast"
-printf '[Settings]\nServiceHost=127.0.0.1:%s\nConSpeed=Cable/DSL\nReal=/bin/true\nNetshow=/bin/true\nWinamp=/bin/true\nStreamWorks=/bin/true\nMiniB=False\n' \
-    "$(head -1 "$work/port")" >"$XDG_CONFIG_HOME/Skylark! Broadcast/Skylark! Broadcast.ini"
-
-"$program" >"$work/log" 2>&1 &
-pids+=($!)
-window=$(xdotool search --sync --onlyvisible --name '^Skylark! Broadcast v3.0$' | head -1)
-xdotool windowfocus --sync "$window"
-xdotool type "x"
-xdotool key Return
+gui_search "$program" "$port"
 sleep 5
 
 windows() { xwininfo -root -children 2>/dev/null | grep -c '^ *0x' || true; }

@@ -11,16 +11,20 @@ ResultsIconModel::ResultsIconModel(ResultsModel& source, QObject* parent) : QIde
 
 QVariant ResultsIconModel::data(const QModelIndex& index, int role) const
 {
-    if (role == Qt::AccessibleTextRole)
-        return pictureName(index);
-    const QVariant value = QIdentityProxyModel::data(index, role);
-    if (role != Qt::DecorationRole || !value.canConvert<ResultPicture>())
-        return value;
+    if (role != Qt::DecorationRole && role != Qt::AccessibleTextRole)
+        return QIdentityProxyModel::data(index, role);
+    // A cell that shows only a picture reads as what the picture means.
+    const QVariant value = QIdentityProxyModel::data(index, Qt::DecorationRole);
+    if (!value.canConvert<ResultPicture>())
+        return role == Qt::DecorationRole ? value : QVariant();
+    const bool picture = role == Qt::DecorationRole;
     switch (value.value<ResultPicture>()) {
     case ResultPicture::Audio:
-        return Artwork::smallImage(Artwork::AudioImage);
+        return picture ? QVariant(Artwork::smallImage(Artwork::AudioImage))
+                       : QVariant(QStringLiteral("Audio"));
     case ResultPicture::Video:
-        return Artwork::smallImage(Artwork::VideoImage);
+        return picture ? QVariant(Artwork::smallImage(Artwork::VideoImage))
+                       : QVariant(QStringLiteral("Video"));
     case ResultPicture::None:
         break;
     }
@@ -35,21 +39,4 @@ QVariant ResultsIconModel::headerData(int section, Qt::Orientation orientation, 
         index(0, section).data(Qt::DecorationRole).isValid())
         return QStringLiteral("Type");
     return QIdentityProxyModel::headerData(section, orientation, role);
-}
-
-QVariant ResultsIconModel::pictureName(const QModelIndex& index) const
-{
-    // A cell that shows only a picture reads as what the picture means.
-    const QVariant picture = QIdentityProxyModel::data(index, Qt::DecorationRole);
-    if (!picture.canConvert<ResultPicture>())
-        return {};
-    switch (picture.value<ResultPicture>()) {
-    case ResultPicture::Audio:
-        return QStringLiteral("Audio");
-    case ResultPicture::Video:
-        return QStringLiteral("Video");
-    case ResultPicture::None:
-        break;
-    }
-    return {};
 }

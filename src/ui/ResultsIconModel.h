@@ -14,7 +14,4 @@ public:
     ResultsIconModel(ResultsModel& source, QObject* parent = nullptr);
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
-
-private:
-    QVariant pictureName(const QModelIndex& index) const;
 };
