@@ -10,6 +10,8 @@ packages=(
     # Packaging checks: AppStream and unit validators, socket activation, the .deb's dependencies.
     appstream systemd dpkg-dev file curl python3
     xvfb openbox xdotool x11-utils x11-apps xclip
+    # The accessibility test: a session bus, the AT-SPI registry and its Python client.
+    dbus at-spi2-core python3-pyatspi
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -7,6 +7,7 @@
 #include "platform/AppPaths.h"
 #include "platform/GioDefaultApps.h"
 #include "platform/SingleInstance.h"
+#include "ui/AccessibleWindows.h"
 #include "ui/DesktopServices.h"
 #include "ui/Program.h"
 
@@ -33,6 +34,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral(SKYLARK_APP_ID));
     QApplication::setWindowIcon(programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    AccessibleWindows::install();
     const QString dataFolder = AppPaths::dataDir(kProductName);
     QDir().mkpath(dataFolder);
     const SingleInstance instance(dataFolder + QStringLiteral("/instance.lock"));

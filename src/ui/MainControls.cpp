@@ -1,5 +1,6 @@
 #include "ui/MainControls.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <QComboBox>
@@ -85,7 +86,8 @@ void MainControls::makeGrid(ResultsModel& model)
 {
     grid = new ResultsGrid(client);
     grid->setToolTip(QStringLiteral("Single click to display stream website or click PLAY button to play."));
-    grid->setModel(new ResultsIconModel(model, grid));
+    gridModel = new ResultsIconModel(model, grid);
+    grid->setModel(gridModel);
     grid->setAccessibleName(QStringLiteral("Search Results"));
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
@@ -164,6 +166,8 @@ void MainControls::layOutColumns(bool archiveMode) const
     for (std::size_t column = 0; column < widths.size(); ++column)
         // Rounded down, so the columns together never pass the inner width.
         widths.at(column) = int(std::floor(twips.at(column) * client->logicalDpiX() / Twips::kPerInch));
+    gridModel->setShownColumns(
+        int(std::count_if(widths.begin(), widths.end(), [](int width) { return width > 0; })));
     fitColumnsToText(archiveMode, widths);
     for (int column = 0; column < GridLayout::kColumns; ++column) {
         const int width = widths.at(std::size_t(column));

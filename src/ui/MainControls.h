@@ -16,6 +16,7 @@ class QProgressBar;
 class QRadioButton;
 class QWidget;
 class ResultsGrid;
+class ResultsIconModel;
 class ResultsModel;
 class SearchBox;
 
@@ -49,6 +50,7 @@ struct MainControls
     QLabel* resultsBand = nullptr;
     QProgressBar* progress = nullptr;
     ResultsGrid* grid = nullptr;
+    ResultsIconModel* gridModel = nullptr;
     // The label a station drag carries.
     QLabel* dragLabel = nullptr;
     std::array<QLabel*, 3> panels{};

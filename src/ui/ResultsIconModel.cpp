@@ -31,6 +31,21 @@ QVariant ResultsIconModel::data(const QModelIndex& index, int role) const
     return {};
 }
 
+int ResultsIconModel::columnCount(const QModelIndex& parent) const
+{
+    // The grid has the columns a person sees; links and sort keys stay in the results model.
+    return std::min(m_shownColumns, QIdentityProxyModel::columnCount(parent));
+}
+
+void ResultsIconModel::setShownColumns(int count)
+{
+    if (count == m_shownColumns)
+        return;
+    beginResetModel();
+    m_shownColumns = count;
+    endResetModel();
+}
+
 QVariant ResultsIconModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     // The archive rows' picture column has no caption on screen; a screen reader names it.

@@ -78,6 +78,7 @@ void SetupDialog::makeWidgets()
 {
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
+    m_tabs->setAccessibleName(QStringLiteral("Setup"));
     // All seven tabs in view, as on a tabbed dialog card.
     m_tabs->setUsesScrollButtons(false);
     m_tabs->addTab(makeFormatTab(), QStringLiteral("Select Format"));

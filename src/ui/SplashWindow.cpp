@@ -1,5 +1,6 @@
 #include "ui/SplashWindow.h"
 
+#include "core/ProductInfo.h"
 #include "ui/Artwork.h"
 
 #include <QCloseEvent>
@@ -11,6 +12,8 @@
 SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
+    // Never on screen as a title, but the window's name for assistive technology.
+    setWindowTitle(kProductName);
     m_picture = new QLabel(this);
     m_picture->setObjectName(QStringLiteral("Picture1"));
     m_picture->setPixmap(Artwork::splashPicture());

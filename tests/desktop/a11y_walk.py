@@ -1,0 +1,77 @@
+"""Reads the program's accessibility tree through AT-SPI, as a screen reader does.
+
+Usage: a11y_walk.py WINDOW_TITLE...   (each title a regular expression of a window to check)
+Fails (exit 1) on a shown control that takes the focus but has no name, a shown window without
+its caption, or a table that exposes more columns than its header shows. Prints what it found.
+"""
+import re
+import sys
+import time
+
+import pyatspi
+
+# Parts of a named control that a screen reader reads with it.
+PARTS = {("combo box", "text"), ("combo box", "list"), ("tool bar", "check box")}
+WINDOWS = {"frame", "dialog", "window"}
+
+
+def application(timeout=20):
+    end = time.time() + timeout
+    while time.time() < end:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "Skylark! Broadcast":
+                return app
+        time.sleep(0.2)
+    sys.exit("the program never joined the accessibility bus")
+
+
+def shown(node):
+    return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def problems(node, parent_role, path):
+    role, name = node.getRoleName(), node.name
+    state = node.getState()
+    here = f"{path}/{role} '{name}'"
+    if shown(node) and state.contains(pyatspi.STATE_FOCUSABLE) and not name.strip() \
+            and (parent_role, role) not in PARTS:
+        yield f"a focusable {role} has no name: {here}"
+    if role == "table" and shown(node):
+        table = node.queryTable()
+        headers = [table.getColumnHeader(c) for c in range(table.nColumns)]
+        unnamed = [c for c, h in enumerate(headers) if h is None or not h.name.strip()]
+        if unnamed:
+            yield f"the table exposes columns without a header {unnamed}: {here}"
+        return
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from problems(child, role, here)
+
+
+def main():
+    app = application()
+    wanted = [re.compile(title) for title in sys.argv[1:]]
+    found, failures = set(), []
+    for i in range(app.childCount):
+        window = app.getChildAtIndex(i)
+        if window is None:
+            continue
+        if window.getRoleName() not in WINDOWS:
+            failures.append(f"a top-level {window.getRoleName()} '{window.name}' is not a window")
+            continue
+        if not shown(window):
+            continue
+        if not window.name.strip():
+            failures.append(f"a shown {window.getRoleName()} has no caption")
+        found.update(p.pattern for p in wanted if p.fullmatch(window.name))
+        failures.extend(problems(window, "", ""))
+    failures.extend(f"no window matches '{p.pattern}'" for p in wanted if p.pattern not in found)
+    for failure in failures:
+        print(failure)
+    print(f"checked {len(found)} window(s), {len(failures)} problem(s)")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
