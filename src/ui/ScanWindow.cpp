@@ -143,10 +143,14 @@ void ScanWindow::buildControls()
     change->setBuddy(m_dwell);
     m_dwell->installEventFilter(this);
     connect(m_dwell, &QLineEdit::textChanged, this, &ScanWindow::dwellChanged);
+    // Wide enough for the largest dwell, 32000, at the user's font.
+    m_dwell->setMinimumWidth(m_dwell->fontMetrics().horizontalAdvance(QStringLiteral("32000")) + 12);
     place(m_dwell, 3840, 480, 495);
+    keepClear(change, m_dwell);
     auto* seconds = new QLabel(QStringLiteral("Seconds"), m_frame);
     seconds->setObjectName(QStringLiteral("Label3"));
     place(seconds, 4440, 510);
+    keepClear(m_dwell, seconds);
     m_unknown = new QCheckBox(QStringLiteral("Include Unknown Format Stations"), m_frame);
     m_unknown->setObjectName(QStringLiteral("chkU"));
     place(m_unknown, 2760, 780);
@@ -206,16 +210,35 @@ int ScanWindow::pixels(int twips) const
 void ScanWindow::place(QWidget* widget, int left, int top, int width, int height)
 {
     const QSize hint = widget->sizeHint();
-    widget->setGeometry(pixels(left), pixels(top), width > 0 ? pixels(width) : hint.width(),
+    widget->setGeometry(pixels(left), pixels(top),
+                        width > 0 ? std::max(pixels(width), widget->minimumWidth()) : hint.width(),
                         height > 0 ? pixels(height) : hint.height());
+}
+
+void ScanWindow::keepClear(const QWidget* left, QWidget* right)
+{
+    // A larger font widens a label: what follows it on its line moves on instead of covering it.
+    const int clear = left->geometry().right() + pixels(60);
+    if (right->x() < clear)
+        right->move(clear, right->y());
+}
+
+int ScanWindow::contentWidth() const
+{
+    // The window grows where a text at the user's font needs more room than the layout gives.
+    int right = 0;
+    for (const QWidget* child : m_frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        right = std::max(right, child->geometry().right());
+    return std::max(pixels(kFrameWidthTwips), right + pixels(120));
 }
 
 void ScanWindow::setFrameHeight(int twips)
 {
-    m_frame->setFixedSize(pixels(kFrameWidthTwips), pixels(twips));
+    const int width = contentWidth();
+    m_frame->setFixedSize(width, pixels(twips));
     // Only the frame's height changes: the window keeps the status bar under it.
     const int height = pixels(kHeightTwips) - pixels(kFullFrameTwips - twips);
-    setFixedSize(pixels(kWidthTwips), height);
+    setFixedSize(width + pixels(kWidthTwips - kFrameWidthTwips), height);
 }
 
 void ScanWindow::pickPlayer(int index)

@@ -101,6 +101,8 @@ private:
 
     void buildControls();
     void place(QWidget* widget, int left, int top, int width = 0, int height = 0);
+    void keepClear(const QWidget* left, QWidget* right);
+    int contentWidth() const;
     void setFrameHeight(int twips);
     int pixels(int twips) const;
     void dwellChanged();
