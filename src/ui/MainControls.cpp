@@ -124,6 +124,12 @@ void MainControls::dragStation(const QPoint& pos, const StationPayload::Station&
     drag->exec(Qt::CopyAction);
 }
 
+void MainControls::describeGrid() const
+{
+    grid->setAccessibleDescription(resultsBand->text().trimmed() + QStringLiteral(", ") +
+                                   panels.at(0)->text());
+}
+
 int MainControls::px(double twips) const
 {
     return int(std::lround(twips * client->logicalDpiX() / Twips::kPerInch));

@@ -37,6 +37,8 @@ struct MainControls
     // the pointer, as wide as a preset.
     void dragStation(const QPoint& pos, const StationPayload::Station& station) const;
     void layOut() const;
+    // A screen reader announces the grid's description: the result count and the search's state.
+    void describeGrid() const;
     void layOutColumns(bool archiveMode) const;
 
     QWidget* client = nullptr;

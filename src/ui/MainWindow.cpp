@@ -25,6 +25,7 @@
 #include "ui/Artwork.h"
 #include "ui/CommandTable.h"
 #include "ui/MainMenus.h"
+#include "ui/PlainText.h"
 #include "ui/PresetStrip.h"
 #include "ui/ResultsGrid.h"
 #include "ui/SearchBox.h"
@@ -278,23 +279,19 @@ FormatFilters MainWindow::formatFilters() const
 
 void MainWindow::setStatusPanel(int panel, const QString& text)
 {
-    if (panel >= 1 && panel <= int(m_controls.panels.size()))
-        m_controls.panels.at(std::size_t(panel - 1))->setText(text);
-    if (panel == 1)
-        describeGrid();
+    if (panel < 1 || panel > int(m_controls.panels.size()))
+        return;
+    QLabel* label = m_controls.panels.at(std::size_t(panel - 1));
+    label->setText(text);
+    // A text wider than its panel is cut on screen; its tool tip shows it whole, as plain text.
+    label->setToolTip(plainToolTip(text));
+    m_controls.describeGrid();
 }
 
 void MainWindow::setResultsCaption(const QString& text)
 {
     m_controls.resultsBand->setText(text);
-    describeGrid();
-}
-
-void MainWindow::describeGrid()
-{
-    // A screen reader announces the grid's description: the result count and the search's state.
-    m_controls.grid->setAccessibleDescription(m_controls.resultsBand->text().trimmed() +
-                                              QStringLiteral(", ") + m_controls.panels.at(0)->text());
+    m_controls.describeGrid();
 }
 
 void MainWindow::setProgressMaximum(int maximum)

@@ -83,7 +83,6 @@ private:
     void connectControls();
     void layOut();
     void showStreamFormat();
-    void describeGrid();
     void startStationDrag(const QPoint& pos);
 
     const ResultsModel& m_model;
