@@ -28,13 +28,20 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$dir/fuzz-failures"
 failed=()
 for name in "${targets[@]}"; do
-    echo "=== fuzz $name (${seconds}s)"
     mkdir -p "$work/$name"
     cp fuzz/corpus/"$name"/* "$work/$name/"
-    if ! (cd "$work" && "$dir/fuzz/$name" -max_total_time="$seconds" -seed="$seed" -rss_limit_mb=2048 -timeout=20 \
-        -print_final_stats=1 -artifact_prefix="$dir/fuzz-failures/$name-" "$work/$name" 2>&1 |
-        grep -v '^#[0-9]' ; exit "${PIPESTATUS[0]}"); then
+    log=$dir/fuzz-logs/$name.log
+    mkdir -p "$dir/fuzz-logs"
+    # One line a target; a failing target's own output and the command that repeats it follow.
+    if (cd "$work" && "$dir/fuzz/$name" -max_total_time="$seconds" -seed="$seed" -rss_limit_mb=2048 -timeout=20 \
+        -print_final_stats=1 -artifact_prefix="$dir/fuzz-failures/$name-" "$work/$name" >"$log" 2>&1); then
+        runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+        echo "fuzz $name: ${runs:-?} inputs in ${seconds}s, no failure"
+    else
         failed+=("$name")
+        echo "fuzz $name: FAILED"
+        grep -v '^#[0-9]' "$log" | tail -n 60
+        echo "repeat: $dir/fuzz/$name $dir/fuzz-failures/$name-*"
     fi
 done
 if [ ${#failed[@]} -gt 0 ]; then
