@@ -191,6 +191,10 @@ void TestScanWindow::stationShownAndSiteOpened()
     QVERIFY(name->font().underline());
     QTest::mouseClick(name, Qt::LeftButton);
     QCOMPARE(parts.sites, QStringList{text("https://site.example/")});
+    // The name takes the focus like a link and opens the site with Enter too.
+    QCOMPARE(name->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(name, Qt::Key_Return);
+    QCOMPARE(parts.sites.size(), 2);
     QCOMPARE(window->lName(), text("Name"));
     QCOMPARE(window->lURL(), text("http://x/a.m3u"));
     window->close();
