@@ -613,8 +613,9 @@ xdotool key Return
 await_window "$scan_title" 5
 scan_window=$found
 focus_window "$scan_window"
-# The dwell box stands 3840 twips in and 480 down; the player list 120 in and 800 down.
-xdotool mousemove --window "$scan_window" $(($(px 3840) + 8)) $(($(px 480) + 8)) click 1
+# The dwell box stands 3840 twips in and 480 down (a little further where "Change Every" needs
+# the room), at least as wide as "32000"; the player list 120 in and 800 down.
+xdotool mousemove --window "$scan_window" $(($(px 3840) + 30)) $(($(px 480) + 8)) click 1
 xdotool key ctrl+a
 xdotool type 2
 xdotool mousemove --window "$scan_window" $(($(px 120) + 20)) $(($(px 800) + 8)) click 1
