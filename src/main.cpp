@@ -9,6 +9,7 @@
 #include "platform/SingleInstance.h"
 #include "ui/AccessibleWindows.h"
 #include "ui/DesktopServices.h"
+#include "ui/FocusRing.h"
 #include "ui/Program.h"
 
 namespace {
@@ -35,6 +36,7 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
     AccessibleWindows::install();
+    FocusRing::install();
     const QString dataFolder = AppPaths::dataDir(kProductName);
     QDir().mkpath(dataFolder);
     const SingleInstance instance(dataFolder + QStringLiteral("/instance.lock"));
