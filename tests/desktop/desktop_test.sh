@@ -2,11 +2,13 @@
 # Runs the built program under Xvfb with openbox and drives it through the X server with real
 # keys and mouse clicks, as a person would: the first-run prompt and the connection choice, a
 # search typed into the search box and answered by the bundled directory service, playing the
-# first result with a recording stand-in player, Ctrl+C of a row read back from the X clipboard,
-# a Shift-drag of a row onto a preset button and a click on that preset, bookmarks added from an
-# archive search and played from the bookmarks window, the mini-browser opened by a row click on
-# a page of the directory service, a short station scan through the companion program with a
-# stand-in player that keeps running, and Esc in the search box to quit.
+# first result with a recording stand-in player (double-click, then Enter), Tab out of the grid to
+# the setup dialog and back, the row menu assigning a preset, Ctrl+C of a row read back from the
+# X clipboard, a Shift-drag of a row onto a preset button and a click on that preset, bookmarks
+# added by keys from an archive search and played from the bookmarks window, the mini-browser
+# opened by a row click on a page of the directory service, a short station scan driven by keys
+# through the companion program with a stand-in player that keeps running, and Esc in the search
+# box to quit.
 #
 # The directory service serves the bundled catalog with a few entries of the test's own in
 # front: live RealAudio stations for the scanner and clips, all naming pages and streams on the
@@ -493,6 +495,18 @@ begin "Enter on the grid plays the current row"
 xdotool key Return
 expect_launch 2 "$first_link"
 
+begin "Tab leaves the grid for the toolbar; setup opens and closes by keys"
+# After the grid the reading order starts again at the toolbar's first button, Setup.
+xdotool key Tab space
+await_window "$setup_title" 5
+focus_window "$found"
+xdotool key Escape
+wait_until 5 no_window "$setup_title" || fail "Esc did not close the setup dialog"
+focus_window "$main_window"
+# Back into the grid, whose current row has not moved.
+xdotool key shift+Tab Return
+expect_launch 3 "$first_link"
+
 begin "the row menu assigns preset 2 by keys"
 # The Menu key opens the current row's menu; "Assi&gn to Preset" and "&2: empty" follow.
 xdotool key Menu
@@ -545,17 +559,14 @@ wait_until 5 no_window "$message_title" || fail "Return did not close the preset
 begin "a click on preset 1 plays it"
 focus_window "$main_window"
 click_main "$preset_x" "$preset_y"
-expect_launch 3 "$first_link"
+expect_launch 4 "$first_link"
 
-begin "bookmarks from an archive search"
-# "Streaming Audio & Video" lies 2000 twips in and 750 down in the frame under the "Search" band.
-click_main $(($(px 2000) + 10)) $((band_top + band_height + $(px 885)))
-# The search box lies 330 twips below the 255-twip "Search" band, 330 twips high, from 120 to
-# 3020 twips across; the click goes into its text part.
-box_x=$(px 1000)
-box_y=$((band_top + $(px 750)))
-click_main "$box_x" "$box_y"
-xdotool key ctrl+a
+begin "bookmarks from an archive search, by keys"
+# The drag began in the grid, which kept the focus (a click on a preset does not take it).
+# Before the grid in reading order come the ten presets, the mode buttons (an arrow picks the
+# other mode) and the search box.
+xdotool key --delay 40 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
+    shift+Tab shift+Tab shift+Tab Right shift+Tab ctrl+a
 xdotool type --delay 30 "$clip_keywords"
 submit_search
 wait_until 5 grep -q "^GET /search.asp?.*T1=$clip_keywords&.* 200\$" "$work/directory.log" ||
@@ -566,10 +577,9 @@ sleep 1
     fail "one Return in the search box sent more than one search"
 wait_until 5 first_row_has_text || fail "no clips appeared in the grid (seen: $(tr '\n' ' ' <"$work/screen"))"
 read -r _ row_top row_height _ < <(grep '^row' "$work/screen")
-click_main "$row_x" $((row_top + row_height / 2))
-xdotool keydown shift
-click_main "$row_x" $((row_top + row_height + row_height / 2 + 1))
-xdotool keyup shift
+# After the search box come the mode buttons (one stop), the ten presets and the grid, whose
+# first row becomes current; Shift+Down takes the second row into the selection.
+xdotool key --delay 40 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab shift+Down
 search_menu b a
 wait_until 5 bookmarks_saved ||
     fail "Search > Bookmarks > Add Selected Items did not save both selected clips to $bookmarks_file"
@@ -579,11 +589,11 @@ bookmarks_window=$found
 focus_window "$bookmarks_window"
 # The list fills the window from its top; its first item is the first clip.
 xdotool mousemove --window "$bookmarks_window" 40 8 click --repeat 2 --delay 80 1
-expect_launch 4 "$alpha_link"
+expect_launch 5 "$alpha_link"
 focus_window "$bookmarks_window"
 # The double-click left the first bookmark current in the list: Enter plays it again.
 xdotool key Return
-expect_launch 5 "$alpha_link"
+expect_launch 6 "$alpha_link"
 focus_window "$bookmarks_window"
 xdotool key Escape
 wait_until 5 no_window "$bookmarks_title" || fail "Esc did not close the bookmarks window"
@@ -613,12 +623,11 @@ xdotool key Return
 await_window "$scan_title" 5
 scan_window=$found
 focus_window "$scan_window"
-# The dwell box stands 3840 twips in and 480 down (a little further where "Change Every" needs
-# the room), at least as wide as "32000"; the player list 120 in and 800 down.
-xdotool mousemove --window "$scan_window" $(($(px 3840) + 30)) $(($(px 480) + 8)) click 1
-xdotool key ctrl+a
+# The style list has the focus; after it come the player list, which Alt+Down opens, and the
+# dwell box.
+xdotool key Tab Tab ctrl+a
 xdotool type 2
-xdotool mousemove --window "$scan_window" $(($(px 120) + 20)) $(($(px 800) + 8)) click 1
+xdotool key shift+Tab alt+Down
 sleep 0.5
 xdotool key Home Return
 wait_until 5 grep -q "^GET /search.asp?.*T1=R&GS=1.* 200\$" "$work/directory.log" ||
@@ -628,8 +637,8 @@ printf -v expected '1\n%s' "http://$directory_address/scan/$token-one.ram"
 [ "$(cat "${records[0]}")" = "$expected" ] ||
     fail "the first station's player got '$(tr '\n' ' ' <"${records[0]}")'"
 pgrep -f "$bin_dir/projModr .*$token-one" >/dev/null || fail "no projModr plays the first station"
-# Next stands 4350 twips in and 2085 down, 1095 by 255.
-xdotool mousemove --window "$scan_window" $(px 4900) $(px 2210) click 1
+focus_window "$scan_window"
+xdotool key alt+n
 wait_until 10 records_at_least scan 2 || fail "Next did not move the scan to a second station"
 printf -v expected '1\n%s' "http://$directory_address/scan/$token-two.ram"
 [ "$(cat "${records[1]}")" = "$expected" ] ||
@@ -647,7 +656,10 @@ wait_until 8 no_scan_processes ||
 
 begin "Esc in the search box"
 focus_window "$main_window"
-click_main "$box_x" "$box_y"
+# The row click of the mini-browser step left the focus in the grid; the search box lies
+# twelve stops back.
+xdotool key --delay 40 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
+    shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
 quit_program
 wait_until 5 program_ended || fail "Esc in the search box did not end the program within 5 s"
 wait "$program_pid"
