@@ -77,6 +77,7 @@ void ScanWindow::buildControls()
     m_playing->setObjectName(QStringLiteral("picVol"));
     m_playing->setPixmap(style()->standardIcon(QStyle::SP_MediaVolume).pixmap(16, 16));
     place(m_playing, 4350, 1455, 240, 240);
+    m_playing->hide();
 
     const auto button = [this](const QString& text, const char* name, int top) {
         auto* b = new QPushButton(text, m_frame);
@@ -143,6 +144,11 @@ void ScanWindow::setFrameHeight(int twips)
 {
     const int width = contentWidth();
     m_frame->setFixedSize(width, pixels(twips));
+    // What the short frame cuts off is hidden, so neither Tab nor a screen reader finds it.
+    for (QWidget* child : m_frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child != m_playing)
+            child->setVisible(child->geometry().bottom() < m_frame->height());
+    }
     // Only the frame's height changes: the window keeps the status bar under it.
     const int height = pixels(kHeightTwips) - pixels(kFullFrameTwips - twips);
     setFixedSize(width + pixels(kWidthTwips - kFrameWidthTwips), height);

@@ -3,7 +3,8 @@
 # session bus and the AT-SPI registry, it opens the main window, the setup dialog (F2), the
 # bookmarks window and the station scan window by keys and walks each one's tree with
 # a11y_walk.py, which fails on a focusable control without a name, a window without its caption
-# or a table column without a header.
+# or a table column without a header. It runs at twice the scale on a 1600x1200 screen, where
+# every window must lie wholly on the screen and no control may reach past its window's edge.
 # Usage: a11y_test.sh BIN_DIR
 # Exit status 0 passed, 1 failed, 77 skipped (no X server, session bus or AT-SPI here).
 set -uo pipefail
@@ -27,7 +28,7 @@ if [ -z "${SKYLARK_A11Y_SESSION:-}" ]; then
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
     work=$(mktemp -d)
     trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
     for _ in $(seq 50); do grep -qs '^[0-9]' "$work/display" && break; sleep 0.1; done
     grep -qs '^[0-9]' "$work/display" || skip "Xvfb did not start"
     export DISPLAY=":$(head -1 "$work/display")" SKYLARK_A11Y_SESSION=1 WORK="$work"
@@ -37,7 +38,7 @@ fi
 
 # Inside the session: the accessibility bus, a window manager, the program.
 export XDG_CONFIG_HOME="$WORK/config" XDG_DATA_HOME="$WORK/data" XDG_CACHE_HOME="$WORK/cache"
-export XDG_RUNTIME_DIR="$WORK/runtime" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+export XDG_RUNTIME_DIR="$WORK/runtime" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_SCALE_FACTOR=2
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir -p "$XDG_CONFIG_HOME/Skylark! Broadcast"
 # No directory answers: the start-up lookup fails at once and the stored host is used. The
@@ -58,7 +59,7 @@ await() {
     sleep 0.5
 }
 walk() {
-    /usr/bin/python3 "$here/a11y_walk.py" "$@" || fail "the accessibility tree has problems (above)"
+    /usr/bin/python3 "$here/a11y_walk.py" --screen 1600x1200 "$@" || fail "the accessibility tree has problems (above)"
 }
 
 await '^Skylark! Broadcast v3\.0$'
@@ -78,6 +79,12 @@ xdotool key alt+e Right c
 await '^Skylark! Broadcast$'
 xdotool key Return
 await '^Skylark! Broadcast - Station Scan$'
+walk '^Skylark! Broadcast - Station Scan$'
+# A chosen player opens the whole window: the station's rows and the buttons.
+xdotool key Tab alt+Down
+sleep 0.5
+xdotool key Home Return
+sleep 1
 walk '^Skylark! Broadcast - Station Scan$'
 xdotool key Escape
 kill "$program" 2>/dev/null

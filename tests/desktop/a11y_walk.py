@@ -1,8 +1,11 @@
 """Reads the program's accessibility tree through AT-SPI, as a screen reader does.
 
-Usage: a11y_walk.py WINDOW_TITLE...   (each title a regular expression of a window to check)
+Usage: a11y_walk.py [--screen WIDTHxHEIGHT] WINDOW_TITLE...
+(each title a regular expression of a window to check)
 Fails (exit 1) on a shown control that takes the focus but has no name, a shown window without
-its caption, or a table that exposes more columns than its header shows. Prints what it found.
+its caption, or a table that exposes more columns than its header shows; with --screen, also on
+a window that does not lie wholly on a screen of that size or a control that reaches past its
+window's edge (where its text would be cut). Prints what it found.
 """
 import re
 import sys
@@ -12,7 +15,7 @@ import pyatspi
 
 # Parts of a named control that a screen reader reads with it.
 PARTS = {("combo box", "text"), ("combo box", "list"), ("tool bar", "check box")}
-WINDOWS = {"frame", "dialog", "window"}
+WINDOWS = {"frame", "dialog", "window", "alert"}
 
 
 def application(timeout=20):
@@ -27,6 +30,29 @@ def application(timeout=20):
 
 def shown(node):
     return node.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def extents(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.x + box.width, box.y + box.height
+
+
+def inside(inner, outer, slack=1):
+    return inner[0] >= outer[0] - slack and inner[1] >= outer[1] - slack \
+        and inner[2] <= outer[2] + slack and inner[3] <= outer[3] + slack
+
+
+def cut_off(node, frame, path):
+    """Shown controls of the window that reach past its edge; a list's or table's rows scroll."""
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is None or not shown(child):
+            continue
+        here = f"{path}/{child.getRoleName()} '{child.name}'"
+        if not inside(extents(child), frame):
+            yield f"reaches past its window's edge {extents(child)} (window {frame}): {here}"
+        if child.getRoleName() not in {"table", "list", "tree table", "page tab list", "menu bar"}:
+            yield from cut_off(child, frame, here)
 
 
 def problems(node, parent_role, path):
@@ -51,7 +77,13 @@ def problems(node, parent_role, path):
 
 def main():
     app = application()
-    wanted = [re.compile(title) for title in sys.argv[1:]]
+    args = sys.argv[1:]
+    screen = None
+    if args[:1] == ["--screen"]:
+        width, height = (int(n) for n in args[1].split("x"))
+        screen = (0, 0, width, height)
+        args = args[2:]
+    wanted = [re.compile(title) for title in args]
     found, failures = set(), []
     for i in range(app.childCount):
         window = app.getChildAtIndex(i)
@@ -66,6 +98,11 @@ def main():
             failures.append(f"a shown {window.getRoleName()} has no caption")
         found.update(p.pattern for p in wanted if p.fullmatch(window.name))
         failures.extend(problems(window, "", ""))
+        if screen:
+            frame = extents(window)
+            if not inside(frame, screen, 0):
+                failures.append(f"'{window.name}' {frame} does not lie wholly on the screen {screen}")
+            failures.extend(cut_off(window, frame, f"'{window.name}'"))
     failures.extend(f"no window matches '{p.pattern}'" for p in wanted if p.pattern not in found)
     for failure in failures:
         print(failure)
