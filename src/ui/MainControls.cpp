@@ -135,21 +135,37 @@ int MainControls::px(double twips) const
     return int(std::lround(twips * client->logicalDpiX() / Twips::kPerInch));
 }
 
+int MainControls::atLeast(double twips, int needed) const
+{
+    return std::max(px(twips), needed);
+}
+
 void MainControls::layOut() const
 {
+    // The twips are the layout at the default font; a control whose text needs more room at the
+    // user's font grows, and what lies after it moves on.
     const int clientWidth = client->width();
     const int clientHeight = client->height();
-    const int bandHeight = px(kBandHeight);
+    const int bandHeight = atLeast(kBandHeight, searchBand->sizeHint().height());
     searchBand->setGeometry(0, 0, clientWidth, bandHeight);
-    searchFrame->setGeometry(0, bandHeight, clientWidth, px(kTopHeight));
-    hint->setGeometry(px(120), px(60), px(4600), px(240));
-    searchBox->setGeometry(px(120), px(330), px(2900), px(330));
-    live->setGeometry(px(120), px(750), px(1800), px(270));
-    archive->setGeometry(px(2000), px(750), px(2700), px(270));
+    hint->setGeometry(px(120), px(60), atLeast(4600, hint->sizeHint().width()),
+                      atLeast(240, hint->sizeHint().height()));
+    const int boxTop = std::max(px(330), hint->geometry().bottom() + 1 + px(30));
+    searchBox->setGeometry(px(120), boxTop, px(2900), atLeast(330, searchBox->sizeHint().height()));
+    const int modeTop = std::max(px(750), searchBox->geometry().bottom() + 1 + px(90));
+    live->setGeometry(px(120), modeTop, atLeast(1800, live->sizeHint().width()),
+                      atLeast(270, live->sizeHint().height()));
+    const int archiveLeft = std::max(px(2000), live->geometry().right() + 1 + px(80));
+    archive->setGeometry(archiveLeft, modeTop, atLeast(2700, archive->sizeHint().width()),
+                         atLeast(270, archive->sizeHint().height()));
     const int sideWidth = px(kSideWidth);
     presets->setGeometry(clientWidth - (sideWidth + px(200)), bandHeight, sideWidth, px(kTopHeight));
-    presets->layOut([this](double twips) { return px(twips); });
-    const int resultsTop = bandHeight + px(kTopHeight);
+    const int presetsHeight = presets->layOut([this](double twips) { return px(twips); });
+    const int frameHeight =
+        std::max({px(kTopHeight), archive->geometry().bottom() + 1 + px(60), presetsHeight});
+    searchFrame->setGeometry(0, bandHeight, clientWidth, frameHeight);
+    presets->resize(sideWidth, frameHeight);
+    const int resultsTop = bandHeight + frameHeight;
     resultsBand->setGeometry(0, resultsTop, clientWidth, bandHeight);
     const int progressWidth = px(2000);
     progress->setGeometry(clientWidth - (progressWidth + px(200)), resultsTop + px(45), progressWidth,
@@ -157,6 +173,12 @@ void MainControls::layOut() const
     const int gridTop = resultsTop + bandHeight;
     const int windowWidth = client->window()->width();
     grid->setGeometry(0, gridTop, std::max(0, windowWidth - px(100)), std::max(0, clientHeight - gridTop));
+}
+
+int MainControls::neededWidth() const
+{
+    // The mode buttons and the preset strip side by side, with the strip's margin to the edge.
+    return archive->geometry().right() + 1 + px(120) + px(kSideWidth) + px(200);
 }
 
 void MainControls::layOutColumns(bool archiveMode) const

@@ -37,6 +37,8 @@ struct MainControls
     // the pointer, as wide as a preset.
     void dragStation(const QPoint& pos, const StationPayload::Station& station) const;
     void layOut() const;
+    // The client width the laid-out controls need side by side.
+    int neededWidth() const;
     // A screen reader announces the grid's description: the result count and the search's state.
     void describeGrid() const;
     void layOutColumns(bool archiveMode) const;
@@ -63,4 +65,6 @@ private:
     void makeStatusBar(QMainWindow& window);
     void fitColumnsToText(bool archiveMode, std::array<int, GridLayout::kColumns>& widths) const;
     int px(double twips) const;
+    // twips in pixels, or needed where that is more.
+    int atLeast(double twips, int needed) const;
 };

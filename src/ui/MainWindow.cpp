@@ -183,6 +183,10 @@ void MainWindow::layOut()
     if (isMinimized())
         return;
     m_controls.layOut();
+    // A window too narrow for what the user's font made of the controls widens to show them.
+    const int extra = width() - m_controls.client->width();
+    if (m_controls.neededWidth() + extra > minimumWidth())
+        setMinimumWidth(m_controls.neededWidth() + extra);
     m_controls.layOutColumns(archiveMode());
     if (m_model.rowCount() > 0)
         selectFirstRow();

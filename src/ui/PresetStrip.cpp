@@ -1,5 +1,7 @@
 #include "ui/PresetStrip.h"
 
+#include <algorithm>
+
 #include <QLabel>
 
 #include "ui/Artwork.h"
@@ -58,12 +60,18 @@ void PresetStrip::setPointer(int index, int picture)
         button(index)->setCursor(Artwork::pointerCursor(picture));
 }
 
-void PresetStrip::layOut(const std::function<int(double)>& px)
+int PresetStrip::layOut(const std::function<int(double)>& px)
 {
-    m_caption->setGeometry(px(60), px(60), width(), px(240));
+    // A caption taller at the user's font moves the buttons down by what it gained.
+    const int captionHeight = std::max(px(240), m_caption->sizeHint().height());
+    m_caption->setGeometry(px(60), px(60), width(), captionHeight);
+    const int shift = captionHeight - px(240);
+    int bottom = 0;
     for (int i = 0; i < PresetTable::kCount; ++i) {
         const int column = i % 5;
         const int row = i / 5;
-        button(i)->setGeometry(px(60 + column * 560), px(330 + row * 370), px(520), px(330));
+        button(i)->setGeometry(px(60 + column * 560), px(330 + row * 370) + shift, px(520), px(330));
+        bottom = std::max(bottom, button(i)->geometry().bottom() + 1);
     }
+    return bottom + px(60);
 }

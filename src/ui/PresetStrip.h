@@ -27,7 +27,8 @@ public:
     // Gives a button a pointer picture of the preset image list.
     void setPointer(int index, int picture);
     // Places the caption and buttons; px converts twips to pixels.
-    void layOut(const std::function<int(double)>& px);
+    // Places the caption and buttons; returns the height they need.
+    int layOut(const std::function<int(double)>& px);
 
 Q_SIGNALS:
     void pressed(int index);

@@ -1,16 +1,23 @@
 #include <QtTest>
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "collections/PresetTable.h"
+#include "search/ResultsModel.h"
 #include "ui/FocusRing.h"
+#include "ui/MainWindow.h"
 #include "ui/PresetButton.h"
 
-// The focused control must stand out from what it looked like unfocused: at least a ring's worth
-// of its pixels change at a contrast of 3:1 or more.
-class tst_FocusRing : public QObject
+// What a person must be able to see: where the focus is, and every caption whole.
+class tst_Readability : public QObject
 {
     Q_OBJECT
 
@@ -39,8 +46,51 @@ class tst_FocusRing : public QObject
         return count;
     }
 
+    // Captions cut by their control or by the window's edge; status panels show theirs in a tool tip.
+    static QStringList cutTexts(const QWidget& window)
+    {
+        QStringList cut;
+        const QRect inside = window.rect();
+        for (const QWidget* widget : window.findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<const QLabel*>(widget);
+            const auto* button = qobject_cast<const QAbstractButton*>(widget);
+            const auto* tool = qobject_cast<const QToolButton*>(widget);
+            const bool iconOnly = tool && tool->toolButtonStyle() == Qt::ToolButtonIconOnly;
+            const bool text =
+                (label && !label->text().isEmpty()) || (button && !iconOnly && !button->text().isEmpty());
+            if (!text || !widget->isVisibleTo(&window) || qobject_cast<QStatusBar*>(widget->parentWidget()))
+                continue;
+            const QRect area(widget->mapTo(&window, QPoint()), widget->size());
+            const QSize hint = widget->sizeHint();
+            if (area.width() < hint.width() || area.height() < hint.height() || !inside.contains(area))
+                cut << QStringLiteral("%1 '%2' %3x%4 needs %5x%6")
+                           .arg(widget->objectName(), label ? label->text() : button->text())
+                           .arg(area.width())
+                           .arg(area.height())
+                           .arg(hint.width())
+                           .arg(hint.height());
+        }
+        return cut;
+    }
+
 private Q_SLOTS:
     void initTestCase() { FocusRing::install(); }
+
+    void textsFitAtALargerFont()
+    {
+        const QFont normal = QApplication::font();
+        QFont large = normal;
+        large.setPointSizeF(normal.pointSizeF() * 1.6);
+        QApplication::setFont(large);
+        ResultsModel model;
+        PresetTable presets;
+        MainWindow window(model, presets);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QStringList cut = cutTexts(window);
+        QApplication::setFont(normal);
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u", ")));
+    }
 
     void focusStandsOut()
     {
@@ -74,5 +124,5 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(tst_FocusRing)
-#include "tst_focusring.moc"
+QTEST_MAIN(tst_Readability)
+#include "tst_readability.moc"
