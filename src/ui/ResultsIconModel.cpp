@@ -20,11 +20,9 @@ QVariant ResultsIconModel::data(const QModelIndex& index, int role) const
     const bool picture = role == Qt::DecorationRole;
     switch (value.value<ResultPicture>()) {
     case ResultPicture::Audio:
-        return picture ? QVariant(Artwork::smallImage(Artwork::AudioImage))
-                       : QVariant(QStringLiteral("Audio"));
+        return picture ? QVariant(Artwork::smallImage(Artwork::AudioImage)) : QVariant(tr("Audio"));
     case ResultPicture::Video:
-        return picture ? QVariant(Artwork::smallImage(Artwork::VideoImage))
-                       : QVariant(QStringLiteral("Video"));
+        return picture ? QVariant(Artwork::smallImage(Artwork::VideoImage)) : QVariant(tr("Video"));
     case ResultPicture::None:
         break;
     }
@@ -52,6 +50,6 @@ QVariant ResultsIconModel::headerData(int section, Qt::Orientation orientation, 
     if (role == Qt::AccessibleTextRole && orientation == Qt::Horizontal &&
         QIdentityProxyModel::headerData(section, orientation, Qt::DisplayRole).toString().isEmpty() &&
         index(0, section).data(Qt::DecorationRole).isValid())
-        return QStringLiteral("Type");
+        return tr("Type");
     return QIdentityProxyModel::headerData(section, orientation, role);
 }
