@@ -572,7 +572,7 @@ El archivo conserva su contenido anterior.</translation>
     </message>
     <message>
         <source>Streaming Audio &amp;&amp; Video</source>
-        <translation>Audio y vídeo en streaming</translation>
+        <translation>Audio &amp;&amp; vídeo en streaming</translation>
     </message>
     <message>
         <source>Click here to search for streaming audio and video clips, movies, concerts and more</source>
@@ -784,7 +784,7 @@ El archivo conserva su contenido anterior.</translation>
     </message>
     <message>
         <source>Select Audio &amp; Video Streams.</source>
-        <translation>Seleccione audio y vídeo en streaming.</translation>
+        <translation>Seleccione Audio &amp; vídeo en streaming.</translation>
     </message>
     <message>
         <source>Once listed, simply press the PLAY button to play the selected item.  If you have found something you like you can add it to your bookmarks or email it to a friend with the appropriate toolbar buttons.</source>
