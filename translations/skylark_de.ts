@@ -334,7 +334,7 @@ Die Datei behält ihren bisherigen Inhalt.</translation>
     <name>MainCommands</name>
     <message>
         <source>Search</source>
-        <translation>Suchen</translation>
+        <translation>Suche</translation>
     </message>
     <message>
         <source>Start Search</source>
@@ -358,7 +358,7 @@ Die Datei behält ihren bisherigen Inhalt.</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation>Optionen</translation>
+        <translation>Setup</translation>
     </message>
     <message>
         <source>Setup Options</source>
@@ -414,7 +414,7 @@ Die Datei behält ihren bisherigen Inhalt.</translation>
     </message>
     <message>
         <source>Email Link</source>
-        <translation>Link mailen</translation>
+        <translation>Mailen</translation>
     </message>
     <message>
         <source>Email Link to a Friend</source>
@@ -426,7 +426,7 @@ Die Datei behält ihren bisherigen Inhalt.</translation>
     </message>
     <message>
         <source>Scan</source>
-        <translation>Scannen</translation>
+        <translation>Scan</translation>
     </message>
     <message>
         <source>Scan Stations</source>
@@ -588,7 +588,7 @@ Die Datei behält ihren bisherigen Inhalt.</translation>
     </message>
     <message>
         <source>Enter Station Name, Format, Region or Keywords</source>
-        <translation>Sendername, Format, Region oder Stichwörter eingeben</translation>
+        <translation>Sendername, Format, Region oder Stichwort</translation>
     </message>
     <message>
         <source>Enter Keywords (Subject, Band Name, Person, etc)</source>
@@ -864,6 +864,14 @@ Die Datei behält ihren bisherigen Inhalt.</translation>
     <message>
         <source>Type</source>
         <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>Internet Based</source>
+        <translation>Im Internet</translation>
     </message>
 </context>
 <context>
@@ -1303,7 +1311,7 @@ Die Datei behält ihren bisherigen Inhalt.</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation>Proxy-Einstellungen</translation>
+        <translation>Proxy</translation>
     </message>
     <message>
         <source>Select Speed</source>

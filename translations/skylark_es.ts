@@ -398,7 +398,7 @@ El archivo conserva su contenido anterior.</translation>
     </message>
     <message>
         <source>Website</source>
-        <translation>Sitio web</translation>
+        <translation>Web</translation>
     </message>
     <message>
         <source>Visit Stream Website</source>
@@ -414,7 +414,7 @@ El archivo conserva su contenido anterior.</translation>
     </message>
     <message>
         <source>Email Link</source>
-        <translation>Enviar enlace</translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Email Link to a Friend</source>
@@ -564,7 +564,7 @@ El archivo conserva su contenido anterior.</translation>
     </message>
     <message>
         <source>LIVE Broadcasts</source>
-        <translation>Emisiones en DIRECTO</translation>
+        <translation>En DIRECTO</translation>
     </message>
     <message>
         <source>Click here to search for live radio and television broadcasts</source>
@@ -572,7 +572,7 @@ El archivo conserva su contenido anterior.</translation>
     </message>
     <message>
         <source>Streaming Audio &amp;&amp; Video</source>
-        <translation>Audio &amp;&amp; vídeo en streaming</translation>
+        <translation>Audio &amp;&amp; vídeo</translation>
     </message>
     <message>
         <source>Click here to search for streaming audio and video clips, movies, concerts and more</source>
@@ -764,7 +764,7 @@ El archivo conserva su contenido anterior.</translation>
     </message>
     <message>
         <source>Select LIVE broadcasts.</source>
-        <translation>Seleccione emisiones en DIRECTO.</translation>
+        <translation>Seleccione En DIRECTO.</translation>
     </message>
     <message>
         <source>Once stations are listed, simply click the PLAY button to launch player and connect to station.  Bandwidth column indicates the quality of the broadcast station, the higher the bandwidth, the better the quality.</source>
@@ -784,7 +784,7 @@ El archivo conserva su contenido anterior.</translation>
     </message>
     <message>
         <source>Select Audio &amp; Video Streams.</source>
-        <translation>Seleccione Audio &amp; vídeo en streaming.</translation>
+        <translation>Seleccione Audio &amp; vídeo.</translation>
     </message>
     <message>
         <source>Once listed, simply press the PLAY button to play the selected item.  If you have found something you like you can add it to your bookmarks or email it to a friend with the appropriate toolbar buttons.</source>
@@ -812,7 +812,7 @@ El archivo conserva su contenido anterior.</translation>
     </message>
     <message>
         <source>Proxy Settings</source>
-        <translation>Proxy</translation>
+        <translation>Ajustes del proxy</translation>
     </message>
     <message>
         <source>If you are behind a proxy or firewall, enter the proxy address and port in these settings to allow Skylark! Broadcast to communicate with the outside world.</source>
@@ -864,6 +864,14 @@ El archivo conserva su contenido anterior.</translation>
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>Internet Based</source>
+        <translation>En Internet</translation>
     </message>
 </context>
 <context>
@@ -1248,7 +1256,7 @@ El archivo conserva su contenido anterior.</translation>
     </message>
     <message>
         <source>This feature is only used for LIVE Broadcasts, please select LIVE Broadcasts below.</source>
-        <translation>Esta función solo sirve para emisiones en DIRECTO; seleccione Emisiones en DIRECTO abajo.</translation>
+        <translation>Esta función solo sirve para emisiones en directo; seleccione En DIRECTO abajo.</translation>
     </message>
     <message>
         <source>Searching...</source>

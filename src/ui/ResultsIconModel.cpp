@@ -11,6 +11,8 @@ ResultsIconModel::ResultsIconModel(ResultsModel& source, QObject* parent) : QIde
 
 QVariant ResultsIconModel::data(const QModelIndex& index, int role) const
 {
+    if (role == Qt::DisplayRole)
+        return shownText(QIdentityProxyModel::data(index, role));
     if (role != Qt::DecorationRole && role != Qt::AccessibleTextRole)
         return QIdentityProxyModel::data(index, role);
     // A cell that shows only a picture reads as what the picture means.
@@ -27,6 +29,18 @@ QVariant ResultsIconModel::data(const QModelIndex& index, int role) const
         break;
     }
     return {};
+}
+
+QVariant ResultsIconModel::shownText(const QVariant& value)
+{
+    // The results keep the parser's placeholders in English (they are compared, copied and
+    // stored); the grid shows them in the reader's language.
+    const QString text = value.toString();
+    if (text == QLatin1String("Unknown"))
+        return tr("Unknown");
+    if (text == QLatin1String("Internet Based"))
+        return tr("Internet Based");
+    return value;
 }
 
 int ResultsIconModel::columnCount(const QModelIndex& parent) const
