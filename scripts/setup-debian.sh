@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config clang libclang-rt-14-dev
     qt6-base-dev qt6-websockets-dev qt6-webengine-dev qt6-svg-dev libglib2.0-dev libmicrohttpd-dev libsimdjson-dev
+    # The translations: lupdate and lrelease, and Qt's own translations for the standard dialogs.
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     desktop-file-utils shared-mime-info
     # The pictures are drawn at build time with the font their texts name.
     fonts-dejavu-core

@@ -11,6 +11,7 @@
 #include "ui/DesktopServices.h"
 #include "ui/FocusRing.h"
 #include "ui/Program.h"
+#include "ui/Translations.h"
 
 namespace {
 // The icon of the desktop entry, drawn at every installed size and built in as a resource.
@@ -29,6 +30,8 @@ int main(int argc, char* argv[])
     // The companion programs end their players when this process is gone.
     qputenv("SKYLARK_PROGRAM_PID", QByteArray::number(QCoreApplication::applicationPid()));
     QApplication app(argc, argv);
+    // The desktop's language (LANGUAGE, LC_MESSAGES), before the first window is built.
+    Translations::install(app, QLocale::system());
     QApplication::setApplicationName(kProductName);
     QApplication::setApplicationVersion(kProductVersion);
     // The desktop entry's id, so the desktop matches the windows to the launcher.

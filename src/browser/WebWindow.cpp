@@ -39,8 +39,8 @@ WebWindow::WebWindow(Settings& settings, SystemServices services,
 {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("frmWeb"));
-    setWindowTitle(QStringLiteral("Mini-browser"));
-    m_menuLaunch = menuBar()->addAction(QStringLiteral("Launch My Browser"));
+    setWindowTitle(tr("Mini-browser"));
+    m_menuLaunch = menuBar()->addAction(tr("Launch My Browser"));
     m_menuLaunch->setObjectName(QStringLiteral("menuLaunch"));
     connect(m_menuLaunch, &QAction::triggered, this, &WebWindow::launchBrowser);
     m_client = new QWidget(this);
@@ -175,10 +175,9 @@ void WebWindow::reportEngineFailure()
     if (m_failureReported)
         return;
     m_failureReported = true;
-    m_services.dialogs.message(
-        MessageIcon::Information, kAppTitle,
-        QStringLiteral("The mini-browser cannot show web pages on this computer. Use "
-                       "Visit Stream Website to open a station's site in your browser."));
+    m_services.dialogs.message(MessageIcon::Information, kAppTitle,
+                               tr("The mini-browser cannot show web pages on this computer. Use "
+                                  "Visit Stream Website to open a station's site in your browser."));
 }
 
 void WebWindow::closeEvent(QCloseEvent* event)

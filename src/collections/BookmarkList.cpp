@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -138,11 +139,12 @@ QString readFile(const QString& path, QByteArray& data)
 {
     QFile file(path);
     if (QFileInfo(path).isDir())
-        return QStringLiteral("it is a folder");
+        return QCoreApplication::translate("BookmarkList", "it is a folder");
     if (!file.open(QIODevice::ReadOnly))
         return file.errorString();
     if (file.size() > BookmarkList::kMaxFileBytes)
-        return QStringLiteral("it is larger than %1 MiB").arg(BookmarkList::kMaxFileBytes / (1024 * 1024));
+        return QCoreApplication::translate("BookmarkList", "it is larger than %1 MiB")
+            .arg(BookmarkList::kMaxFileBytes / (1024 * 1024));
     data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return file.errorString();
@@ -199,13 +201,14 @@ bool BookmarkList::parse(const QByteArray& data, QList<Bookmark>& items, QString
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = decoder(data);
     if (decoder.hasError()) {
-        error = QStringLiteral("it is not UTF-8 text");
+        error = QCoreApplication::translate("BookmarkList", "it is not UTF-8 text");
         return false;
     }
     const QLatin1StringView header(kHeader);
     QStringView rest(text);
     if (rest != header && !(rest.startsWith(header) && rest.mid(header.size()).startsWith(u'\n'))) {
-        error = QStringLiteral("it does not begin with \"%1\"").arg(QLatin1StringView(kHeader));
+        error = QCoreApplication::translate("BookmarkList", "it does not begin with \"%1\"")
+                    .arg(QLatin1StringView(kHeader));
         return false;
     }
     rest = rest.mid(kHeader.size() + 1);
@@ -215,7 +218,7 @@ bool BookmarkList::parse(const QByteArray& data, QList<Bookmark>& items, QString
         const qsizetype end = rest.indexOf(u'\n');
         Bookmark bookmark;
         if (!parseLine(rest.left(end), bookmark)) {
-            error = QStringLiteral("line %1 is not a bookmark").arg(lineNumber);
+            error = QCoreApplication::translate("BookmarkList", "line %1 is not a bookmark").arg(lineNumber);
             return false;
         }
         read.append(std::move(bookmark));
@@ -249,12 +252,13 @@ bool BookmarkList::save(const QString& folder, QString& error) const
 {
     const QString path = filePath(folder);
     if (m_keepFile && path == m_keptFile && QFileInfo::exists(path)) {
-        error =
-            QStringLiteral("the unreadable file %1 is still in the way").arg(QDir::toNativeSeparators(path));
+        error = QCoreApplication::translate("BookmarkList", "the unreadable file %1 is still in the way")
+                    .arg(QDir::toNativeSeparators(path));
         return false;
     }
     if (!QDir().mkpath(folder)) {
-        error = QStringLiteral("the folder %1 cannot be created").arg(QDir::toNativeSeparators(folder));
+        error = QCoreApplication::translate("BookmarkList", "the folder %1 cannot be created")
+                    .arg(QDir::toNativeSeparators(folder));
         return false;
     }
     QSaveFile file(path);

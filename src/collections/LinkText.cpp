@@ -20,6 +20,8 @@ bool usable(const ResultsModel& model, int row, bool archive)
     return row >= 0 && row < model.rowCount() && !model.cell(row, GridLayout::linkColumn(archive)).isEmpty();
 }
 
+// The block leaves the program for a friend whose language is not known here, and readers look
+// for its "Link : " line: its field names and closing lines stay English in every language.
 QString block(const ResultsModel& model, int row, bool archive)
 {
     QString text;

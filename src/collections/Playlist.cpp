@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMap>
@@ -213,7 +214,7 @@ PlaylistRead Playlist::read(const QByteArray& data)
 {
     const std::optional<QString> text = decode(data);
     if (!text)
-        return refusedRead(QStringLiteral("it holds binary data, not a playlist"));
+        return refusedRead(QCoreApplication::translate("Playlist", "it holds binary data, not a playlist"));
     return isPls(*text) ? readPls(*text) : readM3u(*text);
 }
 
@@ -221,13 +222,14 @@ PlaylistRead Playlist::readFile(const QString& path)
 {
     // Special files could block or never end; only plain files are playlists.
     if (!QFileInfo(path).isFile())
-        return refusedRead(QStringLiteral("it is not a file"));
+        return refusedRead(QCoreApplication::translate("Playlist", "it is not a file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return refusedRead(file.errorString());
     const QByteArray data = file.read(kMaxBytes + 1);
     if (data.size() > kMaxBytes)
-        return refusedRead(QStringLiteral("it is larger than %1 MiB").arg(kMaxBytes / (1024 * 1024)));
+        return refusedRead(QCoreApplication::translate("Playlist", "it is larger than %1 MiB")
+                               .arg(kMaxBytes / (1024 * 1024)));
     if (file.error() != QFileDevice::NoError)
         return refusedRead(file.errorString());
     return read(data);

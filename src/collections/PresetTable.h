@@ -18,8 +18,8 @@ class PresetTable
 {
 public:
     static constexpr int kCount = 10;
-    static inline const QString kEmptyName =
-        QStringLiteral("Drag and Drop station listing here while holding Shift Key");
+    static inline const QString kEmptyName = QStringLiteral(
+        QT_TRANSLATE_NOOP("PresetTable", "Drag and Drop station listing here while holding Shift Key"));
     static inline const QString kEmptyLink = QStringLiteral("NONE");
 
     PresetTable();

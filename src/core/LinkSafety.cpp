@@ -1,5 +1,7 @@
 #include "core/LinkSafety.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace LinkSafety {
@@ -8,9 +10,11 @@ QString refusal(const QString& link)
     const bool hasControl =
         std::any_of(link.begin(), link.end(), [](QChar c) { return c.category() == QChar::Other_Control; });
     if (hasControl)
-        return QStringLiteral("The stream address contains control characters and cannot be played.");
+        return QCoreApplication::translate(
+            "LinkSafety", "The stream address contains control characters and cannot be played.");
     if (link.trimmed().startsWith(QLatin1Char('-')))
-        return QStringLiteral("The stream address begins with \"-\" and cannot be played.");
+        return QCoreApplication::translate("LinkSafety",
+                                           "The stream address begins with \"-\" and cannot be played.");
     return {};
 }
 } // namespace LinkSafety

@@ -1,5 +1,7 @@
 #include "playback/PlayDispatch.h"
 
+#include <QCoreApplication>
+
 #include "core/LinkSafety.h"
 #include "core/ProductInfo.h"
 #include "playback/PlayView.h"
@@ -25,9 +27,9 @@ void PlayDispatch::launchURL(const QString& turl, const QString& tname, int Inde
     if (turl.isEmpty() || turl == QLatin1String("NONE")) {
         if (Index >= 0 && Index <= 9)
             m_view.setPresetPointer(Index, kEmptyPresetPointer);
-        m_services.dialogs.message(MessageIcon::Critical, kAppTitle, QStringLiteral("No item selected."));
+        m_services.dialogs.message(MessageIcon::Critical, kAppTitle, tr("No item selected."));
     } else if (turl.contains(QLatin1Char('.'))) {
-        m_view.setStatus(QStringLiteral("Looking for Player.."));
+        m_view.setStatus(tr("Looking for Player.."));
         launch(StreamFormat::playerForLink(turl), turl);
     }
     // A StreamWorks fetch keeps the busy pointer until its description has arrived.
@@ -66,15 +68,15 @@ void PlayDispatch::launch(Player player, const QString& link)
     if (reportMissing(player))
         return;
     if (player == Player::StreamWorks) {
-        m_view.setStatus(QStringLiteral("Playing..."));
+        m_view.setStatus(tr("Playing..."));
         doPlayXDM(link); // the status follows when the description has been read
         return;
     }
     if (refuse(link))
         return;
-    m_view.setStatus(QStringLiteral("Playing..."));
+    m_view.setStatus(tr("Playing..."));
     startPlayer(player, link);
-    m_view.setStatus(QLatin1String(playerInfo(player).launching));
+    m_view.setStatus(QCoreApplication::translate("Players", playerInfo(player).launching));
 }
 
 bool PlayDispatch::reportMissing(Player player)
@@ -82,7 +84,8 @@ bool PlayDispatch::reportMissing(Player player)
     if (!m_players[player].isEmpty())
         return false;
     const PlayerInfo& info = playerInfo(player);
-    m_services.dialogs.message(MessageIcon::Critical, kAppTitle, QLatin1String(info.missing));
+    m_services.dialogs.message(MessageIcon::Critical, kAppTitle,
+                               QCoreApplication::translate("Players", info.missing));
     PlayerDiscovery::showMissingPlayersWarning(m_services.dialogs);
     m_busy.close();
     m_view.showSetupOnTab(info.setupTab);
@@ -115,9 +118,9 @@ void PlayDispatch::onDescription(const QString& description)
 {
     const std::optional<QString> address = StreamWorksFetch::streamAddress(description);
     if (!address || address->isEmpty())
-        m_services.dialogs.message(MessageIcon::Critical, kAppTitle, QStringLiteral("Cannot connect.."));
+        m_services.dialogs.message(MessageIcon::Critical, kAppTitle, tr("Cannot connect.."));
     else if (!refuse(*address))
         startPlayer(Player::StreamWorks, *address);
     m_busy.close();
-    m_view.setStatus(QLatin1String(playerInfo(Player::StreamWorks).launching));
+    m_view.setStatus(QCoreApplication::translate("Players", playerInfo(Player::StreamWorks).launching));
 }

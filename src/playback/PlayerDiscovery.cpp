@@ -4,6 +4,7 @@
 #include "platform/DefaultApps.h"
 #include "platform/SystemServices.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -178,11 +179,13 @@ QString PlayerDiscovery::commandFromOpenCommand(const QString& openCommand)
 void PlayerDiscovery::showMissingPlayersWarning(Dialogs& dialogs)
 {
     dialogs.message(MessageIcon::Critical, kAppTitle,
-                    QStringLiteral("You are missing neccesary players to take full advantage of "
-                                   "Skylark!'s functionality."));
-    dialogs.message(
-        MessageIcon::Information, kAppTitle,
-        QStringLiteral("Please manually locate players or download by clicking on the appropriate "
-                       "player logo and remember to close and restart Skylark! Broadcast after "
-                       "installing a new player."));
+                    QCoreApplication::translate("PlayerDiscovery",
+                                                "You are missing neccesary players to take full advantage of "
+                                                "Skylark!'s functionality."));
+    dialogs.message(MessageIcon::Information, kAppTitle,
+                    QCoreApplication::translate(
+                        "PlayerDiscovery",
+                        "Please manually locate players or download by clicking on the appropriate "
+                        "player logo and remember to close and restart Skylark! Broadcast after "
+                        "installing a new player."));
 }

@@ -1,5 +1,7 @@
 #include "playback/ShellOpener.h"
 
+#include <QCoreApplication>
+
 #include "core/LinkSafety.h"
 #include "core/ProductInfo.h"
 
@@ -26,8 +28,9 @@ bool ShellOpener::openWithShell(const QString& target)
     const std::optional<QUrl> url = openableAddress(target);
     const bool opened = url && m_services.opener.open(*url);
     if (!opened) {
-        m_services.dialogs.message(MessageIcon::Critical, kAppTitle,
-                                   QStringLiteral("Error executing application or file not found"));
+        m_services.dialogs.message(
+            MessageIcon::Critical, kAppTitle,
+            QCoreApplication::translate("ShellOpener", "Error executing application or file not found"));
     }
     return opened;
 }

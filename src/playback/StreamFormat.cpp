@@ -1,5 +1,7 @@
 #include "playback/StreamFormat.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -96,7 +98,8 @@ QString StreamFormat::showStreamFormat(const QString& link)
 {
     if (link.isEmpty())
         return {};
-    return formatName(link) + QStringLiteral(" Stream");
+    // The format names are product names, the same in every language.
+    return QCoreApplication::translate("StreamFormat", "%1 Stream").arg(formatName(link));
 }
 
 Player StreamFormat::playerForLink(const QString& link)

@@ -1,5 +1,7 @@
 #include "scanner/ScanStationList.h"
 
+#include <QCoreApplication>
+
 #include "core/ProductInfo.h"
 #include "platform/SystemServices.h"
 #include "search/SearchRequest.h"
@@ -7,7 +9,8 @@
 #include <algorithm>
 
 namespace {
-const QString kResumeQuestion = QStringLiteral("Would You like to resume your scan from previous session?");
+const char* const kResumeQuestion =
+    QT_TRANSLATE_NOOP("ScanStationList", "Would You like to resume your scan from previous session?");
 
 QString storedStyle(const QString& record)
 {
@@ -40,40 +43,41 @@ bool cutFields(const QString& reply, QStringList& fields)
 
 const QStringList& ScanStationList::styles()
 {
-    static const QStringList list{kAllStations,
-                                  QStringLiteral("Religious"),
-                                  QStringLiteral("College"),
-                                  QStringLiteral("Talk/News"),
-                                  QStringLiteral("Special (Police, Emergency, Scanner)"),
-                                  QStringLiteral("50s"),
-                                  QStringLiteral("60s"),
-                                  QStringLiteral("70s"),
-                                  QStringLiteral("80s"),
-                                  QStringLiteral("90s"),
-                                  QStringLiteral("Alternative"),
-                                  QStringLiteral("Adult Contemporary"),
-                                  QStringLiteral("Big Band"),
-                                  QStringLiteral("Blues"),
-                                  QStringLiteral("Calypso"),
-                                  QStringLiteral("Celtic"),
-                                  QStringLiteral("Classical"),
-                                  QStringLiteral("Country"),
-                                  QStringLiteral("Dance"),
-                                  QStringLiteral("Experimental"),
-                                  QStringLiteral("Goth"),
-                                  QStringLiteral("Industrial"),
-                                  QStringLiteral("Jazz"),
-                                  QStringLiteral("Metal"),
-                                  QStringLiteral("New Age"),
-                                  QStringLiteral("Oldtime"),
-                                  QStringLiteral("Oldies"),
-                                  QStringLiteral("Pop"),
-                                  QStringLiteral("Punk"),
-                                  QStringLiteral("Rock"),
-                                  QStringLiteral("Ska"),
-                                  QStringLiteral("Swing"),
-                                  QStringLiteral("Techno"),
-                                  QStringLiteral("Zydeco")};
+    static const QStringList list{
+        kAllStations,
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Religious")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "College")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Talk/News")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Special (Police, Emergency, Scanner)")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "50s")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "60s")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "70s")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "80s")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "90s")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Alternative")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Adult Contemporary")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Big Band")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Blues")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Calypso")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Celtic")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Classical")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Country")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Dance")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Experimental")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Goth")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Industrial")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Jazz")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Metal")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "New Age")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Oldtime")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Oldies")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Pop")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Punk")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Rock")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Ska")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Swing")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Techno")),
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "Zydeco"))};
     return list;
 }
 
@@ -122,8 +126,9 @@ QString ScanStationList::resumePosition(const Settings& settings, Family family,
     // A position in another style's list would continue that list, not this one.
     if (storedStyle(record) != style || !isPosition(storedPosition(record)))
         return kStart;
-    const MessageAnswer answer =
-        dialogs.message(MessageIcon::Question, kAppTitle, kResumeQuestion, MessageButtons::YesNo);
+    const MessageAnswer answer = dialogs.message(
+        MessageIcon::Question, kAppTitle, QCoreApplication::translate("ScanStationList", kResumeQuestion),
+        MessageButtons::YesNo);
     return answer == MessageAnswer::Yes ? storedPosition(record) : kStart;
 }
 
@@ -165,11 +170,14 @@ QString ScanStationList::message(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::Failure:
-        return QStringLiteral("Error Contacting Server, Please Try Back Later or Contact ") + kSupportEmail;
+        return QCoreApplication::translate("ScanStationList",
+                                           "Error Contacting Server, Please Try Back Later or Contact %1")
+            .arg(kSupportEmail);
     case Outcome::NoneOfKind:
-        return QStringLiteral("No stations of this type (for selected player) are available for scan.");
+        return QCoreApplication::translate(
+            "ScanStationList", "No stations of this type (for selected player) are available for scan.");
     case Outcome::Exhausted:
-        return QStringLiteral("No more stations available for scan.");
+        return QCoreApplication::translate("ScanStationList", "No more stations available for scan.");
     case Outcome::Station:
         break;
     }

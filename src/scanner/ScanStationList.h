@@ -50,7 +50,8 @@ public:
         QString conSpeed;
     };
 
-    static inline const QString kAllStations = QStringLiteral("*All Stations");
+    static inline const QString kAllStations =
+        QStringLiteral(QT_TRANSLATE_NOOP("ScanStationList", "*All Stations"));
     static inline const QString kStart = QStringLiteral("0");
     static inline const QString kSeparator = QStringLiteral("@@@@");
     // A station reply is a line of text; anything longer is not one.

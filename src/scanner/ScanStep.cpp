@@ -1,5 +1,6 @@
 #include "scanner/ScanStep.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "core/LinkSafety.h"
@@ -18,9 +19,10 @@ const QStringList kStationMarkers{MarkerFiles::kPlay, MarkerFiles::kStatus, Mark
 
 QString failedStartsMessage()
 {
-    return QStringLiteral("The last ") + QString::number(ScanStep::kFailedStartLimit) +
-           QStringLiteral(" stations ended before they started playing, so the scan has stopped. Please "
-                          "check that your players are installed and work (see setup).");
+    return QCoreApplication::translate(
+               "ScanStep", "The last %1 stations ended before they started playing, so the scan has "
+                           "stopped. Please check that your players are installed and work (see setup).")
+        .arg(ScanStep::kFailedStartLimit);
 }
 } // namespace
 
@@ -79,7 +81,7 @@ void ScanStep::next()
 {
     if (m_phase != Phase::Playing)
         return;
-    m_view.setStatusPanel(1, QStringLiteral("Next Station.."));
+    m_view.setStatusPanel(1, tr("Next Station.."));
     m_view.setNextEnabled(false);
     m_station.skip = true;
 }
@@ -164,7 +166,7 @@ void ScanStep::continueStation()
     // is read before the markers go.
     pollStatus();
     MarkerFiles::remove(m_dataFolder, kStationMarkers);
-    m_view.setHeading(QStringLiteral("Switching Stations"));
+    m_view.setHeading(tr("Switching Stations"));
     if (m_ticksSinceRequest < kSpacingTicks) {
         m_phase = Phase::Spacing;
         return;
@@ -205,7 +207,7 @@ void ScanStep::onReply()
     m_station.station = evaluation.station;
     m_position = evaluation.station.position;
     m_view.showStation(evaluation.station);
-    m_view.setHeading(QStringLiteral("Playing..."));
+    m_view.setHeading(tr("Playing..."));
     startModule();
     beginDwell();
 }
@@ -242,14 +244,14 @@ void ScanStep::beginDwell()
 {
     m_phase = Phase::Playing;
     m_view.setNextEnabled(true);
-    m_view.setStatusPanel(1, QStringLiteral("0 Seconds"));
+    m_view.setStatusPanel(1, tr("0 Seconds"));
     m_poll.start();
 }
 
 void ScanStep::beginStopping()
 {
     m_view.setNextEnabled(false);
-    m_view.setStatusPanel(1, QStringLiteral("Closing..."));
+    m_view.setStatusPanel(1, tr("Closing..."));
     MarkerFiles::touch(m_dataFolder, MarkerFiles::kTerminate);
     if (m_station.module == Module::None || moduleFinished()) {
         stationEnded(false);
@@ -305,7 +307,7 @@ void ScanStep::onTick()
         pollPlay();
         if (!m_station.paused && !m_station.skip) {
             ++m_station.seconds;
-            m_view.setStatusPanel(1, QString::number(m_station.seconds) + QStringLiteral(" Seconds"));
+            m_view.setStatusPanel(1, tr("%1 Seconds").arg(m_station.seconds));
             if (m_view.dwellSeconds() < m_station.seconds)
                 m_station.skip = true;
         }

@@ -1,5 +1,7 @@
 #include "search/ErrorPages.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace {
@@ -10,12 +12,14 @@ struct ErrorPage
 };
 
 constexpr std::array<ErrorPage, 6> kErrorPages{{
-    {"302 Moved Temporarily", "Error 302 : Document Moved Temporarily"},
-    {"301 Moved Permanently", "Error 301 : Document Moved Permanently"},
-    {"404 Object Not Found", "Error 404 : Object Not Found"},
-    {"404 File Not Found", "Error 404 : File Not Found"},
-    {"Forbidden", "Error (Forbidden) : You are not permitted to access this site."},
-    {"403.6", "Error (Forbidden) : You are not permitted to access this site."},
+    {"302 Moved Temporarily", QT_TRANSLATE_NOOP("ErrorPages", "Error 302 : Document Moved Temporarily")},
+    {"301 Moved Permanently", QT_TRANSLATE_NOOP("ErrorPages", "Error 301 : Document Moved Permanently")},
+    {"404 Object Not Found", QT_TRANSLATE_NOOP("ErrorPages", "Error 404 : Object Not Found")},
+    {"404 File Not Found", QT_TRANSLATE_NOOP("ErrorPages", "Error 404 : File Not Found")},
+    {"Forbidden",
+     QT_TRANSLATE_NOOP("ErrorPages", "Error (Forbidden) : You are not permitted to access this site.")},
+    {"403.6",
+     QT_TRANSLATE_NOOP("ErrorPages", "Error (Forbidden) : You are not permitted to access this site.")},
 }};
 } // namespace
 
@@ -23,7 +27,7 @@ std::optional<QString> ErrorPages::checkErrorPage(QStringView responseBuffer)
 {
     for (const ErrorPage& page : kErrorPages) {
         if (responseBuffer.contains(QLatin1String(page.searched), Qt::CaseSensitive))
-            return QString::fromLatin1(page.message);
+            return QCoreApplication::translate("ErrorPages", page.message);
     }
     return std::nullopt;
 }

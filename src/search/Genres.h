@@ -14,6 +14,7 @@ struct GenreEntry
     };
 
     QString objectName;
+    // The English caption; the menu shows its translation (context "Genres").
     QString caption;
     QString keywords;
     int category;

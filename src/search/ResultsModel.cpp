@@ -1,5 +1,7 @@
 #include "search/ResultsModel.h"
 
+#include <array>
+
 #include "search/NumericText.h"
 
 #include <algorithm>
@@ -150,14 +152,15 @@ void ResultsModel::setHeader(int column, const QString& text)
 
 void ResultsModel::writeModeHeaders(bool archive)
 {
-    static const QStringList live{QStringLiteral("Station"), QStringLiteral("Format"),
-                                  QStringLiteral("Location"), QStringLiteral("Speed Kb/s")};
-    static const QStringList clips{QStringLiteral("Len"), QStringLiteral("BPS"), QStringLiteral("Title"),
-                                   QStringLiteral("Additional")};
-    const QStringList& texts = archive ? clips : live;
+    using Captions = std::array<const char*, 4>;
+    static constexpr Captions live{QT_TR_NOOP("Station"), QT_TR_NOOP("Format"), QT_TR_NOOP("Location"),
+                                   QT_TR_NOOP("Speed Kb/s")};
+    static constexpr Captions clips{QT_TR_NOOP("Len"), QT_TR_NOOP("BPS"), QT_TR_NOOP("Title"),
+                                    QT_TR_NOOP("Additional")};
+    const Captions& texts = archive ? clips : live;
     const int first = archive ? int{ArchiveLength} : int{LiveStation};
-    for (int at = 0; at < texts.size(); ++at)
-        m_headers[first + at] = texts.at(at);
+    for (int at = 0; at < int(texts.size()); ++at)
+        m_headers[first + at] = tr(texts.at(std::size_t(at)));
     Q_EMIT headerDataChanged(Qt::Horizontal, first, first + static_cast<int>(texts.size()) - 1);
 }
 

@@ -14,12 +14,12 @@ struct SpeedEntry
 };
 
 constexpr std::array<SpeedEntry, 6> kSpeeds{{
-    {"Phone Modem 28.8", 28},
-    {"Phone Modem 33.6", 33},
-    {"Phone Modem 56k", 56},
-    {"ISDN 64k", 64},
-    {"ISDN 128k", 128},
-    {"Cable/DSL", 300},
+    {QT_TRANSLATE_NOOP("SearchRequest", "Phone Modem 28.8"), 28},
+    {QT_TRANSLATE_NOOP("SearchRequest", "Phone Modem 33.6"), 33},
+    {QT_TRANSLATE_NOOP("SearchRequest", "Phone Modem 56k"), 56},
+    {QT_TRANSLATE_NOOP("SearchRequest", "ISDN 64k"), 64},
+    {QT_TRANSLATE_NOOP("SearchRequest", "ISDN 128k"), 128},
+    {QT_TRANSLATE_NOOP("SearchRequest", "Cable/DSL"), 300},
 }};
 
 bool needsEscape(char byte)

@@ -10,12 +10,13 @@
 #include "search/SearchRequest.h"
 #include "search/SearchView.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
 QString countCaption(int count)
 {
-    return QStringLiteral("  Search Results (") + QString::number(count) + u')';
+    return QCoreApplication::translate("SearchRun", "  Search Results (%1)").arg(count);
 }
 } // namespace
 
@@ -44,8 +45,7 @@ void SearchRun::runSearch()
         return;
     }
     if (m_view.searchText().isEmpty()) {
-        m_dialogs.message(MessageIcon::Critical, kShortTitle,
-                          QStringLiteral("Please enter keyword(s) for search."));
+        m_dialogs.message(MessageIcon::Critical, kShortTitle, tr("Please enter keyword(s) for search."));
         return;
     }
     beginSearch();
@@ -84,7 +84,7 @@ void SearchRun::submitSearchBox()
 {
     const QString text = m_view.searchText();
     if (text.isEmpty()) {
-        m_dialogs.message(MessageIcon::Information, kAppTitle, QStringLiteral("Please enter search text."));
+        m_dialogs.message(MessageIcon::Information, kAppTitle, tr("Please enter search text."));
         return;
     }
     if (isSearching()) {
@@ -100,15 +100,15 @@ void SearchRun::selectMenuClicked()
     if (!m_view.archiveMode())
         return;
     m_dialogs.message(MessageIcon::Information, kShortTitle,
-                      QStringLiteral("This feature is only used for LIVE Broadcasts, please select LIVE "
-                                     "Broadcasts below."));
+                      tr("This feature is only used for LIVE Broadcasts, please select LIVE "
+                         "Broadcasts below."));
 }
 
 void SearchRun::elapsedTick()
 {
     if (!m_elapsedRunning)
         return;
-    m_view.setStatusPanel(1, QStringLiteral("Searching..."));
+    m_view.setStatusPanel(1, tr("Searching..."));
     ++m_elapsedSeconds;
     const QString seconds = QString::number(m_elapsedSeconds);
     m_view.setStatusPanel(3, QStringLiteral("00:") +
@@ -144,7 +144,7 @@ void SearchRun::beginSearch()
     m_model.resetForSearch();
     m_view.setGridRedraw(false);
     lockControls();
-    m_view.setStatusPanel(1, QStringLiteral("Searching..."));
+    m_view.setStatusPanel(1, tr("Searching..."));
     m_view.setResultsCaption(countCaption(0));
     const QString url = prepareRequest();
     resetSearchState();
@@ -288,15 +288,14 @@ void SearchRun::finish()
         m_view.setSearchText(QString());
     m_view.setSearchBoxEnabled(true);
     m_view.setProgressValue(0);
-    m_view.setStatusPanel(1, QStringLiteral("Done"));
+    m_view.setStatusPanel(1, tr("Done"));
     m_view.setStatusPanel(2, QString());
     m_view.setResultsCaption(countCaption(resultCount()));
     if (m_httpError != 0) {
         m_dialogs.message(
             MessageIcon::None, kAppTitle,
-            QStringLiteral("Error connecting to Quillon Technologies. If this problem persists, "
-                           "please contact ") +
-                kSupportEmail,
+            tr("Error connecting to Quillon Technologies. If this problem persists, please contact %1")
+                .arg(kSupportEmail),
             MessageButtons::Ok);
     }
     unlockControls();
@@ -311,21 +310,21 @@ void SearchRun::reportLimit()
     switch (m_parser.limitReached()) {
     case ResultsParser::Limit::Text:
         m_dialogs.message(MessageIcon::Information, kShortTitle,
-                          QStringLiteral("The directory's page is too large to read; the search was stopped. "
-                                         "The results read so far are shown."));
+                          tr("The directory's page is too large to read; the search was stopped. "
+                             "The results read so far are shown."));
         break;
     case ResultsParser::Limit::Rows:
-        m_dialogs.message(
-            MessageIcon::Information, kShortTitle,
-            QStringLiteral("The search found more than ") + QLocale().toString(ResultsParser::kRowLimit) +
-                QStringLiteral(" results; only the first ") + QLocale().toString(ResultsParser::kRowLimit) +
-                QStringLiteral(" are shown. Try a more specific search."));
+        m_dialogs.message(MessageIcon::Information, kShortTitle,
+                          tr("The search found more than %1 results; only the first %1 are shown. Try a more "
+                             "specific search.")
+                              .arg(QLocale().toString(ResultsParser::kRowLimit)));
         break;
     case ResultsParser::Limit::Bytes:
-        m_dialogs.message(MessageIcon::Information, kShortTitle,
-                          QStringLiteral("The search found more results than can be held; only the first ") +
-                              QLocale().toString(resultCount()) +
-                              QStringLiteral(" are shown. Try a more specific search."));
+        m_dialogs.message(
+            MessageIcon::Information, kShortTitle,
+            tr("The search found more results than can be held; only the first %1 are shown. Try a more "
+               "specific search.")
+                .arg(QLocale().toString(resultCount())));
         break;
     case ResultsParser::Limit::None:
         break;
@@ -352,18 +351,18 @@ void SearchRun::reportResults()
         const QString note =
             m_view.formatFilters().all()
                 ? QString()
-                : QStringLiteral(" **NOTE : Not all player formats are selected, this may cause you receive "
-                                 "less results.");
+                : tr(" **NOTE : Not all player formats are selected, this may cause you receive "
+                     "less results.");
         if (!m_stopRequested) {
             m_dialogs.message(MessageIcon::Information, kShortTitle,
-                              QStringLiteral("No results returned. Try a less specific search. ") + note);
+                              tr("No results returned. Try a less specific search. ") + note);
         }
     }
     if (m_httpError != 0) {
         m_dialogs.message(MessageIcon::Critical, kShortTitle,
-                          QStringLiteral("Error retrieving data, Please check your Internet connection or "
-                                         "contact ") +
-                              kSupportEmail + QStringLiteral(" for system status."));
+                          tr("Error retrieving data, Please check your Internet connection or contact %1 for "
+                             "system status.")
+                              .arg(kSupportEmail));
     }
 }
 

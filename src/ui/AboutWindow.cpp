@@ -16,7 +16,7 @@ AboutWindow::AboutWindow(const QPixmap& picture, const Settings& settings, Produ
     : QWidget(parent, Qt::Dialog), m_settings(settings), m_openPage(std::move(openPage))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setAttribute(Qt::WA_DeleteOnClose);
     // Always shown modally, and without a nested loop: showing returns at once.
     setWindowModality(Qt::ApplicationModal);
@@ -30,10 +30,10 @@ AboutWindow::AboutWindow(const QPixmap& picture, const Settings& settings, Produ
     image->setPixmap(
         shown.scaled(size.width() - 16, size.height() - 56, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    auto* support = new QPushButton(QStringLiteral("&Support"));
+    auto* support = new QPushButton(tr("&Support"));
     support->setObjectName(QStringLiteral("cmdSupport"));
     connect(support, &QPushButton::clicked, this, &AboutWindow::openSupportPage);
-    auto* ok = new QPushButton(QStringLiteral("&OK"));
+    auto* ok = new QPushButton(tr("&OK"));
     ok->setObjectName(QStringLiteral("cmdCancel"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);

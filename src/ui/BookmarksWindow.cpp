@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -20,8 +21,16 @@
 #include "platform/Twips.h"
 
 namespace {
-const QString kPlaylistFilter = QStringLiteral("Playlists (*.m3u *.m3u8 *.pls)");
-const QString kOpenFilter = kPlaylistFilter + QStringLiteral(";;All files (*)");
+QString playlistFilter()
+{
+    return QCoreApplication::translate("BookmarksWindow", "Playlists (*.m3u *.m3u8 *.pls)");
+}
+
+QString openFilter()
+{
+    return playlistFilter() + QStringLiteral(";;") +
+           QCoreApplication::translate("BookmarksWindow", "All files (*)");
+}
 
 QString nativePath(const QString& path)
 {
@@ -45,12 +54,12 @@ BookmarksWindow::BookmarksWindow(QString dataFolder, SystemServices services, Pl
       m_play(std::move(play)), m_playlistFolder(QDir::homePath())
 {
     setObjectName(QStringLiteral("frmBookmarks"));
-    setWindowTitle(QStringLiteral("Bookmarks"));
+    setWindowTitle(tr("Bookmarks"));
 
     m_model = new BookmarkModel(this);
     m_lstB = new QListView(this);
     m_lstB->setObjectName(QStringLiteral("lstB"));
-    m_lstB->setAccessibleName(QStringLiteral("Bookmarks"));
+    m_lstB->setAccessibleName(tr("Bookmarks"));
     // Every row is one line of text: the view need not measure each of a long list's rows.
     m_lstB->setUniformItemSizes(true);
     m_lstB->setModel(m_model);
@@ -66,7 +75,7 @@ BookmarksWindow::BookmarksWindow(QString dataFolder, SystemServices services, Pl
     connect(m_lstB, &QListView::doubleClicked, this, &BookmarksWindow::playCurrent);
     connect(m_lstB, &QWidget::customContextMenuRequested, this, &BookmarksWindow::showMenu);
 
-    m_cmdClose = new QPushButton(QStringLiteral("&Close"), this);
+    m_cmdClose = new QPushButton(tr("&Close"), this);
     m_cmdClose->setObjectName(QStringLiteral("cmdClose"));
     connect(m_cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
@@ -82,9 +91,9 @@ BookmarksWindow::BookmarksWindow(QString dataFolder, SystemServices services, Pl
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(QStringLiteral("menuBookmarks"));
-    connect(m_menu->addAction(QStringLiteral("&Export to Playlist…")), &QAction::triggered, this,
+    connect(m_menu->addAction(tr("&Export to Playlist…")), &QAction::triggered, this,
             &BookmarksWindow::exportPlaylist);
-    connect(m_menu->addAction(QStringLiteral("&Import Playlist…")), &QAction::triggered, this,
+    connect(m_menu->addAction(tr("&Import Playlist…")), &QAction::triggered, this,
             &BookmarksWindow::importPlaylist);
 
     setMinimumSize(twipsX(3600), twipsY(2400));
@@ -95,7 +104,7 @@ BookmarksWindow::BookmarksWindow(QString dataFolder, SystemServices services, Pl
 void BookmarksWindow::addRows(const QList<BookmarkRow>& rowsInGridOrder, bool archiveMode)
 {
     if (!archiveMode) {
-        m_services.dialogs.message(MessageIcon::Information, kShortTitle, kLiveRefusal);
+        m_services.dialogs.message(MessageIcon::Information, kShortTitle, tr(kLiveRefusal));
         return;
     }
     // Always at the end: a current item appears by itself once the list has had the focus,
@@ -182,14 +191,13 @@ void BookmarksWindow::load()
     if (!result.failed())
         return;
     const QString path = nativePath(BookmarkList::filePath(m_folder));
-    const QString kept =
-        result.movedAside.isEmpty()
-            ? QStringLiteral("It could not be moved aside either; bookmarks will not be saved over it.")
-            : QStringLiteral("It was kept as %1, and the bookmarks list starts empty.")
-                  .arg(nativePath(result.movedAside));
+    const QString kept = result.movedAside.isEmpty()
+                             ? tr("It could not be moved aside either; bookmarks will not be saved over it.")
+                             : tr("It was kept as %1, and the bookmarks list starts empty.")
+                                   .arg(nativePath(result.movedAside));
     m_services.dialogs.message(
         MessageIcon::Critical, kShortTitle,
-        QStringLiteral("The bookmarks file %1 could not be read: %2.\n\n%3").arg(path, result.problem, kept));
+        tr("The bookmarks file %1 could not be read: %2.\n\n%3").arg(path, result.problem, kept));
 }
 
 bool BookmarksWindow::save()
@@ -199,7 +207,7 @@ bool BookmarksWindow::save()
         return true;
     m_services.dialogs.message(
         MessageIcon::Critical, kShortTitle,
-        QStringLiteral("The bookmarks could not be saved to %1: %2.\n\nThe file keeps its earlier contents.")
+        tr("The bookmarks could not be saved to %1: %2.\n\nThe file keeps its earlier contents.")
             .arg(nativePath(BookmarkList::filePath(m_folder)), error));
     return false;
 }
@@ -236,7 +244,7 @@ void BookmarksWindow::showMenu(const QPoint& position)
 void BookmarksWindow::exportPlaylist()
 {
     const std::optional<QString> chosen =
-        m_services.dialogs.saveFile(m_playlistFolder, kPlaylistFilter, QStringLiteral("m3u"));
+        m_services.dialogs.saveFile(m_playlistFolder, playlistFilter(), QStringLiteral("m3u"));
     if (!chosen)
         return;
     const QString path = *chosen;
@@ -255,17 +263,16 @@ void BookmarksWindow::exportPlaylist()
     if (!Playlist::writeFile(path, entries, error)) {
         m_services.dialogs.message(
             MessageIcon::Critical, kShortTitle,
-            QStringLiteral("The playlist could not be written to %1: %2.").arg(nativePath(path), error));
+            tr("The playlist could not be written to %1: %2.").arg(nativePath(path), error));
         return;
     }
-    setStatus(
-        withCounts(QStringLiteral("Exported %1 bookmarks to %2").arg(entries.size()).arg(nativePath(path)),
-                   {{unfit, QStringLiteral("left out (link not fit for a playlist)")}}));
+    setStatus(withCounts(tr("Exported %1 bookmarks to %2").arg(entries.size()).arg(nativePath(path)),
+                         {{unfit, tr("left out (link not fit for a playlist)")}}));
 }
 
 void BookmarksWindow::importPlaylist()
 {
-    const std::optional<QString> chosen = m_services.dialogs.openFile(m_playlistFolder, kOpenFilter);
+    const std::optional<QString> chosen = m_services.dialogs.openFile(m_playlistFolder, openFilter());
     if (!chosen)
         return;
     m_playlistFolder = QFileInfo(*chosen).absolutePath();
@@ -273,7 +280,7 @@ void BookmarksWindow::importPlaylist()
     if (!read.error.isEmpty()) {
         m_services.dialogs.message(
             MessageIcon::Critical, kShortTitle,
-            QStringLiteral("The playlist %1 could not be read: %2.").arg(nativePath(*chosen), read.error));
+            tr("The playlist %1 could not be read: %2.").arg(nativePath(*chosen), read.error));
         return;
     }
     QSet<QString> links;
@@ -292,13 +299,12 @@ void BookmarksWindow::importPlaylist()
     m_model->append(added);
     if (!added.isEmpty())
         save();
-    setStatus(withCounts(
-        QStringLiteral("Imported %1 bookmarks from %2").arg(added.size()).arg(nativePath(*chosen)),
-        {{known, QStringLiteral("already bookmarked")},
-         {read.notAddress, QStringLiteral("not a stream address")},
-         {read.unsafe, QStringLiteral("with control characters or a leading \"-\"")},
-         {read.tooLong, QStringLiteral("too long (over %1 characters)").arg(Playlist::kMaxLinkLength)},
-         {read.overLimit, QStringLiteral("over the limit of %1").arg(Playlist::kMaxEntries)}}));
+    setStatus(withCounts(tr("Imported %1 bookmarks from %2").arg(added.size()).arg(nativePath(*chosen)),
+                         {{known, tr("already bookmarked")},
+                          {read.notAddress, tr("not a stream address")},
+                          {read.unsafe, tr("with control characters or a leading \"-\"")},
+                          {read.tooLong, tr("too long (over %1 characters)").arg(Playlist::kMaxLinkLength)},
+                          {read.overLimit, tr("over the limit of %1").arg(Playlist::kMaxEntries)}}));
 }
 
 void BookmarksWindow::setStatus(const QString& text)

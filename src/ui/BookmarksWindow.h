@@ -27,8 +27,8 @@ public:
 
     static constexpr double kDesignWidth = 6000;
     static constexpr double kDesignHeight = 4500;
-    static inline const QString kLiveRefusal =
-        QStringLiteral("Cannot add live stations to bookmarks, please use presets.");
+    static constexpr const char* kLiveRefusal =
+        QT_TR_NOOP("Cannot add live stations to bookmarks, please use presets.");
 
     BookmarksWindow(QString dataFolder, SystemServices services, PlayFunction play,
                     QWidget* parent = nullptr);

@@ -50,8 +50,8 @@ std::unique_ptr<QFileDialog> DesktopDialogs::programFileDialog(QWidget* parent, 
     // Programs on this desktop have no file-name ending; the dialog lists executable files. A
     // permission filter lists only what has all the permissions named, so Readable goes with
     // Executable or nothing at all is listed.
-    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Open"), folder,
-                                                filterName + QStringLiteral(" (*)"));
+    auto dialog = std::make_unique<QFileDialog>(parent, QCoreApplication::translate("DesktopDialogs", "Open"),
+                                                folder, filterName + QStringLiteral(" (*)"));
     dialog->setFileMode(QFileDialog::ExistingFile);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
     dialog->setFilter(programFileFilter());
@@ -70,7 +70,8 @@ std::unique_ptr<QFileDialog> DesktopDialogs::saveFileDialog(QWidget* parent, con
                                                             const QString& filter,
                                                             const QString& defaultSuffix)
 {
-    auto dialog = std::make_unique<QFileDialog>(parent, QStringLiteral("Save As"), folder, filter);
+    auto dialog = std::make_unique<QFileDialog>(
+        parent, QCoreApplication::translate("DesktopDialogs", "Save As"), folder, filter);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setOption(QFileDialog::DontUseNativeDialog);
@@ -89,7 +90,8 @@ std::optional<QString> DesktopDialogs::saveFile(const QString& folder, const QSt
 
 std::optional<QString> DesktopDialogs::openFile(const QString& folder, const QString& filter)
 {
-    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Open"), folder, filter);
+    QFileDialog dialog(QApplication::activeWindow(), QCoreApplication::translate("DesktopDialogs", "Open"),
+                       folder, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

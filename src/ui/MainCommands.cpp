@@ -1,6 +1,7 @@
 #include "ui/MainCommands.h"
 
 #include <QAction>
+#include <QCoreApplication>
 
 #include "collections/BookmarkList.h"
 #include "collections/LinkText.h"
@@ -30,12 +31,26 @@ template <typename F> CommandTable::Handler plain(F f)
     return [f](const CommandArgs&) { f(); };
 }
 
-const ToolbarFace kSearchFace{QStringLiteral("Search"), QStringLiteral("Start Search"), Artwork::SearchImage};
-const ToolbarFace kStopFace{QStringLiteral("Stop"), QStringLiteral("Stop Search"), Artwork::StopImage};
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("MainCommands", text);
+}
+
+ToolbarFace searchFace()
+{
+    return {translated(QT_TRANSLATE_NOOP("MainCommands", "Search")),
+            translated(QT_TRANSLATE_NOOP("MainCommands", "Start Search")), Artwork::SearchImage};
+}
+
+ToolbarFace stopFace()
+{
+    return {translated(QT_TRANSLATE_NOOP("MainCommands", "Stop")),
+            translated(QT_TRANSLATE_NOOP("MainCommands", "Stop Search")), Artwork::StopImage};
+}
 
 CommandTable::Toolbar button(int position, const char* caption, const char* toolTip, int image)
 {
-    return {position, {QString::fromLatin1(caption), QString::fromLatin1(toolTip), image}};
+    return {position, {translated(caption), translated(toolTip), image}};
 }
 } // namespace
 
@@ -54,27 +69,27 @@ MainCommands::MainCommands(Parts parts, QObject* parent) : QObject(parent), m_pa
 void MainCommands::addFileCommands()
 {
     SetupDialog& setup = m_parts.setup;
-    QAction* preview =
-        m_table.add(CommandId::MiniBrowserOnPreview,
-                    {QStringLiteral("menuOpen"), QStringLiteral("Open Mini-Browser on Preview"), {}});
+    QAction* preview = m_table.add(CommandId::MiniBrowserOnPreview,
+                                   {QStringLiteral("menuOpen"), tr("Open Mini-Browser on Preview"), {}});
     // Checked before the store follows it, so making the entry does not overwrite the stored choice.
     preview->setCheckable(true);
     preview->setChecked(true);
     connect(preview, &QAction::toggled, this,
             [this](bool on) { m_parts.settings.setBoolean(Settings::Key::MiniB, on); });
     const auto idle = [this] { return !m_parts.search.isSearching(); };
-    m_table.add(CommandId::SetupModeless, {QStringLiteral("menuSetup"), QStringLiteral("&Setup"),
+    m_table.add(CommandId::SetupModeless, {QStringLiteral("menuSetup"), tr("&Setup"),
                                            plain([&setup] { setup.showModeless(); }), Qt::Key_F2});
-    m_table.add(CommandId::SetupModal, {QStringLiteral("cmdSetup"),
-                                        QStringLiteral("Setup"),
-                                        plain([&setup] { setup.showModal(); }),
-                                        {},
-                                        button(1, "Setup", "Setup Options", Artwork::SetupImage),
-                                        idle});
-    m_table.add(CommandId::AddStation,
-                {QStringLiteral("menuAdd"), QStringLiteral("&Add a Station"),
-                 plain([this] { openServicePage(QStringLiteral("/mailform_add.htm")); })});
-    m_table.add(CommandId::Exit, {QStringLiteral("menuExit"), QStringLiteral("E&xit"), plain([this] {
+    m_table.add(CommandId::SetupModal,
+                {QStringLiteral("cmdSetup"),
+                 tr("Setup"),
+                 plain([&setup] { setup.showModal(); }),
+                 {},
+                 button(1, QT_TR_NOOP("Setup"), QT_TR_NOOP("Setup Options"), Artwork::SetupImage),
+                 idle});
+    m_table.add(CommandId::AddStation, {QStringLiteral("menuAdd"), tr("&Add a Station"), plain([this] {
+                                            openServicePage(QStringLiteral("/mailform_add.htm"));
+                                        })});
+    m_table.add(CommandId::Exit, {QStringLiteral("menuExit"), tr("E&xit"), plain([this] {
                                       if (m_shutDown)
                                           m_shutDown();
                                   })});
@@ -83,13 +98,13 @@ void MainCommands::addFileCommands()
 void MainCommands::addSearchCommands()
 {
     SearchRun& search = m_parts.search;
-    m_table.add(CommandId::StartSearch, {QStringLiteral("menuStart"), QStringLiteral("&Start Search"),
+    m_table.add(CommandId::StartSearch, {QStringLiteral("menuStart"), tr("&Start Search"),
                                          plain([&search] { search.startSearch(); })});
-    m_table.add(CommandId::StopSearch, {QStringLiteral("menuStop"), QStringLiteral("S&top Search"),
-                                        plain([&search] { search.stopSearch(); })});
+    m_table.add(CommandId::StopSearch,
+                {QStringLiteral("menuStop"), tr("S&top Search"), plain([&search] { search.stopSearch(); })});
     // The toolbar's Search button shows "Stop" while a search runs.
     m_table.add(CommandId::SearchOrStop, {QStringLiteral("cmdSearch"),
-                                          QStringLiteral("Search"),
+                                          tr("Search"),
                                           plain([&search] {
                                               if (search.isSearching())
                                                   search.stopSearch();
@@ -97,7 +112,7 @@ void MainCommands::addSearchCommands()
                                                   search.startSearch();
                                           }),
                                           {},
-                                          CommandTable::Toolbar{3, kSearchFace}});
+                                          CommandTable::Toolbar{3, searchFace()}});
     m_table.add(CommandId::SubmitSearch,
                 {QStringLiteral("cmdSubmit"), {}, plain([&search] { search.submitSearchBox(); })});
     m_table.add(CommandId::GenreSearch, {QStringLiteral("cmdGenre"), {}, [&search](const CommandArgs& args) {
@@ -121,31 +136,34 @@ void MainCommands::addSearchCommands()
 void MainCommands::addRowCommands()
 {
     const auto idle = [this] { return !m_parts.search.isSearching(); };
-    m_table.add(CommandId::Play, {QStringLiteral("menuPlay"),
-                                  QStringLiteral("&Play Stream"),
-                                  plain([this] { playCurrentRow(); }),
-                                  {},
-                                  button(5, "Play", "Play Stream", Artwork::PlayImage),
-                                  idle});
-    m_table.add(CommandId::VisitWebsite, {QStringLiteral("menuVisit"),
-                                          QStringLiteral("&Visit Stream Website"),
-                                          plain([this] { visitWebsite(); }),
-                                          {},
-                                          button(7, "Website", "Visit Stream Website", Artwork::WebsiteImage),
-                                          idle,
-                                          [this] { return siteAvailable(); }});
+    m_table.add(CommandId::Play,
+                {QStringLiteral("menuPlay"),
+                 tr("&Play Stream"),
+                 plain([this] { playCurrentRow(); }),
+                 {},
+                 button(5, QT_TR_NOOP("Play"), QT_TR_NOOP("Play Stream"), Artwork::PlayImage),
+                 idle});
+    m_table.add(CommandId::VisitWebsite,
+                {QStringLiteral("menuVisit"),
+                 tr("&Visit Stream Website"),
+                 plain([this] { visitWebsite(); }),
+                 {},
+                 button(7, QT_TR_NOOP("Website"), QT_TR_NOOP("Visit Stream Website"), Artwork::WebsiteImage),
+                 idle,
+                 [this] { return siteAvailable(); }});
     m_table.add(CommandId::GridClick, {QStringLiteral("cmdGridClick"), {}, [this](const CommandArgs& args) {
                                            gridClicked(args.onRow);
                                        }});
-    CommandTable::Entry copy{QStringLiteral("menuCopy"), QStringLiteral("&Copy"),
-                             plain([this] { copyLink(); }), QKeySequence(Qt::CTRL | Qt::Key_C)};
+    CommandTable::Entry copy{QStringLiteral("menuCopy"), tr("&Copy"), plain([this] { copyLink(); }),
+                             QKeySequence(Qt::CTRL | Qt::Key_C)};
     copy.context = Qt::WindowShortcut;
     m_table.add(CommandId::Copy, copy);
     m_table.add(CommandId::Email, {QStringLiteral("menuEmail"),
-                                   QStringLiteral("&Email Link to a Friend"),
+                                   tr("&Email Link to a Friend"),
                                    plain([this] { emailLink(); }),
                                    {},
-                                   button(13, "Email Link", "Email Link to a Friend", Artwork::EmailImage),
+                                   button(13, QT_TR_NOOP("Email Link"), QT_TR_NOOP("Email Link to a Friend"),
+                                          Artwork::EmailImage),
                                    {},
                                    [this] { return rowUsable(); }});
 }
@@ -153,30 +171,30 @@ void MainCommands::addRowCommands()
 void MainCommands::addBookmarkCommands()
 {
     const auto idle = [this] { return !m_parts.search.isSearching(); };
-    m_table.add(CommandId::Scan, {QStringLiteral("menuScan"),
-                                  QStringLiteral("S&can Stations"),
-                                  plain([this] {
-                                      if (m_startScan)
-                                          m_startScan();
-                                  }),
-                                  {},
-                                  button(9, "Scan", "Scan Stations", Artwork::ScanImage),
-                                  idle});
+    m_table.add(CommandId::Scan,
+                {QStringLiteral("menuScan"),
+                 tr("S&can Stations"),
+                 plain([this] {
+                     if (m_startScan)
+                         m_startScan();
+                 }),
+                 {},
+                 button(9, QT_TR_NOOP("Scan"), QT_TR_NOOP("Scan Stations"), Artwork::ScanImage),
+                 idle});
     m_table.add(CommandId::ShowBookmarks,
                 {QStringLiteral("menuShotBookmarks"),
-                 QStringLiteral("&Show Bookmarks"),
+                 tr("&Show Bookmarks"),
                  plain([this] {
                      if (m_bookmarks)
                          m_bookmarks().showModeless();
                  }),
                  {},
-                 button(11, "Bookmarks", "Modify Bookmarks", Artwork::BookmarksImage),
+                 button(11, QT_TR_NOOP("Bookmarks"), QT_TR_NOOP("Modify Bookmarks"), Artwork::BookmarksImage),
                  idle});
-    m_table.add(CommandId::AddBookmarks,
-                {QStringLiteral("menuAddB"), QStringLiteral("&Add Selected Items to Bookmarks"),
-                 plain([this] { addSelectedToBookmarks(); })});
+    m_table.add(CommandId::AddBookmarks, {QStringLiteral("menuAddB"), tr("&Add Selected Items to Bookmarks"),
+                                          plain([this] { addSelectedToBookmarks(); })});
     m_table.add(CommandId::AddBookmark,
-                {QStringLiteral("cmdAddBookmark"), QStringLiteral("Add Selected Item to Bookmarks"),
+                {QStringLiteral("cmdAddBookmark"), tr("Add Selected Item to Bookmarks"),
                  plain([this] { addSelectedToBookmarks(); })});
 }
 
@@ -199,17 +217,17 @@ void MainCommands::addPresetCommands()
 
 void MainCommands::addHelpCommands()
 {
-    m_table.add(CommandId::QuickHelp, {QStringLiteral("menuQuickHelp"), QStringLiteral("&Quick Help"),
+    m_table.add(CommandId::QuickHelp, {QStringLiteral("menuQuickHelp"), tr("&Quick Help"),
                                        plain([this] { showQuickHelp(); }), Qt::Key_F1});
-    m_table.add(CommandId::Support, {QStringLiteral("menuSupport"), QStringLiteral("&Support"),
+    m_table.add(CommandId::Support, {QStringLiteral("menuSupport"), tr("&Support"),
                                      plain([this] { openServicePage(ProductSite::kSupportPage); })});
     m_table.add(CommandId::About,
-                {QStringLiteral("menuAbout"), QStringLiteral("&About"), plain([this] { showAbout(); })});
+                {QStringLiteral("menuAbout"), tr("&About"), plain([this] { showAbout(); })});
 }
 
 void MainCommands::searchBusyChanged(bool busy)
 {
-    m_table.setToolbarFace(CommandId::SearchOrStop, busy ? kStopFace : kSearchFace);
+    m_table.setToolbarFace(CommandId::SearchOrStop, busy ? stopFace() : searchFace());
     m_table.refresh();
 }
 
@@ -218,7 +236,7 @@ bool MainCommands::toolbarAllowed()
     if (!m_scanActive)
         return true;
     m_parts.services.dialogs.message(MessageIcon::Critical, kShortTitle,
-                                     QStringLiteral("Please close station scanning window."));
+                                     tr("Please close station scanning window."));
     return false;
 }
 
@@ -249,8 +267,7 @@ bool MainCommands::siteAvailable()
     const QString site = m_parts.window.currentCell(GridLayout::siteColumn(m_parts.window.archiveMode()));
     if (!site.isEmpty() && site != QLatin1String("Unknown"))
         return true;
-    m_parts.services.dialogs.message(MessageIcon::Critical, kAppTitle,
-                                     QStringLiteral("No website available."));
+    m_parts.services.dialogs.message(MessageIcon::Critical, kAppTitle, tr("No website available."));
     return false;
 }
 
@@ -271,7 +288,7 @@ void MainCommands::pressPreset(int index)
     }
     m_parts.services.dialogs.message(
         MessageIcon::Information, kAppTitle,
-        QStringLiteral("Drag and Drop station here while holding Shift Key to assign preset"));
+        tr("Drag and Drop station here while holding Shift Key to assign preset"));
     m_parts.window.focusSearchBox();
 }
 
@@ -295,9 +312,8 @@ void MainCommands::assignPreset(int index, const QString& name, const QString& l
 {
     Dialogs& dialogs = m_parts.services.dialogs;
     if (m_parts.window.archiveMode()) {
-        dialogs.message(
-            MessageIcon::Critical, kShortTitle,
-            QStringLiteral("Presets may only be used for live radio and television stations, please "
+        dialogs.message(MessageIcon::Critical, kShortTitle,
+                        tr("Presets may only be used for live radio and television stations, please "
                            "use bookmarks instead."));
         return;
     }
@@ -306,15 +322,13 @@ void MainCommands::assignPreset(int index, const QString& name, const QString& l
     const QString number = QString::number(index + 1);
     if (!m_parts.presets.isEmpty(index) &&
         dialogs.message(MessageIcon::Question, kAppTitle,
-                        QStringLiteral("Station currently assigned to Preset ") + number +
-                            QStringLiteral(", Reassign ?"),
+                        tr("Station currently assigned to Preset %1, Reassign ?").arg(number),
                         MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     m_parts.presets.assign(index, name, link, m_parts.settings);
     m_parts.window.presetStrip().setStation(index, m_parts.presets[index].Name);
     dialogs.message(MessageIcon::None, kAppTitle,
-                    QStringLiteral("Preset ") + number + QStringLiteral(" Assigned to ") +
-                        m_parts.presets[index].Name);
+                    tr("Preset %1 Assigned to %2").arg(number, m_parts.presets[index].Name));
 }
 
 bool MainCommands::rowUsable()
@@ -322,7 +336,7 @@ bool MainCommands::rowUsable()
     const int row = m_parts.window.currentRow();
     if (m_parts.model.hasResults() && LinkText::usable(m_parts.model, row, m_parts.window.archiveMode()))
         return true;
-    m_parts.services.dialogs.message(MessageIcon::Critical, kShortTitle, QStringLiteral("No item selected."));
+    m_parts.services.dialogs.message(MessageIcon::Critical, kShortTitle, tr("No item selected."));
     return false;
 }
 
@@ -346,10 +360,9 @@ void MainCommands::copyLink()
 void MainCommands::emailLink()
 {
     copyLinkBlock();
-    m_parts.services.dialogs.message(
-        MessageIcon::Information, kShortTitle,
-        QStringLiteral("Skylark! Broadcast will now start your mail program, to insert "
-                       "the link press CTRL+V or paste it into the message."));
+    m_parts.services.dialogs.message(MessageIcon::Information, kShortTitle,
+                                     tr("Skylark! Broadcast will now start your mail program, to insert "
+                                        "the link press CTRL+V or paste it into the message."));
     openAddress(QStringLiteral("mailto:"));
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDrag>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,7 +32,7 @@ constexpr double kSideWidth = 2880;
 
 QLabel* band(const char* objectName, const char* text, QWidget* parent)
 {
-    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    auto* label = new QLabel(QCoreApplication::translate("MainWindow", text), parent);
     label->setObjectName(QString::fromLatin1(objectName));
     label->setStyleSheet(QStringLiteral("QLabel { background: #1d3b5c; color: white; font-weight: bold; }"));
     return label;
@@ -44,8 +45,9 @@ MainControls MainControls::make(QMainWindow& window, ResultsModel& model, const 
     controls.client = new QWidget(&window);
     controls.client->setObjectName(QStringLiteral("frmMainClient"));
     window.setCentralWidget(controls.client);
-    controls.searchBand = band("lblSearch", "  Search", controls.client);
-    controls.resultsBand = band("lblSearch2", "  Search Results", controls.client);
+    controls.searchBand = band("lblSearch", QT_TRANSLATE_NOOP("MainWindow", "  Search"), controls.client);
+    controls.resultsBand =
+        band("lblSearch2", QT_TRANSLATE_NOOP("MainWindow", "  Search Results"), controls.client);
     controls.makeSearchFrame();
     controls.presets = new PresetStrip(presets, controls.client);
     controls.makeGrid(model);
@@ -54,7 +56,7 @@ MainControls MainControls::make(QMainWindow& window, ResultsModel& model, const 
     controls.progress->setTextVisible(false);
     controls.progress->setRange(0, 1);
     controls.progress->setValue(0);
-    controls.progress->setAccessibleName(QStringLiteral("Search progress"));
+    controls.progress->setAccessibleName(QCoreApplication::translate("MainWindow", "Search progress"));
     controls.dragLabel = new QLabel(controls.client);
     controls.dragLabel->setObjectName(QStringLiteral("lblMove"));
     controls.dragLabel->setTextFormat(Qt::PlainText);
@@ -72,23 +74,26 @@ void MainControls::makeSearchFrame()
     searchBox = new SearchBox(searchFrame);
     // The hint above the box names it for assistive technology.
     hint->setBuddy(searchBox);
-    live = new QRadioButton(QStringLiteral("LIVE Broadcasts"), searchFrame);
+    live = new QRadioButton(QCoreApplication::translate("MainWindow", "LIVE Broadcasts"), searchFrame);
     live->setObjectName(QStringLiteral("optLive"));
-    live->setToolTip(QStringLiteral("Click here to search for live radio and television broadcasts"));
-    archive = new QRadioButton(QStringLiteral("Streaming Audio && Video"), searchFrame);
+    live->setToolTip(QCoreApplication::translate(
+        "MainWindow", "Click here to search for live radio and television broadcasts"));
+    archive =
+        new QRadioButton(QCoreApplication::translate("MainWindow", "Streaming Audio && Video"), searchFrame);
     archive->setObjectName(QStringLiteral("optArch"));
-    archive->setToolTip(QStringLiteral(
-        "Click here to search for streaming audio and video clips, movies, concerts and more"));
+    archive->setToolTip(QCoreApplication::translate(
+        "MainWindow", "Click here to search for streaming audio and video clips, movies, concerts and more"));
     live->setChecked(true);
 }
 
 void MainControls::makeGrid(ResultsModel& model)
 {
     grid = new ResultsGrid(client);
-    grid->setToolTip(QStringLiteral("Single click to display stream website or click PLAY button to play."));
+    grid->setToolTip(QCoreApplication::translate(
+        "MainWindow", "Single click to display stream website or click PLAY button to play."));
     gridModel = new ResultsIconModel(model, grid);
     grid->setModel(gridModel);
-    grid->setAccessibleName(QStringLiteral("Search Results"));
+    grid->setAccessibleName(QCoreApplication::translate("MainWindow", "Search Results"));
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 4);
     grid->horizontalHeader()->setHighlightSections(false);

@@ -32,8 +32,10 @@
 #include "ui/SetupDialog.h"
 
 namespace {
-const QString kLiveHint = QStringLiteral("Enter Station Name, Format, Region or Keywords");
-const QString kArchiveHint = QStringLiteral("Enter Keywords (Subject, Band Name, Person, etc)");
+const char* const kLiveHint =
+    QT_TRANSLATE_NOOP("MainWindow", "Enter Station Name, Format, Region or Keywords");
+const char* const kArchiveHint =
+    QT_TRANSLATE_NOOP("MainWindow", "Enter Keywords (Subject, Band Name, Person, etc)");
 constexpr double kDesignWidth = 7095;
 const WindowGeometry::Keys kGeometryKeys{Settings::Key::Left, Settings::Key::Top, Settings::Key::Width,
                                          Settings::Key::Height};
@@ -46,7 +48,7 @@ MainWindow::MainWindow(ResultsModel& model, const PresetTable& presets, QWidget*
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kAppTitle);
-    m_controls.hint->setText(kLiveHint);
+    m_controls.hint->setText(QCoreApplication::translate("MainWindow", kLiveHint));
     // The client area gets its final size after the window's own resize event.
     m_controls.client->installEventFilter(this);
     // In archive mode, or on an empty grid, Shift+click selects a range of rows to bookmark.
@@ -66,7 +68,7 @@ void MainWindow::installCommands(CommandTable& commands)
 {
     m_commands = &commands;
     new MainMenus(*menuBar(), commands, [this] { return archiveMode(); });
-    QToolBar* toolbar = addToolBar(QStringLiteral("Toolbar"));
+    QToolBar* toolbar = addToolBar(tr("Toolbar"));
     toolbar->setObjectName(QStringLiteral("Toolbar1"));
     toolbar->setMovable(false);
     commands.buildToolbar(*toolbar, Artwork::kToolbarSize);
@@ -117,7 +119,8 @@ void MainWindow::restoreSettings(const Settings& settings)
         m_controls.live->setChecked(*live);
     if (const auto arch = settings.boolean(Key::OptArch))
         m_controls.archive->setChecked(*arch);
-    m_controls.hint->setText(archiveMode() ? kArchiveHint : kLiveHint);
+    m_controls.hint->setText(archiveMode() ? QCoreApplication::translate("MainWindow", kArchiveHint)
+                                           : QCoreApplication::translate("MainWindow", kLiveHint));
     m_controls.searchBox->setEditText(settings.text(Key::LastSearch));
     for (int i = 0; i < PresetTable::kCount; ++i) {
         if (!m_presetTable.isEmpty(i))
@@ -218,7 +221,8 @@ void MainWindow::selectFirstRow()
 
 void MainWindow::showMode()
 {
-    m_controls.hint->setText(archiveMode() ? kArchiveHint : kLiveHint);
+    m_controls.hint->setText(archiveMode() ? QCoreApplication::translate("MainWindow", kArchiveHint)
+                                           : QCoreApplication::translate("MainWindow", kLiveHint));
     layOut();
 }
 

@@ -2,22 +2,30 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include "ui/Artwork.h"
 #include "ui/PlainText.h"
 #include "ui/PresetButton.h"
 
+namespace {
+QString emptyToolTip()
+{
+    return QCoreApplication::translate("PresetTable", PresetTable::kEmptyName.toUtf8().constData());
+}
+} // namespace
+
 PresetStrip::PresetStrip(const PresetTable& presets, QWidget* parent) : QFrame(parent), m_presets(presets)
 {
     setObjectName(QStringLiteral("frameSide"));
-    m_caption = new QLabel(QStringLiteral("Station Presets"), this);
+    m_caption = new QLabel(tr("Station Presets"), this);
     m_caption->setObjectName(QStringLiteral("LabelS"));
     for (int i = 0; i < PresetTable::kCount; ++i) {
         auto* button = new PresetButton(i, this);
         button->setText(QString::number(i + 1));
-        button->setToolTip(PresetTable::kEmptyName);
-        button->setAccessibleName(QStringLiteral("Preset %1, empty").arg(i + 1));
+        button->setToolTip(emptyToolTip());
+        button->setAccessibleName(tr("Preset %1, empty").arg(i + 1));
         button->setIcon(Artwork::presetListPicture(Artwork::PresetFace));
         button->setIconSize(Artwork::kPresetFaceSize);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
@@ -47,11 +55,11 @@ void PresetStrip::light(int index)
 void PresetStrip::setStation(int index, const QString& name)
 {
     // Station names come from the network: shown as plain text, never as markup.
-    button(index)->setToolTip(plainToolTip(name));
+    // An empty preset's stored name is English; it shows translated.
+    button(index)->setToolTip(m_presets.isEmpty(index) ? emptyToolTip() : plainToolTip(name));
     const QString number = QString::number(index + 1);
-    button(index)->setAccessibleName(m_presets.isEmpty(index)
-                                         ? QStringLiteral("Preset ") + number + QStringLiteral(", empty")
-                                         : QStringLiteral("Preset ") + number + QStringLiteral(": ") + name);
+    button(index)->setAccessibleName(m_presets.isEmpty(index) ? tr("Preset %1, empty").arg(number)
+                                                              : tr("Preset %1: %2").arg(number, name));
 }
 
 void PresetStrip::setPointer(int index, int picture)

@@ -108,11 +108,11 @@ void Program::wireWindow()
 void Program::start()
 {
     if (!m_dataFolderWritable) {
-        m_services.dialogs.message(MessageIcon::Critical, kAppTitle,
-                                   QStringLiteral("Skylark! Broadcast cannot write to its data folder ") +
-                                       m_dataFolder +
-                                       QStringLiteral(". Searching and playing still work; station scans and "
-                                                      "bookmarks need that folder."));
+        m_services.dialogs.message(
+            MessageIcon::Critical, kAppTitle,
+            tr("Skylark! Broadcast cannot write to its data folder %1. Searching and playing still work; "
+               "station scans and bookmarks need that folder.")
+                .arg(m_dataFolder));
     }
     m_startup->run();
 }
@@ -244,8 +244,8 @@ void Program::shutDown()
     if (!m_backing.sync()) {
         m_services.dialogs.message(
             MessageIcon::Critical, kAppTitle,
-            QStringLiteral("Your settings could not be saved to ") + m_backing.filePath() +
-                QStringLiteral(". Check that the folder exists and can be written.") +
+            tr("Your settings could not be saved to %1. Check that the folder exists and can be written.")
+                    .arg(m_backing.filePath()) +
                 (m_backing.saveError().isEmpty() ? QString()
                                                  : QStringLiteral("\n\n") + m_backing.saveError()));
     }

@@ -40,68 +40,61 @@ QuickHelpWindow::QuickHelpWindow(const Settings& settings, ProductSite::PageOpen
     : QWidget(parent, Qt::Window), m_settings(settings), m_openPage(std::move(openPage))
 {
     setObjectName(QStringLiteral("frmQuickHelp"));
-    setWindowTitle(QStringLiteral("Skylark! Broadcast - Quick Help"));
+    setWindowTitle(tr("Skylark! Broadcast - Quick Help"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("SSTab2"));
-    addTab(
-        tabs, QStringLiteral("Live Search"),
-        {{QStringLiteral("Start the Live Search"),
-          {QStringLiteral("Enter radio station name, region (location), format or keyword to search for in "
-                          "search box and click the SEARCH button."),
-           QStringLiteral("Select LIVE broadcasts."),
-           QStringLiteral(
-               "Once stations are listed, simply click the PLAY button to launch player and connect "
-               "to station.  Bandwidth column indicates the quality of the broadcast station, the "
-               "higher the bandwidth, the better the quality.")}}});
-    addTab(
-        tabs, QStringLiteral("Stream Search"),
-        {{QStringLiteral("Start the Audio/Video Stream Search"),
-          {QStringLiteral("Enter keywords to search.  Our searchable database is growing daily and without "
-                          "limit to subject.  You may search for artists, movies, lectures, concerts, "
-                          "interviews or anything else you can possibly imagine."),
-           QStringLiteral("Select Audio & Video Streams."),
-           QStringLiteral("Once listed, simply press the PLAY button to play the selected item.  If you have "
-                          "found something you like you can add it to your bookmarks or email it to a friend "
-                          "with the appropriate toolbar buttons.")}}});
-    addTab(
-        tabs, QStringLiteral("Presets"),
-        {{QStringLiteral("How Do I Use Presets?"),
-          {QStringLiteral(
-               "Presets are used to save your favorite stations.  To set a preset, simply hold down "
-               "the SHIFT key and drag the station listing from the results window to one of the "
-               "colored preset buttons."),
-           QStringLiteral("To access or play a station simply click the preset button.  If you want to see "
-                          "which stations are assigned to your presets, simply point the mouse cursor to the "
-                          "preset and the tooltip will appear showing the station name.")}}});
-    addTab(
-        tabs, QStringLiteral("Setup"),
-        {{QStringLiteral("Proxy Settings"),
-          {QStringLiteral("If you are behind a proxy or firewall, enter the proxy address and port in these "
-                          "settings to allow Skylark! Broadcast to communicate with the outside world.")}},
-         {QStringLiteral("Locating and Downloading Players"),
-          {QStringLiteral("If you are missing a player, simply click on the player logo to visit the website "
-                          "and download desired player. Please close and restart Skylark! Broadcast before "
-                          "using the newly installed player.")}}});
-    addTab(tabs, QStringLiteral("Scanner"),
-           {{QStringLiteral("Using the Scanner"),
-             {QStringLiteral("The station scanner can be a great way to find stations without necessarily "
-                             "searching for them.  Simply press the SCAN button on the toolbar to start."),
-              QStringLiteral(
-                  "After opening the scan window, select the player you wish to use.  Skylark! "
-                  "Broadcast will then cycle through all the stations that can be played on the player "
-                  "you have selected.  Set the timeout to tell Skylark! Broadcast when to switch "
-                  "stations. ")}}});
+    addTab(tabs, tr("Live Search"),
+           {{tr("Start the Live Search"),
+             {tr("Enter radio station name, region (location), format or keyword to search for in "
+                 "search box and click the SEARCH button."),
+              tr("Select LIVE broadcasts."),
+              tr("Once stations are listed, simply click the PLAY button to launch player and connect "
+                 "to station.  Bandwidth column indicates the quality of the broadcast station, the "
+                 "higher the bandwidth, the better the quality.")}}});
+    addTab(tabs, tr("Stream Search"),
+           {{tr("Start the Audio/Video Stream Search"),
+             {tr("Enter keywords to search.  Our searchable database is growing daily and without "
+                 "limit to subject.  You may search for artists, movies, lectures, concerts, "
+                 "interviews or anything else you can possibly imagine."),
+              tr("Select Audio & Video Streams."),
+              tr("Once listed, simply press the PLAY button to play the selected item.  If you have "
+                 "found something you like you can add it to your bookmarks or email it to a friend "
+                 "with the appropriate toolbar buttons.")}}});
+    addTab(tabs, tr("Presets"),
+           {{tr("How Do I Use Presets?"),
+             {tr("Presets are used to save your favorite stations.  To set a preset, simply hold down "
+                 "the SHIFT key and drag the station listing from the results window to one of the "
+                 "colored preset buttons."),
+              tr("To access or play a station simply click the preset button.  If you want to see "
+                 "which stations are assigned to your presets, simply point the mouse cursor to the "
+                 "preset and the tooltip will appear showing the station name.")}}});
+    addTab(tabs, tr("Setup"),
+           {{tr("Proxy Settings"),
+             {tr("If you are behind a proxy or firewall, enter the proxy address and port in these "
+                 "settings to allow Skylark! Broadcast to communicate with the outside world.")}},
+            {tr("Locating and Downloading Players"),
+             {tr("If you are missing a player, simply click on the player logo to visit the website "
+                 "and download desired player. Please close and restart Skylark! Broadcast before "
+                 "using the newly installed player.")}}});
+    addTab(tabs, tr("Scanner"),
+           {{tr("Using the Scanner"),
+             {tr("The station scanner can be a great way to find stations without necessarily "
+                 "searching for them.  Simply press the SCAN button on the toolbar to start."),
+              tr("After opening the scan window, select the player you wish to use.  Skylark! "
+                 "Broadcast will then cycle through all the stations that can be played on the player "
+                 "you have selected.  Set the timeout to tell Skylark! Broadcast when to switch "
+                 "stations. ")}}});
 
     auto* logo = new PictureLabel(Artwork::productLogo());
     logo->setObjectName(QStringLiteral("picLogo"));
-    logo->setToolTip(QStringLiteral("Visit the Skylark! Broadcast web site"));
+    logo->setToolTip(tr("Visit the Skylark! Broadcast web site"));
     logo->setPointers(Artwork::pointerCursor(Artwork::PointerHand),
                       Artwork::pointerCursor(Artwork::PointerPressed));
     connect(logo, &PictureLabel::clicked, this, &QuickHelpWindow::openProductPage);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"));
+    auto* ok = new QPushButton(tr("&OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QWidget::close);

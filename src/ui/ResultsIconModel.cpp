@@ -11,6 +11,8 @@ ResultsIconModel::ResultsIconModel(ResultsModel& source, QObject* parent) : QIde
 
 QVariant ResultsIconModel::data(const QModelIndex& index, int role) const
 {
+    if (role == Qt::DisplayRole)
+        return shownText(QIdentityProxyModel::data(index, role));
     if (role != Qt::DecorationRole && role != Qt::AccessibleTextRole)
         return QIdentityProxyModel::data(index, role);
     // A cell that shows only a picture reads as what the picture means.
@@ -20,15 +22,25 @@ QVariant ResultsIconModel::data(const QModelIndex& index, int role) const
     const bool picture = role == Qt::DecorationRole;
     switch (value.value<ResultPicture>()) {
     case ResultPicture::Audio:
-        return picture ? QVariant(Artwork::smallImage(Artwork::AudioImage))
-                       : QVariant(QStringLiteral("Audio"));
+        return picture ? QVariant(Artwork::smallImage(Artwork::AudioImage)) : QVariant(tr("Audio"));
     case ResultPicture::Video:
-        return picture ? QVariant(Artwork::smallImage(Artwork::VideoImage))
-                       : QVariant(QStringLiteral("Video"));
+        return picture ? QVariant(Artwork::smallImage(Artwork::VideoImage)) : QVariant(tr("Video"));
     case ResultPicture::None:
         break;
     }
     return {};
+}
+
+QVariant ResultsIconModel::shownText(const QVariant& value)
+{
+    // The results keep the parser's placeholders in English (they are compared, copied and
+    // stored); the grid shows them in the reader's language.
+    const QString text = value.toString();
+    if (text == QLatin1String("Unknown"))
+        return tr("Unknown");
+    if (text == QLatin1String("Internet Based"))
+        return tr("Internet Based");
+    return value;
 }
 
 int ResultsIconModel::columnCount(const QModelIndex& parent) const
@@ -52,6 +64,6 @@ QVariant ResultsIconModel::headerData(int section, Qt::Orientation orientation, 
     if (role == Qt::AccessibleTextRole && orientation == Qt::Horizontal &&
         QIdentityProxyModel::headerData(section, orientation, Qt::DisplayRole).toString().isEmpty() &&
         index(0, section).data(Qt::DecorationRole).isValid())
-        return QStringLiteral("Type");
+        return tr("Type");
     return QIdentityProxyModel::headerData(section, orientation, role);
 }

@@ -19,5 +19,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
+    static QVariant shownText(const QVariant& value);
+
     int m_shownColumns = 4;
 };

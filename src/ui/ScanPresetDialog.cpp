@@ -16,17 +16,17 @@ ScanPresetDialog::ScanPresetDialog(PresetTable& presets, Settings& settings, Dia
       m_link(std::move(link)), m_assigned(std::move(assigned)), m_list(new QComboBox)
 {
     setObjectName(QStringLiteral("frmScanPreset"));
-    setWindowTitle(QStringLiteral("Assign Preset"));
+    setWindowTitle(tr("Assign Preset"));
     setWindowModality(Qt::WindowModal);
-    auto* label = new QLabel(QStringLiteral("Select Preset to Assign Station"));
+    auto* label = new QLabel(tr("Select Preset to Assign Station"));
     label->setObjectName(QStringLiteral("Label1"));
     m_list->setObjectName(QStringLiteral("comboP"));
     m_list->installEventFilter(this);
-    auto* set = new QPushButton(QStringLiteral("&Set"));
+    auto* set = new QPushButton(tr("&Set"));
     set->setObjectName(QStringLiteral("cmdSet"));
     set->setDefault(true);
     connect(set, &QPushButton::clicked, this, &ScanPresetDialog::assignShown);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"));
+    auto* cancel = new QPushButton(tr("&Cancel"));
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* layout = new QGridLayout(this);
@@ -40,7 +40,7 @@ ScanPresetDialog::ScanPresetDialog(PresetTable& presets, Settings& settings, Dia
 
 QString ScanPresetDialog::entryText(const PresetTable& presets, int index)
 {
-    const QString name = presets.isEmpty(index) ? QStringLiteral("Unassigned") : presets[index].Name;
+    const QString name = presets.isEmpty(index) ? tr("Unassigned") : presets[index].Name;
     return QString::number(index + 1) + QStringLiteral(" ] ") + name;
 }
 
@@ -64,16 +64,14 @@ void ScanPresetDialog::assignShown()
     const QString number = QString::number(index + 1);
     if (!m_presets.isEmpty(index) &&
         m_dialogs.message(MessageIcon::Question, kAppTitle,
-                          QStringLiteral("Station currently assigned to Preset ") + number +
-                              QStringLiteral(", Reassign ?"),
+                          tr("Station currently assigned to Preset %1, Reassign ?").arg(number),
                           MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     m_presets.assign(index, m_name, m_link, m_settings);
     if (m_assigned)
         m_assigned(index);
     m_dialogs.message(MessageIcon::None, kAppTitle,
-                      QStringLiteral("Preset ") + number + QStringLiteral(" Assigned to ") +
-                          m_presets[index].Name);
+                      tr("Preset %1 Assigned to %2").arg(number, m_presets[index].Name));
     fillPresetList();
 }
 

@@ -24,18 +24,21 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kNotice = QStringLiteral(
+const char* const kNotice = QT_TRANSLATE_NOOP(
+    "ScanWindow",
     "Before starting the scan function by selecting your player, please be sure all players are closed and "
     "the audio device is not in use (otherwise the scan function will not work properly).");
-const QString kPlayersMissing = QStringLiteral(
+const char* const kPlayersMissing = QT_TRANSLATE_NOOP(
+    "ScanWindow",
     "The scan function requires both the RealPlayer and Microsoft Media Player to function correctly, please "
     "download and install them before using scan. (see setup)");
-const QString kModulesMissing = QStringLiteral(
+const char* const kModulesMissing = QT_TRANSLATE_NOOP(
+    "ScanWindow",
     "You are missing necessary files to operate in scan mode.  Files (projModr.exe and/or projModm.exe) are "
     "missing!");
-const QString kPlayersMissingOnOpen =
-    QStringLiteral("Critical Error. You are missing either RealPlayer or Microsoft Media Player on your "
-                   "computer.  These players are necessary to use the scan function.");
+const char* const kPlayersMissingOnOpen = QT_TRANSLATE_NOOP(
+    "ScanWindow", "Critical Error. You are missing either RealPlayer or Microsoft Media Player on your "
+                  "computer.  These players are necessary to use the scan function.");
 constexpr int kMaxDwell = 32767;
 
 // The number a text begins with; 0 when it begins with none.
@@ -63,7 +66,7 @@ ScanWindow::ScanWindow(Context context, QWidget* parent)
                                m_context.dataFolder, m_context.moduleFolder, m_context.queryHost})
 {
     setObjectName(QStringLiteral("frmScan"));
-    setWindowTitle(kAppTitle + QStringLiteral(" - Station Scan"));
+    setWindowTitle(kAppTitle + tr(" - Station Scan"));
     setAttribute(Qt::WA_DeleteOnClose);
     buildControls();
     setFrameHeight(kShortFrameTwips);
@@ -81,16 +84,18 @@ ScanWindow::~ScanWindow()
 bool ScanWindow::canScan(Dialogs& dialogs, const QString& realPlayerPath, const QString& mediaPlayerPath,
                          const QString& moduleFolder, const std::function<void()>& closeOpenScan)
 {
-    dialogs.message(MessageIcon::Information, kAppTitle, kNotice);
+    dialogs.message(MessageIcon::Information, kAppTitle, QCoreApplication::translate("ScanWindow", kNotice));
     if (closeOpenScan)
         closeOpenScan();
     if (realPlayerPath.isEmpty() || mediaPlayerPath.isEmpty()) {
-        dialogs.message(MessageIcon::Critical, kAppTitle, kPlayersMissing);
+        dialogs.message(MessageIcon::Critical, kAppTitle,
+                        QCoreApplication::translate("ScanWindow", kPlayersMissing));
         return false;
     }
     if (!QFile::exists(modulePath(moduleFolder, ScanStep::Module::Real)) ||
         !QFile::exists(modulePath(moduleFolder, ScanStep::Module::Media))) {
-        dialogs.message(MessageIcon::Critical, kAppTitle, kModulesMissing);
+        dialogs.message(MessageIcon::Critical, kAppTitle,
+                        QCoreApplication::translate("ScanWindow", kModulesMissing));
         return false;
     }
     return true;
@@ -110,14 +115,16 @@ void ScanWindow::checkPlayers()
         return;
     }
     // Told once the window is on its way, and then it closes.
-    QTimer::singleShot(0, this, [this] { endScan(MessageIcon::Critical, kPlayersMissingOnOpen); });
+    QTimer::singleShot(0, this, [this] {
+        endScan(MessageIcon::Critical, QCoreApplication::translate("ScanWindow", kPlayersMissingOnOpen));
+    });
 }
 
 void ScanWindow::pickPlayer(int index)
 {
     if (index < 0 || m_step.isStopped() || !m_player->isEnabled())
         return;
-    setStatusPanel(1, QStringLiteral("Loading Stations.."));
+    setStatusPanel(1, tr("Loading Stations.."));
     setFrameHeight(kFullFrameTwips);
     m_player->setEnabled(false);
     const auto family =
@@ -131,8 +138,8 @@ void ScanWindow::pickPlayer(int index)
 
 void ScanWindow::pauseOrResume()
 {
-    const bool pause = m_pause->text() == QLatin1String("&Pause");
-    m_pause->setText(pause ? QStringLiteral("&Resume") : QStringLiteral("&Pause"));
+    const bool pause = m_pause->text() == tr("&Pause");
+    m_pause->setText(pause ? tr("&Resume") : tr("&Pause"));
     m_step.setPaused(pause);
 }
 
@@ -276,7 +283,8 @@ void ScanWindow::openStationSite()
 
 QString ScanWindow::styleShown() const
 {
-    return m_style->currentText();
+    // The English name: it is stored and sent, whatever the list shows.
+    return m_style->currentData().toString();
 }
 
 bool ScanWindow::includeUnknown() const
@@ -321,7 +329,7 @@ void ScanWindow::showStation(const ScanStationList::Station& station)
 
 void ScanWindow::stationSwitching()
 {
-    m_pause->setText(QStringLiteral("&Pause"));
+    m_pause->setText(tr("&Pause"));
     m_pause->setEnabled(false);
     m_presetsButton->setEnabled(false);
     m_next->setEnabled(false);

@@ -7,6 +7,7 @@
 #include "ui/ScanPresetDialog.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -24,25 +25,26 @@ void ScanWindow::buildControls()
 {
     m_frame = new QFrame(this);
     m_frame->setObjectName(QStringLiteral("FrameR"));
-    m_heading = new QLabel(QStringLiteral("Select Stream Type"), m_frame);
+    m_heading = new QLabel(tr("Select Stream Type"), m_frame);
     m_heading->setObjectName(QStringLiteral("Label1"));
     place(m_heading, 120, 240, 2175);
     m_style = new QComboBox(m_frame);
     m_style->setObjectName(QStringLiteral("comboStyle"));
-    m_style->setAccessibleName(QStringLiteral("Station style"));
-    m_style->addItems(ScanStationList::styles());
+    m_style->setAccessibleName(tr("Station style"));
+    for (const QString& style : ScanStationList::styles())
+        m_style->addItem(QCoreApplication::translate("ScanStationList", style.toUtf8().constData()), style);
     m_style->installEventFilter(this);
     place(m_style, 120, 480, 2175);
     m_player = new QComboBox(m_frame);
     m_player->setObjectName(QStringLiteral("comboS"));
     m_player->addItems({QStringLiteral("RealPlayer"), QStringLiteral("Windows Media")});
-    m_player->setPlaceholderText(QStringLiteral("Choose Player"));
+    m_player->setPlaceholderText(tr("Choose Player"));
     m_player->setCurrentIndex(-1);
-    m_player->setAccessibleName(QStringLiteral("Player"));
+    m_player->setAccessibleName(tr("Player"));
     m_player->installEventFilter(this);
     connect(m_player, &QComboBox::activated, this, &ScanWindow::pickPlayer);
     place(m_player, 120, 800, 2175);
-    auto* change = new QLabel(QStringLiteral("Change Every"), m_frame);
+    auto* change = new QLabel(tr("Change Every"), m_frame);
     change->setObjectName(QStringLiteral("Label2"));
     place(change, 2760, 510);
     m_dwell = new QLineEdit(QStringLiteral("45"), m_frame);
@@ -54,18 +56,19 @@ void ScanWindow::buildControls()
     m_dwell->setMinimumWidth(m_dwell->fontMetrics().horizontalAdvance(QStringLiteral("32000")) + 12);
     place(m_dwell, 3840, 480, 495);
     keepClear(change, m_dwell);
-    auto* seconds = new QLabel(QStringLiteral("Seconds"), m_frame);
+    auto* seconds = new QLabel(tr("Seconds"), m_frame);
     seconds->setObjectName(QStringLiteral("Label3"));
     place(seconds, 4440, 510);
     keepClear(m_dwell, seconds);
-    m_unknown = new QCheckBox(QStringLiteral("Include Unknown Format Stations"), m_frame);
+    m_unknown = new QCheckBox(tr("Include Unknown Format Stations"), m_frame);
     m_unknown->setObjectName(QStringLiteral("chkU"));
     place(m_unknown, 2760, 780);
 
     const int rowTops[4] = {1455, 1680, 1920, 2160};
-    const char* rowNames[4] = {"Station", "Format", "Location", "BPS"};
+    const char* rowNames[4] = {QT_TR_NOOP("Station"), QT_TR_NOOP("Format"), QT_TR_NOOP("Location"),
+                               QT_TR_NOOP("BPS")};
     for (int row = 0; row < 4; ++row) {
-        auto* name = new QLabel(QString::fromLatin1(rowNames[row]), m_frame);
+        auto* name = new QLabel(tr(rowNames[row]), m_frame);
         name->setObjectName(QStringLiteral("Label") + QString::number(row + 4));
         place(name, 120, rowTops[row]);
         m_info[row] = new QLabel(m_frame);
@@ -86,9 +89,9 @@ void ScanWindow::buildControls()
         place(b, 4350, top, 1095, 255);
         return b;
     };
-    m_pause = button(QStringLiteral("&Pause"), "cmdPause", 1800);
-    m_next = button(QStringLiteral("&Next"), "cmdNext", 2085);
-    m_presetsButton = button(QStringLiteral("Add Preset"), "cmdPresets", 2370);
+    m_pause = button(tr("&Pause"), "cmdPause", 1800);
+    m_next = button(tr("&Next"), "cmdNext", 2085);
+    m_presetsButton = button(tr("Add Preset"), "cmdPresets", 2370);
     connect(m_pause, &QPushButton::clicked, this, &ScanWindow::pauseOrResume);
     connect(m_next, &QPushButton::clicked, this, &ScanWindow::nextStation);
     connect(m_presetsButton, &QPushButton::clicked, this, &ScanWindow::openPresets);

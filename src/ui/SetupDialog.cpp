@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -55,7 +56,7 @@ SetupDialog::SetupDialog(PlayerPaths& players, Settings& settings, SystemService
       m_openPage(std::move(openPage))
 {
     setObjectName(QStringLiteral("frmSetup"));
-    setWindowTitle(QStringLiteral("Skylark! Broadcast - Setup"));
+    setWindowTitle(tr("Skylark! Broadcast - Setup"));
     makeWidgets();
     load();
 }
@@ -78,28 +79,28 @@ void SetupDialog::makeWidgets()
 {
     m_tabs = new QTabWidget;
     m_tabs->setObjectName(QStringLiteral("SSTab1"));
-    m_tabs->setAccessibleName(QStringLiteral("Setup"));
+    m_tabs->setAccessibleName(tr("Setup"));
     // All seven tabs in view, as on a tabbed dialog card.
     m_tabs->setUsesScrollButtons(false);
-    m_tabs->addTab(makeFormatTab(), QStringLiteral("Select Format"));
+    m_tabs->addTab(makeFormatTab(), tr("Select Format"));
     for (const Player player : playersInTabOrder())
         m_tabs->addTab(makePlayerTab(player), QString::fromLatin1(playerInfo(player).tabCaption));
-    m_tabs->addTab(makeProxyTab(), QStringLiteral("Proxy Settings"));
-    m_tabs->addTab(makeSpeedTab(), QStringLiteral("Select Speed"));
+    m_tabs->addTab(makeProxyTab(), tr("Proxy Settings"));
+    m_tabs->addTab(makeSpeedTab(), tr("Select Speed"));
     connect(m_tabs, &QTabWidget::currentChanged, this, &SetupDialog::onTabChanged);
     addTabShortcuts();
 
-    m_pathLabel = new QLabel(QStringLiteral("Player Location"));
+    m_pathLabel = new QLabel(tr("Player Location"));
     m_pathLabel->setObjectName(QStringLiteral("lblPlay"));
     m_path = new QLineEdit;
     m_path->setObjectName(QStringLiteral("txtCMD"));
     // The path only changes through Browse, so typing here could not be kept.
     m_path->setReadOnly(true);
     m_pathLabel->setBuddy(m_path);
-    m_browse = new QPushButton(QStringLiteral("&Browse"));
+    m_browse = new QPushButton(tr("&Browse"));
     m_browse->setObjectName(QStringLiteral("cmdBrowse"));
     connect(m_browse, &QPushButton::clicked, this, &SetupDialog::onBrowse);
-    auto* ok = new QPushButton(QStringLiteral("&OK"));
+    auto* ok = new QPushButton(tr("&OK"));
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &SetupDialog::onOk);
@@ -144,15 +145,14 @@ QWidget* SetupDialog::makeFormatTab()
 {
     auto* page = new QWidget;
     auto* layout = new QGridLayout(page);
-    layout->addWidget(new QLabel(QStringLiteral("Select Formats to Include in Search Results...")), 0, 0, 1,
-                      2);
+    layout->addWidget(new QLabel(tr("Select Formats to Include in Search Results...")), 0, 0, 1, 2);
     const std::array<std::pair<Settings::Key, QString>, 6> boxes{{
-        {Settings::Key::ChkRA, QStringLiteral("RealPlayer (Audio)")},
-        {Settings::Key::ChkRV, QStringLiteral("RealPlayer (Video)")},
-        {Settings::Key::ChkNA, QStringLiteral("Microsoft Media (Audio)")},
-        {Settings::Key::ChkNV, QStringLiteral("Microsoft Media (Video)")},
-        {Settings::Key::ChkMA, QStringLiteral("MP3 ShoutCast")},
-        {Settings::Key::ChkXDM, QStringLiteral("Xing Streaming Audio/Video")},
+        {Settings::Key::ChkRA, tr("RealPlayer (Audio)")},
+        {Settings::Key::ChkRV, tr("RealPlayer (Video)")},
+        {Settings::Key::ChkNA, tr("Microsoft Media (Audio)")},
+        {Settings::Key::ChkNV, tr("Microsoft Media (Video)")},
+        {Settings::Key::ChkMA, tr("MP3 ShoutCast")},
+        {Settings::Key::ChkXDM, tr("Xing Streaming Audio/Video")},
     }};
     int row = 1;
     for (const auto& [key, caption] : boxes) {
@@ -174,16 +174,15 @@ QWidget* SetupDialog::makePlayerTab(Player player)
     static const QString kLogoObjectNames[] = {QStringLiteral("pReal"), QStringLiteral("pMicro"),
                                                QStringLiteral("pWinAMP"), QStringLiteral("pXing")};
     auto* logo = new PictureLabel(Artwork::playerLogo(player));
-    logo->setAccessibleName(QString::fromLatin1(tab.tabCaption) + QStringLiteral(" Player Website"));
+    logo->setAccessibleName(tr("%1 Player Website").arg(QString::fromLatin1(tab.tabCaption)));
     logo->setObjectName(kLogoObjectNames[static_cast<int>(player)]);
     logo->setPointers(Artwork::pointerCursor(Artwork::PointerHand),
                       Artwork::pointerCursor(Artwork::PointerPressed));
     connect(logo, &PictureLabel::clicked, this, [this, player] { onLogoClicked(player); });
 
-    auto* hint =
-        wrappedLabel(QStringLiteral("Single Click the Logo to Visit Player Website and Download Player. "));
+    auto* hint = wrappedLabel(tr("Single Click the Logo to Visit Player Website and Download Player. "));
     hint->setObjectName(QStringLiteral("lblLogo"));
-    auto* maker = wrappedLabel(QString::fromLatin1(tab.maker));
+    auto* maker = wrappedLabel(QCoreApplication::translate("Players", tab.maker));
     QFont small = maker->font();
     small.setItalic(true);
     maker->setFont(small);
@@ -192,7 +191,7 @@ QWidget* SetupDialog::makePlayerTab(Player player)
     auto* layout = new QGridLayout(page);
     layout->addWidget(logo, 0, 0, Qt::AlignTop);
     layout->addWidget(hint, 0, 1);
-    layout->addWidget(wrappedLabel(QString::fromLatin1(tab.description)), 1, 0, 1, 2);
+    layout->addWidget(wrappedLabel(QCoreApplication::translate("Players", tab.description)), 1, 0, 1, 2);
     layout->addWidget(maker, 2, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(3, 1);
@@ -209,13 +208,13 @@ QWidget* SetupDialog::makeProxyTab()
     auto* page = new QWidget;
     auto* layout = new QGridLayout(page);
     layout->addWidget(
-        wrappedLabel(QStringLiteral(
-            "If your Internet connection requires a firewall/proxy, please enter that information "
-            "here so that you may access the Internet with Skylark! Broadcast.")),
+        wrappedLabel(
+            tr("If your Internet connection requires a firewall/proxy, please enter that information "
+               "here so that you may access the Internet with Skylark! Broadcast.")),
         0, 0, 1, 2);
-    layout->addWidget(labelFor(QStringLiteral("Address"), m_host), 1, 0);
+    layout->addWidget(labelFor(tr("Address"), m_host), 1, 0);
     layout->addWidget(m_host, 1, 1);
-    layout->addWidget(labelFor(QStringLiteral("Port"), m_port), 2, 0);
+    layout->addWidget(labelFor(tr("Port"), m_port), 2, 0);
     layout->addWidget(m_port, 2, 1, Qt::AlignLeft);
     layout->setRowStretch(3, 1);
     return page;
@@ -233,13 +232,13 @@ QWidget* SetupDialog::makeSpeedTab()
 
     auto* page = new QWidget;
     auto* layout = new QGridLayout(page);
-    layout->addWidget(labelFor(QStringLiteral("Optimize results for"), m_connection), 0, 0);
+    layout->addWidget(labelFor(tr("Optimize results for"), m_connection), 0, 0);
     layout->addWidget(m_connection, 0, 1, Qt::AlignLeft);
     layout->addWidget(
-        wrappedLabel(QStringLiteral(
-            "Please select your connection type so that your Skylark! Broadcast experience may be "
-            "the most enjoyable and useful.  Please note that by optimizing for higher connection "
-            "speeds beyond your connection may result in skipping or inability to play streams.")),
+        wrappedLabel(
+            tr("Please select your connection type so that your Skylark! Broadcast experience may be "
+               "the most enjoyable and useful.  Please note that by optimizing for higher connection "
+               "speeds beyond your connection may result in skipping or inability to play streams.")),
         1, 0, 1, 2);
     layout->setColumnStretch(1, 1);
     layout->setRowStretch(2, 1);
@@ -248,12 +247,14 @@ QWidget* SetupDialog::makeSpeedTab()
 
 void SetupDialog::load()
 {
-    m_connection->addItems(SearchRequest::speedNames());
-    m_connection->addItem(kAllConnections);
+    // The list shows the names translated; the settings and the requests get the English ones.
+    for (const QString& name : SearchRequest::speedNames())
+        m_connection->addItem(QCoreApplication::translate("SearchRequest", name.toUtf8().constData()), name);
+    m_connection->addItem(tr(kAllConnections.toUtf8().constData()), kAllConnections);
     onTabChanged(currentTab());
     // A stored text that is no entry of the list leaves the list without a choice.
     m_connection->setCurrentIndex(
-        m_connection->findText(m_settings.text(Settings::Key::ConSpeed, kDefaultConSpeed)));
+        m_connection->findData(m_settings.text(Settings::Key::ConSpeed, kDefaultConSpeed)));
     m_host->setText(m_settings.text(Settings::Key::ProxyHost));
     m_port->setText(m_settings.text(Settings::Key::ProxyPort));
 }
@@ -275,7 +276,7 @@ int SetupDialog::currentTab() const
 
 void SetupDialog::prepareConnectionPrompt()
 {
-    m_connection->setPlaceholderText(kPlaceholder);
+    m_connection->setPlaceholderText(tr(kPlaceholder.toUtf8().constData()));
     m_connection->setCurrentIndex(-1);
     selectTab(SpeedTab);
 }
@@ -401,7 +402,7 @@ void SetupDialog::onOk()
     // A proxy needs a port a connection can use; an empty address needs none.
     if (!m_host->text().trimmed().isEmpty() && HttpProxy::portNumber(m_port->text()) == 0) {
         m_services.dialogs.message(MessageIcon::Critical, kAppTitle,
-                                   QStringLiteral("Please enter a proxy port from 1 to 65535."));
+                                   tr("Please enter a proxy port from 1 to 65535."));
         selectTab(ProxyTab);
         m_port->setFocus(Qt::OtherFocusReason);
         return;
@@ -413,7 +414,7 @@ void SetupDialog::onOk()
 
 void SetupDialog::onConnectionChosen(int index)
 {
-    const QString chosen = m_connection->itemText(index);
+    const QString chosen = m_connection->itemData(index).toString();
     if (chosen.isEmpty() || chosen == kPlaceholder)
         return;
     m_settings.setText(Settings::Key::ConSpeed, chosen);
@@ -425,8 +426,7 @@ void SetupDialog::onLogoClicked(Player player)
     if (player == Player::Winamp) {
         m_services.dialogs.message(
             MessageIcon::Information, kAppTitle,
-            QStringLiteral(
-                "Skylark! Broadcast is only compatible with WinAMP Standard versions 2.24 and greater."));
+            tr("Skylark! Broadcast is only compatible with WinAMP Standard versions 2.24 and greater."));
     }
     if (m_openPage)
         m_openPage(downloadPage(player));

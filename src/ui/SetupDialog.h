@@ -38,10 +38,10 @@ public:
         SpeedTab = 6,
     };
 
-    static inline const QString kPlaceholder = QStringLiteral("Select Connection");
+    static inline const QString kPlaceholder = QStringLiteral(QT_TR_NOOP("Select Connection"));
     static inline const QString kDefaultConSpeed = QStringLiteral("Phone Modem 56k");
     // The connection types with a speed limit, then the one without.
-    static inline const QString kAllConnections = QStringLiteral("All Connections");
+    static inline const QString kAllConnections = QStringLiteral(QT_TR_NOOP("All Connections"));
     // The format boxes by their settings keys, in the order start-up reads and shut-down writes them.
     static constexpr std::array kFormatKeys{Settings::Key::ChkRA, Settings::Key::ChkNA,
                                             Settings::Key::ChkMA, Settings::Key::ChkRV,

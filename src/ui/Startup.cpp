@@ -47,7 +47,7 @@ void Startup::onHostFound(const QString& host)
     m_phase = Phase::Done;
     if (host.isEmpty()) {
         m_dialogs.message(MessageIcon::Critical, kShortTitle,
-                          QStringLiteral("Unable to contact server, please try back later."));
+                          tr("Unable to contact server, please try back later."));
         m_view.closeSplash();
         Q_EMIT failed();
         return;
@@ -74,7 +74,6 @@ void Startup::promptForConnection()
 {
     m_dialogs.message(
         MessageIcon::Critical, kShortTitle,
-        QStringLiteral(
-            "Please select your connection type so that you may receive the best content for your speed."));
+        tr("Please select your connection type so that you may receive the best content for your speed."));
     m_view.showConnectionSetup();
 }

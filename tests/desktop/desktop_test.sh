@@ -677,4 +677,56 @@ for key in Width Height Top Left WWidth WHeight WTop WLeft; do
     grep -q "^$key=[0-9]" "$settings_file" || fail "the settings file lacks the window's $key"
 done
 
+# The program once more in German: the File menu opens by its German access key, the setup
+# dialog's title reads German, and a search sends the same request bytes and leaves the same stored
+# values as the English run before it.
+# Prints the first clip search the directory service logged after its line $1.
+clip_search_after() {
+    tail -n +$(($1 + 1)) "$work/directory.log" | grep -m 1 "^GET /search.asp?.*T1=$clip_keywords&"
+}
+
+german_pass() {
+    local stored_keys='^(ConSpeed|LastSearch|optLive|optArch|MiniB|Preset[0-9]|RScan|ServiceHost|Version)='
+    local english_request english_values logged
+    begin "German: menus, request and stored values as in English"
+    english_request=$(grep -m 1 "^GET /search.asp?.*T1=$clip_keywords&" "$work/directory.log")
+    english_values=$(grep -aE "$stored_keys" "$settings_file")
+    logged=$(wc -l <"$work/directory.log")
+    LANGUAGE=de start_program
+    await_window "$main_title" 10
+    main_window=$found
+    focus_window "$main_window"
+    # "&Datei": its first entry switches the mini-browser off and, the second time, on again.
+    xdotool key alt+d
+    sleep 0.3
+    xdotool key Return
+    wait_until 5 setting_is MiniB False || fail "Alt+D did not open the File menu as \"&Datei\""
+    focus_window "$main_window"
+    xdotool key alt+d
+    sleep 0.3
+    xdotool key Return
+    wait_until 5 setting_is MiniB True || fail "Alt+D did not open the File menu a second time"
+    focus_window "$main_window"
+    xdotool key F2
+    await_window '^Skylark! Broadcast - Einstellungen$' 5
+    focus_window "$found"
+    xdotool key Escape
+    wait_until 5 no_window '^Skylark! Broadcast - Einstellungen$' || fail "Esc did not close the German setup dialog"
+    focus_window "$main_window"
+    click_main "$box_x" "$box_y"
+    xdotool key ctrl+a
+    xdotool type --delay 30 "$clip_keywords"
+    submit_search
+    wait_until 5 clip_search_after "$logged" >/dev/null || fail "Return in the German search box sent no search"
+    [ "$(clip_search_after "$logged")" = "$english_request" ] ||
+        fail "the German search sent '$(clip_search_after "$logged")', the English one '$english_request'"
+    click_main "$box_x" "$box_y"
+    quit_program
+    wait_until 5 program_ended || fail "Esc in the search box did not end the German program"
+    program_pid=""
+    [ "$(grep -aE "$stored_keys" "$settings_file")" = "$english_values" ] ||
+        fail "the German run stored other values than the English one"
+}
+german_pass
+
 echo "PASS"

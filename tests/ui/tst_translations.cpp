@@ -1,0 +1,176 @@
+#include "Recorders.h"
+#include "collections/PresetTable.h"
+#include "core/Settings.h"
+#include "core/Tick.h"
+#include "platform/UnixProcessControl.h"
+#include "scanner/ScanModules.h"
+#include "search/HttpClient.h"
+#include "ui/AboutWindow.h"
+#include "ui/BookmarksWindow.h"
+#include "ui/MainCommands.h"
+#include "ui/MainMenus.h"
+#include "ui/MainWindow.h"
+#include "ui/Program.h"
+#include "ui/QuickHelpWindow.h"
+#include "ui/ScanPresetDialog.h"
+#include "ui/ScanWindow.h"
+#include "ui/SetupDialog.h"
+#include "ui/Translations.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+
+using namespace Qt::StringLiterals;
+
+// Each translation, loaded as the program loads it: the access keys of every menu and of every
+// window's controls stay unique, so no key reaches a control it was not meant for. (The English
+// texts are the specification's own and are not checked here.)
+class TestTranslations : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void accessKeysAreUnique_data();
+    void accessKeysAreUnique();
+    void cleanup();
+
+private:
+    static void checkUnique(const QString& where, const QStringList& texts);
+    static void checkMenus(const QWidget& window);
+    static void checkControls(QWidget& window);
+};
+
+namespace {
+QChar accessKey(const QString& text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text.at(i) != u'&')
+            continue;
+        if (text.at(i + 1) == u'&') {
+            ++i;
+            continue;
+        }
+        return text.at(i + 1).toUpper();
+    }
+    return {};
+}
+} // namespace
+
+void TestTranslations::checkUnique(const QString& where, const QStringList& texts)
+{
+    QHash<QChar, QString> seen;
+    for (const QString& text : texts) {
+        const QChar key = accessKey(text);
+        if (key.isNull())
+            continue;
+        QVERIFY2(!seen.contains(key), qPrintable(where + u": \""_s + seen.value(key) + u"\" and \""_s + text +
+                                                 u"\" share a key"_s));
+        seen.insert(key, text);
+    }
+}
+
+void TestTranslations::checkMenus(const QWidget& window)
+{
+    QList<const QWidget*> menus;
+    for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
+        menus.append(bar);
+    for (const QMenu* menu : window.findChildren<QMenu*>())
+        menus.append(menu);
+    for (const QWidget* menu : menus) {
+        QStringList texts;
+        for (const QAction* action : menu->actions())
+            texts.append(action->text());
+        checkUnique(window.objectName() + u'/' + menu->objectName(), texts);
+    }
+}
+
+void TestTranslations::checkControls(QWidget& window)
+{
+    QStringList texts;
+    for (const QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        if (button->window() == &window)
+            texts.append(button->text());
+    }
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->window() == &window && label->buddy())
+            texts.append(label->text());
+    }
+    for (const QTabBar* tabs : window.findChildren<QTabBar*>()) {
+        for (int i = 0; tabs->window() == &window && i < tabs->count(); ++i)
+            texts.append(tabs->tabText(i));
+    }
+    checkUnique(window.objectName(), texts);
+}
+
+void TestTranslations::accessKeysAreUnique_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German") << u"de"_s;
+    QTest::newRow("Spanish") << u"es"_s;
+}
+
+void TestTranslations::accessKeysAreUnique()
+{
+    QFETCH(QString, language);
+    Translations::install(*qApp, QLocale(language));
+    QTemporaryDir dir;
+    TestServices services;
+    NoDefaultApps apps;
+    Program program({dir.filePath(u"settings.ini"_s), dir.path(), services.services(), apps});
+    MainWindow& main = program.window();
+    QVERIFY2(main.menuBar()->actions().constFirst()->text() != u"&File"_s, "the translation was not loaded");
+
+    MemorySettingsBacking backing;
+    Settings settings(backing);
+    PresetTable presets;
+    MainMenus::rowMenu(main, program.commands().table(), presets,
+                       {u"Station"_s, u"http://s.example/a.ram"_s});
+    checkMenus(main);
+    checkControls(main);
+    checkControls(program.setupDialog());
+
+    Tick tick;
+    UnixProcessControl processes;
+    ScanModules modules(processes, tick);
+    HttpClient client;
+    const auto none = [](const QString&) {};
+    BookmarksWindow bookmarks(dir.path(), services.services(), {});
+    AboutWindow about({}, settings, none);
+    QuickHelpWindow help(settings, none);
+    ScanPresetDialog assign(presets, settings, services.dialogs, u"Station"_s, u"http://s.example/a.ram"_s,
+                            {});
+    ScanWindow scan({settings,
+                     presets,
+                     services.services(),
+                     modules,
+                     client,
+                     tick,
+                     dir.path(),
+                     dir.path(),
+                     u"127.0.0.1:1"_s,
+                     nullptr,
+                     none,
+                     {}});
+    checkMenus(bookmarks);
+    for (QWidget* window : QList<QWidget*>{&bookmarks, &about, &help, &assign, &scan})
+        checkControls(*window);
+}
+
+void TestTranslations::cleanup()
+{
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+QTEST_MAIN(TestTranslations)
+#include "tst_translations.moc"
