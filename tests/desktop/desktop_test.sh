@@ -712,15 +712,14 @@ german_pass() {
     focus_window "$found"
     xdotool key Escape
     wait_until 5 no_window '^Skylark! Broadcast - Einstellungen$' || fail "Esc did not close the German setup dialog"
+    # The search box has had the focus since the window opened.
     focus_window "$main_window"
-    click_main "$box_x" "$box_y"
     xdotool key ctrl+a
     xdotool type --delay 30 "$clip_keywords"
     submit_search
     wait_until 5 clip_search_after "$logged" >/dev/null || fail "Return in the German search box sent no search"
     [ "$(clip_search_after "$logged")" = "$english_request" ] ||
         fail "the German search sent '$(clip_search_after "$logged")', the English one '$english_request'"
-    click_main "$box_x" "$box_y"
     quit_program
     wait_until 5 program_ended || fail "Esc in the search box did not end the German program"
     program_pid=""
