@@ -202,20 +202,10 @@ void setLocation(const Station& station, CatalogEntry& entry)
     entry.region = country.isEmpty() ? QStringLiteral("Internet") : country;
 }
 
-// A station that passed the checks, waiting for its place in popularity order.
-struct Kept
+CatalogEntry entryFrom(const Station& station, const QString& streamUrl)
 {
-    const Station* station;
-    QString streamUrl;
-    qint64 votes;
-    qint64 clicks;
-};
-
-CatalogEntry entryFrom(const Kept& kept)
-{
-    const Station& station = *kept.station;
     CatalogEntry entry;
-    entry.streamUrl = kept.streamUrl;
+    entry.streamUrl = streamUrl;
     entry.name = textOf(station[Name]);
     const QString site = EntryCleaner::cleanAddress(textOf(station[Homepage]));
     entry.site = StationListReader::isWebAddress(site) ? site : QString();
@@ -223,8 +213,8 @@ CatalogEntry entryFrom(const Kept& kept)
     entry.styles = tagsOf(textOf(station[Tags]));
     entry.format = StationListReader::formatText(textOf(station[Codec]), flagOf(station[Hls], false));
     entry.bitrate = std::round(numberOf(station[Bitrate]));
-    entry.votes = kept.votes;
-    entry.clicks = kept.clicks;
+    entry.votes = countOf(station[Votes]);
+    entry.clicks = countOf(station[ClickCount]);
     return entry;
 }
 
@@ -310,9 +300,11 @@ bool StationListReader::read(const QByteArray& data, bool keepFailed, Catalog& c
         return false;
     }
 
-    std::vector<Station> read;
-    read.reserve(static_cast<size_t>(data.size() / 512));
-    std::vector<bool> isStation;
+    // Each station goes into the catalog as soon as it is read; the catalog puts them in
+    // popularity order at the end.
+    catalog.reserve(static_cast<qsizetype>(data.size() / 700), data.size() / 4);
+    Checker checker(keepFailed);
+    Station station;
     for (auto element : stations) {
         json::value value;
         json::object object;
@@ -322,47 +314,28 @@ bool StationListReader::read(const QByteArray& data, bool keepFailed, Catalog& c
             code = value.type().get(elementType);
         if (code)
             break;
-        isStation.push_back(elementType == json::json_type::object);
-        if (!isStation.back())
+        catalog.countRead();
+        if (elementType != json::json_type::object) {
+            catalog.drop(QStringLiteral("not a station object"));
             continue;
-        read.emplace_back();
+        }
         code = value.get_object().get(object);
         if (!code)
-            code = readStation(object, read.back());
+            code = readStation(object, station);
         if (code)
             break;
+        QString streamUrl;
+        if (const auto reason = checker.check(station, streamUrl))
+            catalog.drop(*reason);
+        else
+            catalog.appendUnordered(entryFrom(station, streamUrl));
     }
     if (code) {
         const char* at = locationOf(document);
         error = describe(code, at, data);
         return false;
     }
-
-    Checker checker(keepFailed);
-    std::vector<Kept> kept;
-    kept.reserve(read.size());
-    auto station = read.cbegin();
-    for (const bool object : isStation) {
-        catalog.countRead();
-        if (!object) {
-            catalog.drop(QStringLiteral("not a station object"));
-            continue;
-        }
-        QString streamUrl;
-        if (const auto reason = checker.check(*station, streamUrl))
-            catalog.drop(*reason);
-        else
-            kept.push_back(
-                {&*station, streamUrl, countOf((*station)[Votes]), countOf((*station)[ClickCount])});
-        ++station;
-    }
-    // Most votes first, then most clicks; the list's order among equals.
-    std::stable_sort(kept.begin(), kept.end(), [](const Kept& a, const Kept& b) {
-        return a.votes != b.votes ? a.votes > b.votes : a.clicks > b.clicks;
-    });
-    catalog.reserve(static_cast<qsizetype>(kept.size()));
-    for (const Kept& entry : kept)
-        catalog.appendCounted(entryFrom(entry));
+    catalog.orderByPopularity();
     return true;
 }
 
