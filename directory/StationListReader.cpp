@@ -120,7 +120,14 @@ simdjson::error_code readStation(json::object object, Station& station)
         std::string_view name;
         if (const auto error = std::move(member).get(field))
             return error;
-        if (const auto error = field.unescaped_key().get(name))
+        // Keys are read where they are, unless they hold an escape; only a few are wanted.
+        const char* raw = field.key().raw();
+        size_t length = 0;
+        while (raw[length] != '"' && raw[length] != '\\')
+            ++length;
+        if (raw[length] == '"')
+            name = std::string_view(raw, length);
+        else if (const auto error = field.unescaped_key().get(name))
             return error;
         // A key given twice counts with its last value.
         if (const auto key = keyOf(name)) {
@@ -251,9 +258,9 @@ private:
     QSet<QString> m_seen;
 };
 
-QString describe(simdjson::error_code code, const char* at, const QByteArray& data)
+QString describe(simdjson::error_code code, const char* at, QByteArrayView data)
 {
-    const qsizetype offset = at ? at - data.constData() : data.size();
+    const qsizetype offset = at ? at - data.data() : data.size();
     return QStringLiteral("not a readable JSON station list: %1 at byte %2")
         .arg(QString::fromLatin1(simdjson::error_message(code)))
         .arg(std::clamp<qsizetype>(offset, 0, data.size()));
@@ -274,12 +281,18 @@ qsizetype StationListReader::padding()
 
 bool StationListReader::read(const QByteArray& data, bool keepFailed, Catalog& catalog, QString& error)
 {
+    return read(data, data.capacity() - data.size(), keepFailed, catalog, error);
+}
+
+bool StationListReader::read(QByteArrayView data, qsizetype room, bool keepFailed, Catalog& catalog,
+                             QString& error)
+{
     // The parser reads a little past the end of its text; a buffer without that room is copied.
     std::optional<simdjson::padded_string> copy;
-    simdjson::padded_string_view text(data.constData(), static_cast<size_t>(data.size()),
-                                      static_cast<size_t>(data.capacity()));
-    if (data.capacity() - data.size() < padding()) {
-        copy.emplace(data.constData(), static_cast<size_t>(data.size()));
+    simdjson::padded_string_view text(data.data(), static_cast<size_t>(data.size()),
+                                      static_cast<size_t>(data.size() + std::max<qsizetype>(room, 0)));
+    if (room < padding()) {
+        copy.emplace(data.data(), static_cast<size_t>(data.size()));
         text = *copy;
     }
     json::parser parser;
