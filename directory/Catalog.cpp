@@ -332,7 +332,7 @@ bool Catalog::store(CatalogEntry entry)
     // Cut first: cleaning only ever shortens, and never leaves a marker at a cut end.
     cutToLength(entry);
     entry = EntryCleaner::clean(std::move(entry));
-    if (entry.streamUrl.isEmpty() || EntryCleaner::holdsReservedText(entry))
+    if (entry.streamUrl.isEmpty())
         return false;
     // Offsets into the text are 32 bits; an entry takes at most some tens of kilobytes.
     constexpr qsizetype kRoom = std::numeric_limits<quint32>::max() - (1 << 20);
@@ -344,11 +344,21 @@ bool Catalog::store(CatalogEntry entry)
     const std::array<const QString*, StreamUrl + 2> texts{
         &entry.name, &entry.title,    &entry.additional, &entry.format,    &entry.city, &entry.region,
         &styles,     &entry.category, &location,         &entry.streamUrl, &entry.site};
+    const qsizetype start = m_text.size();
     for (size_t k = 0; k < texts.size(); ++k) {
         record.at[k] = static_cast<quint32>(m_text.size());
         addText(*texts[k]);
     }
     record.at[PageLine] = static_cast<quint32>(m_text.size());
+    // Every text written to a page or a scanner answer, each checked where it now is.
+    for (const Text written : {Name, Title, Additional, Format, City, Region, Site, StreamUrl}) {
+        const QByteArrayView text(m_text.constData() + record.at[written],
+                                  record.at[written + 1] - record.at[written] - 1);
+        if (EntryCleaner::holdsReservedText(text)) {
+            m_text.truncate(start);
+            return false;
+        }
+    }
     m_text += ResultsPage::line(entry);
     // Folding goes character by character, so the search text folds in three parts: before the
     // styles, the styles, after them; the styles' folded form is then a part of the whole.
