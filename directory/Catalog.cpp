@@ -288,7 +288,7 @@ void Catalog::orderByPopularity()
                    ? m_popularity[a].first > m_popularity[b].first
                    : m_popularity[a].second > m_popularity[b].second;
     });
-    std::vector<Record> sorted;
+    LargeVector<Record> sorted;
     sorted.reserve(m_records.size());
     sorted.assign(m_records.begin(), m_records.begin() + static_cast<std::ptrdiff_t>(first));
     for (const quint32 i : order)
@@ -296,8 +296,8 @@ void Catalog::orderByPopularity()
     m_records = std::move(sorted);
     m_popularity = {};
     m_entries.reset();
-    for (size_t i = first; i < m_records.size(); ++i)
-        m_index.add(folded(m_records[i]));
+    m_index.addAll(static_cast<qsizetype>(m_records.size() - first),
+                   [&](qsizetype i) { return folded(m_records[first + static_cast<size_t>(i)]); });
     m_firstUnordered = m_records.size();
 }
 
@@ -310,8 +310,6 @@ void Catalog::reserve(qsizetype entries, qsizetype textBytes)
 void Catalog::finish()
 {
     orderByPopularity();
-    m_records.shrink_to_fit();
-    m_text.squeeze();
     m_index.squeeze();
 }
 
@@ -323,7 +321,7 @@ void Catalog::addText(const QString& text)
 
 void Catalog::addText(QByteArrayView text)
 {
-    m_text.append(text.data(), text.size());
+    m_text += text;
     m_text += '\n';
 }
 
@@ -359,7 +357,7 @@ bool Catalog::store(CatalogEntry entry)
             return false;
         }
     }
-    m_text += ResultsPage::line(entry);
+    appendPageLine(record, entry);
     // Folding goes character by character, so the search text folds in three parts: before the
     // styles, the styles, after them; the styles' folded form is then a part of the whole.
     record.at[Folded] = static_cast<quint32>(m_text.size());
@@ -386,6 +384,29 @@ bool Catalog::store(CatalogEntry entry)
     m_records.push_back(record);
     m_entries.reset();
     return true;
+}
+
+// The line ResultsPage::line() makes, put together from the texts just written.
+void Catalog::appendPageLine(const Record& record, const CatalogEntry& entry)
+{
+    const auto written = [&](Text which) {
+        return QByteArrayView(m_text.constData() + record.at[which],
+                              record.at[which + 1] - record.at[which] - 1)
+            .toByteArray();
+    };
+    QByteArray line = "<A HREF=\"" + written(StreamUrl) + "\">";
+    if (entry.isLive()) {
+        line += written(Name);
+    } else {
+        // The client drops one leading ":" before it splits title from additional text.
+        const bool untitled = entry.title.isEmpty() && !entry.additional.isEmpty();
+        line += (untitled ? QByteArray(":") : written(Title)) + ':' + written(Additional);
+    }
+    line += "**" + written(Format) + "&&" + written(Location) + "^^" + entry.bitrateText().toLatin1() + "$$";
+    if (!entry.isLive())
+        line += QByteArray::number(entry.seconds) + "~~";
+    line += (entry.video ? "1@@" : "0@@") + written(Site) + "</A><BR>\n";
+    m_text += line;
 }
 
 QByteArrayView Catalog::text(qsizetype position, Text which) const

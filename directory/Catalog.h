@@ -1,6 +1,7 @@
 #pragma once
 
 #include "directory/CatalogEntry.h"
+#include "directory/LargeBlocks.h"
 #include "directory/TrigramIndex.h"
 
 #include <QByteArrayView>
@@ -118,11 +119,12 @@ private:
     bool store(CatalogEntry entry);
     void addText(const QString& text);
     void addText(QByteArrayView text);
+    void appendPageLine(const Record& record, const CatalogEntry& entry);
     QByteArrayView folded(const Record& record) const;
     void finish();
 
-    QByteArray m_text;
-    std::vector<Record> m_records;
+    TextBlock m_text;
+    LargeVector<Record> m_records;
     // Popularity of the entries appended unordered, from m_firstUnordered on.
     std::vector<std::pair<qint64, qint64>> m_popularity;
     size_t m_firstUnordered = 0;

@@ -12,7 +12,17 @@ char asciiUpper(char c)
 
 bool isMarkerChar(QChar c)
 {
-    return QStringLiteral("*&^$~@").contains(c);
+    switch (c.unicode()) {
+    case u'*':
+    case u'&':
+    case u'^':
+    case u'$':
+    case u'~':
+    case u'@':
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool isControl(QChar c)

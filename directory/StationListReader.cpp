@@ -314,8 +314,8 @@ bool StationListReader::read(QByteArrayView data, qsizetype room, bool keepFaile
     }
 
     // Each station goes into the catalog as soon as it is read; the catalog puts them in
-    // popularity order at the end.
-    catalog.reserve(static_cast<qsizetype>(data.size() / 700), data.size() / 4);
+    // popularity order at the end. Room reserved and not used costs address space only.
+    catalog.reserve(static_cast<qsizetype>(data.size() / 300), data.size() / 2);
     Checker checker(keepFailed);
     Station station;
     for (auto element : stations) {

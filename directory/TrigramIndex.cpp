@@ -1,6 +1,7 @@
 #include "directory/TrigramIndex.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -39,6 +40,44 @@ void TrigramIndex::add(QByteArrayView folded)
             positions.push_back(m_size);
     }
     ++m_size;
+}
+
+void TrigramIndex::addAll(qsizetype count, const std::function<QByteArrayView(qsizetype)>& foldedOf)
+{
+    if (m_size != 0 || !m_lists.empty() || !m_starts.empty()) {
+        for (qsizetype i = 0; i < count; ++i)
+            add(foldedOf(i));
+        return;
+    }
+    const auto keysOf = [&](qsizetype i) {
+        trigramsOf(foldedOf(i), m_scratch);
+        std::sort(m_scratch.begin(), m_scratch.end());
+        m_scratch.erase(std::unique(m_scratch.begin(), m_scratch.end()), m_scratch.end());
+    };
+    // First each key's count, then its slot, found where the count was.
+    m_slots.assign(kKeys, 0);
+    for (qsizetype i = 0; i < count; ++i) {
+        keysOf(i);
+        for (const quint32 key : m_scratch)
+            ++m_slots[key];
+    }
+    quint32 total = 0;
+    for (qint32& slot : m_slots) {
+        const auto keyCount = static_cast<quint32>(slot);
+        slot = keyCount == 0 ? -1 : static_cast<qint32>(m_starts.size());
+        if (keyCount > 0)
+            m_starts.push_back(std::exchange(total, total + keyCount));
+    }
+    std::vector<quint32> next = m_starts;
+    m_starts.push_back(total);
+    m_packed.resize(total);
+    for (qsizetype i = 0; i < count; ++i) {
+        keysOf(i);
+        for (const quint32 key : m_scratch)
+            m_packed[next[static_cast<size_t>(m_slots[key])]++] = static_cast<Position>(i);
+    }
+    m_size = static_cast<Position>(count);
+    m_scratch = {};
 }
 
 void TrigramIndex::squeeze()

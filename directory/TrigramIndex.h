@@ -1,11 +1,14 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <vector>
 
 #include <QByteArray>
 #include <QByteArrayList>
 #include <QByteArrayView>
+
+#include "directory/LargeBlocks.h"
 
 // Which entries hold each run of three ASCII bytes in their case-folded search text, as lists of
 // catalog positions in ascending order. A keyword's ASCII pieces can only be in texts holding
@@ -19,6 +22,9 @@ public:
 
     // Indexes the next entry's folded text; it gets the next position.
     void add(QByteArrayView folded);
+    // Indexes `count` entries at once, the same as add() for each. Into an empty index the
+    // lists are counted first and then filled in place, in one block without spare room.
+    void addAll(qsizetype count, const std::function<QByteArrayView(qsizetype)>& foldedOf);
     // Packs the lists into one block, giving back the room they grew into while the catalog
     // was read; a later add() takes them apart again.
     void squeeze();
@@ -36,10 +42,10 @@ private:
     Postings list(qint32 slot) const;
     void unpack();
 
-    std::vector<qint32> m_slots;
+    LargeVector<qint32> m_slots;
     std::vector<std::vector<Position>> m_lists;
     // Packed, list k is m_packed[m_starts[k]] up to m_packed[m_starts[k + 1]].
-    std::vector<Position> m_packed;
+    LargeVector<Position> m_packed;
     std::vector<quint32> m_starts;
     Position m_size = 0;
     std::vector<quint32> m_scratch;
