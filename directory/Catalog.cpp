@@ -358,23 +358,7 @@ bool Catalog::store(CatalogEntry entry)
         }
     }
     appendPageLine(record, entry);
-    // Folding goes character by character, so the search text folds in three parts: before the
-    // styles, the styles, after them; the styles' folded form is then a part of the whole.
-    record.at[Folded] = static_cast<quint32>(m_text.size());
-    const QByteArrayView before(m_text.constData() + record.at[Name], record.at[Styles] - record.at[Name]);
-    const QByteArray foldedBefore = KeywordMatcher::foldedText(QString::fromUtf8(before));
-    const QByteArray foldedStyles = KeywordMatcher::foldedText(styles);
-    const QByteArray foldedAfter =
-        KeywordMatcher::foldedText(QLatin1Char('\n') + entry.category + QLatin1Char('\n') + location);
-    m_text += foldedBefore;
-    m_text += foldedStyles;
-    m_text += foldedAfter;
-    m_text += '\n';
-    record.at[TextCount] = static_cast<quint32>(m_text.size());
-    record.foldedStyles = static_cast<quint32>(foldedBefore.size());
-    record.foldedStylesSize = static_cast<quint32>(foldedStyles.size());
-    record.allPairs = KeywordMatcher::pairsOf(folded(record));
-    record.stylePairs = KeywordMatcher::pairsOf(foldedStyles);
+    appendFolded(record, styles, QLatin1Char('\n') + entry.category + QLatin1Char('\n') + location);
     record.bitrate = entry.bitrate;
     record.seconds = entry.seconds;
     record.live = entry.isLive();
@@ -384,6 +368,25 @@ bool Catalog::store(CatalogEntry entry)
     m_records.push_back(record);
     m_entries.reset();
     return true;
+}
+
+// Folding goes character by character, so the search text folds in three parts: before the
+// styles, the styles, after them; the styles' folded form is then a part of the whole.
+void Catalog::appendFolded(Record& record, const QString& styles, const QString& afterStyles)
+{
+    record.at[Folded] = static_cast<quint32>(m_text.size());
+    const QByteArrayView before(m_text.constData() + record.at[Name], record.at[Styles] - record.at[Name]);
+    const QByteArray foldedBefore = KeywordMatcher::foldedText(QString::fromUtf8(before));
+    const QByteArray foldedStyles = KeywordMatcher::foldedText(styles);
+    m_text += foldedBefore;
+    m_text += foldedStyles;
+    m_text += KeywordMatcher::foldedText(afterStyles);
+    m_text += '\n';
+    record.at[TextCount] = static_cast<quint32>(m_text.size());
+    record.foldedStyles = static_cast<quint32>(foldedBefore.size());
+    record.foldedStylesSize = static_cast<quint32>(foldedStyles.size());
+    record.allPairs = KeywordMatcher::pairsOf(folded(record));
+    record.stylePairs = KeywordMatcher::pairsOf(foldedStyles);
 }
 
 // The line ResultsPage::line() makes, put together from the texts just written.

@@ -120,6 +120,7 @@ private:
     void addText(const QString& text);
     void addText(QByteArrayView text);
     void appendPageLine(const Record& record, const CatalogEntry& entry);
+    void appendFolded(Record& record, const QString& styles, const QString& afterStyles);
     QByteArrayView folded(const Record& record) const;
     void finish();
 
