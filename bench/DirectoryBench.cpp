@@ -112,6 +112,16 @@ double processorSeconds(qint64 pid)
     return (fields.value(11).toDouble() + fields.value(12).toDouble()) / double(::sysconf(_SC_CLK_TCK));
 }
 
+// Page faults the process has taken that needed no reading from disk.
+qint64 pageFaults(qint64 pid)
+{
+    QFile file(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray text = file.readAll();
+    return text.mid(text.lastIndexOf(')') + 2).split(' ').value(7).toLongLong();
+}
+
 QByteArray statusOf(qint64 pid)
 {
     QFile file(QStringLiteral("/proc/%1/status").arg(pid));
@@ -229,9 +239,10 @@ int main(int argc, char** argv)
     const Timing load{timer.elapsed() / 1000.0, processorSeconds(service.processId())};
     const auto port = static_cast<quint16>(first.mid(first.lastIndexOf(':') + 1).toUInt());
     const QByteArray status = statusOf(service.processId());
-    std::printf(
-        "load: %.2f s to listening, %.2f s processor; memory after load: %.0f MB resident, peak %.0f MB\n",
-        load.wall, load.processor, kilobytes(status, "VmRSS:") / 1024, kilobytes(status, "VmHWM:") / 1024);
+    std::printf("load: %.2f s to listening, %.2f s processor, %lld page faults; memory after load: %.0f MB "
+                "resident, peak %.0f MB\n",
+                load.wall, load.processor, static_cast<long long>(pageFaults(service.processId())),
+                kilobytes(status, "VmRSS:") / 1024, kilobytes(status, "VmHWM:") / 1024);
     std::printf("load / python json.load: %.2f wall, %.2f processor\n", load.wall / python.wall,
                 load.processor / python.processor);
 

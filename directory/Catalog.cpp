@@ -1,12 +1,17 @@
 #include "directory/Catalog.h"
 
 #include "directory/EntryCleaner.h"
+#include "directory/ResultsPage.h"
 #include "directory/StationListReader.h"
 
 #include <QFile>
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <numeric>
 #include <optional>
 
 namespace {
@@ -101,6 +106,39 @@ bool readNumbers(const QStringList& fields, CatalogEntry& entry)
            (video == QLatin1String("0") || video == QLatin1String("1"));
 }
 
+// A zeroed block for a file's text, in huge pages where the system offers them, so a list of
+// tens of megabytes costs tens of page faults rather than tens of thousands.
+class FileBuffer
+{
+public:
+    explicit FileBuffer(qsizetype size)
+    {
+        constexpr size_t kHugePage = 2 << 20;
+        m_length = static_cast<size_t>(size) + kHugePage;
+        void* block = ::mmap(nullptr, m_length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (block == MAP_FAILED)
+            return;
+        m_block = static_cast<char*>(block);
+        const auto at = reinterpret_cast<quintptr>(m_block);
+        m_data = m_block + ((kHugePage - at % kHugePage) % kHugePage);
+        ::madvise(m_data, static_cast<size_t>(size), MADV_HUGEPAGE);
+    }
+    ~FileBuffer()
+    {
+        if (m_block)
+            ::munmap(m_block, m_length);
+    }
+    FileBuffer(const FileBuffer&) = delete;
+    FileBuffer& operator=(const FileBuffer&) = delete;
+
+    char* data() const { return m_data; }
+
+private:
+    char* m_block = nullptr;
+    char* m_data = nullptr;
+    size_t m_length = 0;
+};
+
 } // namespace
 
 const QStringList& Catalog::columns()
@@ -122,21 +160,27 @@ bool Catalog::load(const QString& path, const CatalogOptions& options)
         return false;
     }
     // Read with the room the JSON reader needs past the end, so it reads the file in place.
-    QByteArray data(file.size() + StationListReader::padding(), Qt::Uninitialized);
-    data.resize(std::max<qint64>(file.read(data.data(), file.size()), 0));
-    std::fill(data.end(), data.end() + StationListReader::padding(), '\0');
-    if (file.size() == 0)
-        data = file.readAll();
-    const QByteArray start = data.left(64).trimmed();
+    const qsizetype room = StationListReader::padding();
+    FileBuffer buffer(file.size() + room);
+    QByteArray whole;
+    QByteArrayView data;
+    if (file.size() > 0 && buffer.data()) {
+        data = QByteArrayView(buffer.data(), std::max<qint64>(file.read(buffer.data(), file.size()), 0));
+    } else {
+        whole = file.readAll();
+        whole.reserve(whole.size() + room);
+        data = whole;
+    }
+    const QByteArray start = data.first(std::min<qsizetype>(data.size(), 64)).toByteArray().trimmed();
     // The TSV catalog starts with a comment or its header, never with "[".
     if (!path.endsWith(QLatin1String(".json"), Qt::CaseInsensitive) && !start.startsWith('['))
-        return parse(data);
+        return parse(QByteArray::fromRawData(data.data(), data.size()));
     QString error;
-    if (!StationListReader::read(data, options.keepFailed, *this, error)) {
+    if (!StationListReader::read(data, room, options.keepFailed, *this, error)) {
         m_error = QStringLiteral("%1: %2").arg(path, error);
         return false;
     }
-    m_index.squeeze();
+    finish();
     return true;
 }
 
@@ -164,7 +208,7 @@ bool Catalog::parse(const QByteArray& data)
     }
     if (!headerSeen)
         m_error = QStringLiteral("no header line");
-    m_index.squeeze();
+    finish();
     return headerSeen;
 }
 
@@ -177,7 +221,7 @@ bool Catalog::parseLine(const QString& line, int lineNumber)
         drop(QStringLiteral("unreadable line"));
         return false;
     }
-    const auto kind = kindFrom(fields[Kind]);
+    const auto kind = kindFrom(fields[Column::Kind]);
     CatalogEntry entry;
     if (!kind || !readNumbers(fields, entry)) {
         warn(lineNumber, QStringLiteral("unreadable kind, bit rate, seconds or video flag"));
@@ -185,16 +229,16 @@ bool Catalog::parseLine(const QString& line, int lineNumber)
         return false;
     }
     entry.kind = *kind;
-    entry.name = fields[Name];
-    entry.title = fields[Title];
-    entry.additional = fields[Additional];
-    entry.streamUrl = fields[StreamUrl];
-    entry.site = fields[Site];
-    entry.format = fields[Format];
-    entry.city = fields[City];
-    entry.region = fields[Region];
-    entry.styles = stylesFrom(fields[Styles]);
-    entry.category = fields[Category];
+    entry.name = fields[Column::Name];
+    entry.title = fields[Column::Title];
+    entry.additional = fields[Column::Additional];
+    entry.streamUrl = fields[Column::StreamUrl];
+    entry.site = fields[Column::Site];
+    entry.format = fields[Column::Format];
+    entry.city = fields[Column::City];
+    entry.region = fields[Column::Region];
+    entry.styles = stylesFrom(fields[Column::Styles]);
+    entry.category = fields[Column::Category];
     if (!appendCounted(std::move(entry))) {
         warn(lineNumber, QStringLiteral("left out: no stream address, or text the client reads as an error"));
         return false;
@@ -204,14 +248,11 @@ bool Catalog::parseLine(const QString& line, int lineNumber)
 
 bool Catalog::append(CatalogEntry entry)
 {
-    // Cut first: cleaning only ever shortens, and never leaves a marker at a cut end.
-    cutToLength(entry);
-    entry = EntryCleaner::clean(std::move(entry));
-    if (entry.streamUrl.isEmpty() || EntryCleaner::holdsReservedText(entry))
+    orderByPopularity();
+    if (!store(std::move(entry)))
         return false;
-    m_entries.append(std::move(entry));
-    m_entries.back().indexTexts();
-    m_index.add(m_entries.back().allFolded);
+    m_index.add(folded(m_records.back()));
+    m_firstUnordered = m_records.size();
     return true;
 }
 
@@ -223,6 +264,227 @@ bool Catalog::appendCounted(CatalogEntry entry)
     return false;
 }
 
+bool Catalog::appendUnordered(CatalogEntry entry)
+{
+    const std::pair<qint64, qint64> popularity{entry.votes, entry.clicks};
+    if (!store(std::move(entry))) {
+        drop(QStringLiteral("no stream address, or text the client reads as an error"));
+        return false;
+    }
+    m_popularity.push_back(popularity);
+    return true;
+}
+
+void Catalog::orderByPopularity()
+{
+    const size_t first = m_firstUnordered;
+    if (first == m_records.size())
+        return;
+    // Most votes first, then most clicks; the order they came in among equals.
+    std::vector<quint32> order(m_records.size() - first);
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [this](quint32 a, quint32 b) {
+        return m_popularity[a].first != m_popularity[b].first
+                   ? m_popularity[a].first > m_popularity[b].first
+                   : m_popularity[a].second > m_popularity[b].second;
+    });
+    LargeVector<Record> sorted;
+    sorted.reserve(m_records.size());
+    sorted.assign(m_records.begin(), m_records.begin() + static_cast<std::ptrdiff_t>(first));
+    for (const quint32 i : order)
+        sorted.push_back(m_records[first + i]);
+    m_records = std::move(sorted);
+    m_popularity = {};
+    m_entries.reset();
+    m_index.addAll(static_cast<qsizetype>(m_records.size() - first),
+                   [&](qsizetype i) { return folded(m_records[first + static_cast<size_t>(i)]); });
+    m_firstUnordered = m_records.size();
+}
+
+void Catalog::reserve(qsizetype entries, qsizetype textBytes)
+{
+    m_records.reserve(static_cast<size_t>(entries));
+    m_text.reserve(textBytes);
+}
+
+void Catalog::finish()
+{
+    orderByPopularity();
+    m_index.squeeze();
+}
+
+void Catalog::addText(const QString& text)
+{
+    m_text += text.toUtf8();
+    m_text += '\n';
+}
+
+void Catalog::addText(QByteArrayView text)
+{
+    m_text += text;
+    m_text += '\n';
+}
+
+bool Catalog::store(CatalogEntry entry)
+{
+    // Cut first: cleaning only ever shortens, and never leaves a marker at a cut end.
+    cutToLength(entry);
+    entry = EntryCleaner::clean(std::move(entry));
+    if (entry.streamUrl.isEmpty())
+        return false;
+    // Offsets into the text are 32 bits; an entry takes at most some tens of kilobytes.
+    constexpr qsizetype kRoom = std::numeric_limits<quint32>::max() - (1 << 20);
+    if (m_text.size() > kRoom)
+        return false;
+    Record record;
+    const QString styles = entry.styles.join(QLatin1Char(','));
+    const QString location = entry.location();
+    const std::array<const QString*, StreamUrl + 2> texts{
+        &entry.name, &entry.title,    &entry.additional, &entry.format,    &entry.city, &entry.region,
+        &styles,     &entry.category, &location,         &entry.streamUrl, &entry.site};
+    const qsizetype start = m_text.size();
+    for (size_t k = 0; k < texts.size(); ++k) {
+        record.at[k] = static_cast<quint32>(m_text.size());
+        addText(*texts[k]);
+    }
+    record.at[PageLine] = static_cast<quint32>(m_text.size());
+    // Every text written to a page or a scanner answer, each checked where it now is.
+    for (const Text written : {Name, Title, Additional, Format, City, Region, Site, StreamUrl}) {
+        const QByteArrayView text(m_text.constData() + record.at[written],
+                                  record.at[written + 1] - record.at[written] - 1);
+        if (EntryCleaner::holdsReservedText(text)) {
+            m_text.truncate(start);
+            return false;
+        }
+    }
+    appendPageLine(record, entry);
+    appendFolded(record, styles, QLatin1Char('\n') + entry.category + QLatin1Char('\n') + location);
+    record.bitrate = entry.bitrate;
+    record.seconds = entry.seconds;
+    record.live = entry.isLive();
+    record.video = entry.video;
+    record.formatFlag = StreamClassifier::formatFlag(entry.streamUrl, entry.video);
+    record.scanFamily = StreamClassifier::scanFamily(entry.streamUrl);
+    m_records.push_back(record);
+    m_entries.reset();
+    return true;
+}
+
+// Folding goes character by character, so the search text folds in three parts: before the
+// styles, the styles, after them; the styles' folded form is then a part of the whole.
+void Catalog::appendFolded(Record& record, const QString& styles, const QString& afterStyles)
+{
+    record.at[Folded] = static_cast<quint32>(m_text.size());
+    const QByteArrayView before(m_text.constData() + record.at[Name], record.at[Styles] - record.at[Name]);
+    const QByteArray foldedBefore = KeywordMatcher::foldedText(QString::fromUtf8(before));
+    const QByteArray foldedStyles = KeywordMatcher::foldedText(styles);
+    m_text += foldedBefore;
+    m_text += foldedStyles;
+    m_text += KeywordMatcher::foldedText(afterStyles);
+    m_text += '\n';
+    record.at[TextCount] = static_cast<quint32>(m_text.size());
+    record.foldedStyles = static_cast<quint32>(foldedBefore.size());
+    record.foldedStylesSize = static_cast<quint32>(foldedStyles.size());
+    record.allPairs = KeywordMatcher::pairsOf(folded(record));
+    record.stylePairs = KeywordMatcher::pairsOf(foldedStyles);
+}
+
+// The line ResultsPage::line() makes, put together from the texts just written.
+void Catalog::appendPageLine(const Record& record, const CatalogEntry& entry)
+{
+    const auto written = [&](Text which) {
+        return QByteArrayView(m_text.constData() + record.at[which],
+                              record.at[which + 1] - record.at[which] - 1)
+            .toByteArray();
+    };
+    QByteArray line = "<A HREF=\"" + written(StreamUrl) + "\">";
+    if (entry.isLive()) {
+        line += written(Name);
+    } else {
+        // The client drops one leading ":" before it splits title from additional text.
+        const bool untitled = entry.title.isEmpty() && !entry.additional.isEmpty();
+        line += (untitled ? QByteArray(":") : written(Title)) + ':' + written(Additional);
+    }
+    line += "**" + written(Format) + "&&" + written(Location) + "^^" + entry.bitrateText().toLatin1() + "$$";
+    if (!entry.isLive())
+        line += QByteArray::number(entry.seconds) + "~~";
+    line += (entry.video ? "1@@" : "0@@") + written(Site) + "</A><BR>\n";
+    m_text += line;
+}
+
+QByteArrayView Catalog::text(qsizetype position, Text which) const
+{
+    const Record& r = record(position);
+    return {m_text.constData() + r.at[which], r.at[which + 1] - r.at[which] - 1};
+}
+
+QByteArrayView Catalog::searchText(qsizetype position) const
+{
+    const Record& r = record(position);
+    return {m_text.constData() + r.at[Name], r.at[StreamUrl] - r.at[Name] - 1};
+}
+
+QByteArrayView Catalog::pageLine(qsizetype position) const
+{
+    const Record& r = record(position);
+    return {m_text.constData() + r.at[PageLine], r.at[Folded] - r.at[PageLine]};
+}
+
+QByteArrayView Catalog::folded(const Record& r) const
+{
+    return {m_text.constData() + r.at[Folded], r.at[TextCount] - r.at[Folded] - 1};
+}
+
+QByteArrayView Catalog::foldedText(qsizetype position) const
+{
+    return folded(record(position));
+}
+
+QByteArrayView Catalog::foldedStyles(qsizetype position) const
+{
+    const Record& r = record(position);
+    return {m_text.constData() + r.at[Folded] + r.foldedStyles, r.foldedStylesSize};
+}
+
+CatalogEntry Catalog::entry(qsizetype position) const
+{
+    const auto string = [&](Text which) {
+        const QByteArrayView bytes = text(position, which);
+        return QString::fromUtf8(bytes.data(), bytes.size());
+    };
+    const Record& r = record(position);
+    CatalogEntry entry;
+    entry.kind = r.live ? CatalogEntry::Kind::Live : CatalogEntry::Kind::Clip;
+    entry.name = string(Name);
+    entry.title = string(Title);
+    entry.additional = string(Additional);
+    entry.streamUrl = string(StreamUrl);
+    entry.site = string(Site);
+    entry.format = string(Format);
+    entry.city = string(City);
+    entry.region = string(Region);
+    const QString styles = string(Styles);
+    if (!styles.isEmpty())
+        entry.styles = styles.split(QLatin1Char(','));
+    entry.category = string(Category);
+    entry.bitrate = r.bitrate;
+    entry.seconds = r.seconds;
+    entry.video = r.video;
+    entry.pageLine = pageLine(position).toByteArray();
+    return entry;
+}
+
+const QList<CatalogEntry>& Catalog::entries() const
+{
+    if (!m_entries) {
+        m_entries.emplace();
+        m_entries->reserve(size());
+        for (qsizetype i = 0; i < size(); ++i)
+            m_entries->append(entry(i));
+    }
+    return *m_entries;
+}
+
 QString Catalog::summary() const
 {
     QStringList reasons;
@@ -232,7 +494,7 @@ QString Catalog::summary() const
         dropped += it.value();
     }
     QString text =
-        QStringLiteral("read %1 entries, kept %2, dropped %3").arg(m_read).arg(m_entries.size()).arg(dropped);
+        QStringLiteral("read %1 entries, kept %2, dropped %3").arg(m_read).arg(size()).arg(dropped);
     if (!reasons.isEmpty())
         text += QStringLiteral(" (%1)").arg(reasons.join(QStringLiteral(", ")));
     if (m_cut > 0)

@@ -1,7 +1,5 @@
 #include "directory/CatalogEntry.h"
 
-#include "directory/ResultsPage.h"
-
 #include <cmath>
 
 QString CatalogEntry::location() const
@@ -24,17 +22,4 @@ QString CatalogEntry::bitrateText() const
     if (!std::signbit(bitrate) && bitrate < 1e12 && bitrate == std::floor(bitrate))
         return QString::number(static_cast<qint64>(bitrate));
     return QString::number(bitrate, 'g', 12);
-}
-
-void CatalogEntry::indexTexts()
-{
-    allText = searchableText();
-    allFolded = KeywordMatcher::foldedText(allText);
-    styleText = styles.join(QLatin1Char(','));
-    styleFolded = KeywordMatcher::foldedText(styleText);
-    allPairs = KeywordMatcher::pairsOf(allFolded);
-    stylePairs = KeywordMatcher::pairsOf(styleFolded);
-    formatFlag = StreamClassifier::formatFlag(streamUrl, video);
-    scanFamily = StreamClassifier::scanFamily(streamUrl);
-    pageLine = ResultsPage::line(*this);
 }

@@ -7,8 +7,9 @@
 #include <QString>
 #include <QStringList>
 
-// One live station or archived clip of the directory. Entries held by a Catalog are already
-// cleaned for output (see EntryCleaner), so every text here may be written to a page as is.
+// One live station or archived clip of the directory, as it goes into a Catalog and as the
+// catalog gives it back. Entries read back are already cleaned for output (see EntryCleaner), so
+// every text in them may be written to a page as is.
 struct CatalogEntry
 {
     enum class Kind
@@ -35,17 +36,7 @@ struct CatalogEntry
     qint64 votes = 0;
     qint64 clicks = 0;
 
-    // Filled in when the entry joins a catalog: the searched texts, their case-folded forms and
-    // the stream's format families, so a search works them out once rather than per request.
-    QString allText;
-    QByteArray allFolded;
-    KeywordMatcher::PairSet allPairs{};
-    QString styleText;
-    QByteArray styleFolded;
-    KeywordMatcher::PairSet stylePairs{};
-    StreamClassifier::FormatFlag formatFlag = StreamClassifier::FormatFlag::MA;
-    StreamClassifier::ScanFamily scanFamily = StreamClassifier::ScanFamily::Unknown;
-    // The entry's line on a results page in UTF-8, so a page is put together by copying lines.
+    // The entry's line on a results page in UTF-8; filled in for entries read back from a catalog.
     QByteArray pageLine;
 
     bool isLive() const { return kind == Kind::Live; }
@@ -54,7 +45,6 @@ struct CatalogEntry
     QString location() const;
     // Everything a keyword may be found in, one field per line so words never run together.
     QString searchableText() const;
-    void indexTexts();
     // The bit rate as written on pages: "0" when unknown, no trailing zeros.
     QString bitrateText() const;
 };

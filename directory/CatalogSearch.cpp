@@ -14,7 +14,7 @@ class Candidates
 {
 public:
     Candidates(const Catalog& catalog, const KeywordMatcher& matcher, CatalogSearch::Lookup lookup)
-        : m_end(catalog.entries().size()), m_all(lookup == CatalogSearch::Lookup::FullScan)
+        : m_end(catalog.size()), m_all(lookup == CatalogSearch::Lookup::FullScan)
     {
         Q_ASSERT(catalog.index().size() == m_end);
         if (m_all)
@@ -78,28 +78,34 @@ private:
 
 // The text a search looks at: the category for a category search, the styles for a music
 // style search, everything otherwise. Entries without the field are not in such a search.
-bool textMatches(const KeywordMatcher& matcher, const CatalogEntry& entry, SearchQuery::Category category)
+bool textMatches(const KeywordMatcher& matcher, const Catalog& catalog, qsizetype position,
+                 SearchQuery::Category category)
 {
+    const Catalog::Record& record = catalog.record(position);
     switch (category) {
-    case SearchQuery::Category::Formats:
-        return !entry.category.isEmpty() && matcher.matches(entry.category);
-    case SearchQuery::Category::MusicStyle:
-        return !entry.styleText.isEmpty() &&
-               matcher.matches(entry.styleText, entry.styleFolded, entry.stylePairs);
+    case SearchQuery::Category::Formats: {
+        const QByteArrayView text = catalog.text(position, Catalog::Category);
+        return !text.isEmpty() && matcher.matches(QString::fromUtf8(text));
+    }
+    case SearchQuery::Category::MusicStyle: {
+        const QByteArrayView text = catalog.text(position, Catalog::Styles);
+        return !text.isEmpty() && matcher.matches(text, catalog.foldedStyles(position), record.stylePairs);
+    }
     case SearchQuery::Category::Any:
         break;
     }
-    return !entry.allText.isEmpty() && matcher.matches(entry.allText, entry.allFolded, entry.allPairs);
+    const QByteArrayView text = catalog.searchText(position);
+    return !text.isEmpty() && matcher.matches(text, catalog.foldedText(position), record.allPairs);
 }
 
-bool wantedFormat(const CatalogEntry& entry, const SearchQuery& query)
+bool underCeiling(const Catalog::Record& record, double ceiling)
 {
-    return query.formats.contains(entry.formatFlag);
+    return ceiling <= 0 || record.bitrate <= 0 || record.bitrate <= ceiling;
 }
 
-bool wantedPlayer(const CatalogEntry& entry, const ScanQuery& query)
+bool wantedPlayer(const Catalog::Record& record, const ScanQuery& query)
 {
-    const auto family = entry.scanFamily;
+    const auto family = record.scanFamily;
     return family == query.player ||
            (query.includeUnknown && family == StreamClassifier::ScanFamily::Unknown);
 }
@@ -118,7 +124,7 @@ QList<CatalogEntry> CatalogSearch::search(const Catalog& catalog, const SearchQu
 {
     QList<CatalogEntry> found;
     for (const qsizetype position : matchPositions(catalog, query))
-        found.append(catalog.entries()[position]);
+        found.append(catalog.entry(position));
     return found;
 }
 
@@ -129,14 +135,13 @@ QList<qsizetype> CatalogSearch::matchPositions(const Catalog& catalog, const Sea
     const KeywordMatcher matcher(query.keywords);
     if (matcher.isEmpty() || query.formats.isEmpty())
         return found;
-    const QList<CatalogEntry>& entries = catalog.entries();
     Candidates candidates(catalog, matcher, lookup);
-    for (qsizetype i = candidates.next(0); i < entries.size(); i = candidates.next(i + 1)) {
-        const CatalogEntry& entry = entries[i];
-        if (entry.isLive() != query.live || !withinSpeed(entry, query.speedCeiling) ||
-            !wantedFormat(entry, query))
+    for (qsizetype i = candidates.next(0); i < catalog.size(); i = candidates.next(i + 1)) {
+        const Catalog::Record& record = catalog.record(i);
+        if (record.live != query.live || !underCeiling(record, query.speedCeiling) ||
+            !query.formats.contains(record.formatFlag))
             continue;
-        if (!textMatches(matcher, entry, query.category))
+        if (!textMatches(matcher, catalog, i, query.category))
             continue;
         found.append(i);
         if (found.size() == kMaxResults)
@@ -148,16 +153,23 @@ QList<qsizetype> CatalogSearch::matchPositions(const Catalog& catalog, const Sea
 QList<CatalogEntry> CatalogSearch::scanList(const Catalog& catalog, const ScanQuery& query, Lookup lookup)
 {
     QList<CatalogEntry> list;
+    for (const qsizetype position : scanPositions(catalog, query, lookup))
+        list.append(catalog.entry(position));
+    return list;
+}
+
+QList<qsizetype> CatalogSearch::scanPositions(const Catalog& catalog, const ScanQuery& query, Lookup lookup)
+{
+    QList<qsizetype> list;
     const KeywordMatcher matcher(query.style);
     const bool everyStyle = query.style.trimmed().isEmpty();
-    const QList<CatalogEntry>& entries = catalog.entries();
     Candidates candidates(catalog, matcher, everyStyle ? Lookup::FullScan : lookup);
-    for (qsizetype i = candidates.next(0); i < entries.size(); i = candidates.next(i + 1)) {
-        const CatalogEntry& entry = entries[i];
-        if (!entry.isLive() || !withinSpeed(entry, query.speedCeiling) || !wantedPlayer(entry, query))
+    for (qsizetype i = candidates.next(0); i < catalog.size(); i = candidates.next(i + 1)) {
+        const Catalog::Record& record = catalog.record(i);
+        if (!record.live || !underCeiling(record, query.speedCeiling) || !wantedPlayer(record, query))
             continue;
-        if (everyStyle || matcher.matches(entry.allText, entry.allFolded, entry.allPairs))
-            list.append(entry);
+        if (everyStyle || matcher.matches(catalog.searchText(i), catalog.foldedText(i), record.allPairs))
+            list.append(i);
     }
     return list;
 }

@@ -35,6 +35,9 @@ public:
     // The scanner's whole list for the style and player; positions are 1-based indices into it.
     static QList<CatalogEntry> scanList(const Catalog& catalog, const ScanQuery& query,
                                         Lookup lookup = Lookup::Index);
+    // The catalog positions of the entries scanList() gives.
+    static QList<qsizetype> scanPositions(const Catalog& catalog, const ScanQuery& query,
+                                          Lookup lookup = Lookup::Index);
 
     // An unknown bit rate (0) is under every ceiling; a ceiling of 0 lets everything through.
     static bool withinSpeed(const CatalogEntry& entry, double ceiling);

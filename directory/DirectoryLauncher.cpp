@@ -159,10 +159,10 @@ void DirectoryLauncher::reload()
     auto catalog = loadCatalog();
     if (!catalog) {
         printError(QStringLiteral("reload failed; keeping the catalog of %1 entries")
-                       .arg(m_server->catalog()->entries().size()));
+                       .arg(m_server->catalog()->size()));
         return;
     }
-    const auto count = catalog->entries().size();
+    const auto count = catalog->size();
     m_server->setCatalog(std::move(catalog));
     // The old catalog is gone unless a request still holds it; its memory goes back now.
     ::malloc_trim(0);

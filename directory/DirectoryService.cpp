@@ -64,8 +64,8 @@ DirectoryResponse DirectoryService::searchPage(const QByteArray& rawQuery) const
         return {200,
                 ResultsPage::build(*m_catalog, CatalogSearch::matchPositions(*m_catalog, query.search()))};
     case DirectoryQuery::Form::Scan: {
-        const auto list = CatalogSearch::scanList(*m_catalog, query.scan());
-        return {200, ScanReply::build(list, query.scan().after)};
+        const auto positions = CatalogSearch::scanPositions(*m_catalog, query.scan());
+        return {200, ScanReply::build(*m_catalog, positions, query.scan().after)};
     }
     case DirectoryQuery::Form::Bad:
         break;

@@ -1,10 +1,28 @@
 #include "directory/EntryCleaner.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace {
+
+char asciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - ('a' - 'A')) : c;
+}
 
 bool isMarkerChar(QChar c)
 {
-    return QStringLiteral("*&^$~@").contains(c);
+    switch (c.unicode()) {
+    case u'*':
+    case u'&':
+    case u'^':
+    case u'$':
+    case u'~':
+    case u'@':
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool isControl(QChar c)
@@ -109,23 +127,33 @@ CatalogEntry EntryCleaner::clean(CatalogEntry entry)
 
 bool EntryCleaner::holdsReservedText(const CatalogEntry& entry)
 {
-    static const QStringList errorPageTexts{QStringLiteral("302 Moved Temporarily"),
-                                            QStringLiteral("301 Moved Permanently"),
-                                            QStringLiteral("404 Object Not Found"),
-                                            QStringLiteral("404 File Not Found"),
-                                            QStringLiteral("Forbidden"),
-                                            QStringLiteral("403.6")};
-    static const QStringList scanTexts{QStringLiteral("ERROR<BR>"), QStringLiteral("EXCEPTION OC")};
-    // One search per text over the fields joined: no text spans a line break.
-    const QString written = QStringList{entry.name, entry.title,  entry.additional, entry.format,
-                                        entry.city, entry.region, entry.site,       entry.streamUrl}
-                                .join(QLatin1Char('\n'));
-    for (const QString& text : errorPageTexts) {
-        if (written.contains(text))
+    for (const QString* text : {&entry.name, &entry.title, &entry.additional, &entry.format, &entry.city,
+                                &entry.region, &entry.site, &entry.streamUrl}) {
+        if (holdsReservedText(QByteArrayView(text->toUtf8())))
             return true;
     }
-    for (const QString& text : scanTexts) {
-        if (written.contains(text, Qt::CaseInsensitive))
+    return false;
+}
+
+bool EntryCleaner::holdsReservedText(QByteArrayView utf8)
+{
+    static constexpr std::string_view kErrorPageTexts[] = {"302 Moved Temporarily",
+                                                           "301 Moved Permanently",
+                                                           "404 Object Not Found",
+                                                           "404 File Not Found",
+                                                           "Forbidden",
+                                                           "403.6"};
+    // Matched ignoring case. No character outside ASCII folds to one of theirs, so comparing
+    // the UTF-8 bytes ASCII-wise finds what a caseless search of the text finds.
+    static constexpr std::string_view kScanTexts[] = {"ERROR<BR>", "EXCEPTION OC"};
+    const std::string_view text(utf8.data(), static_cast<size_t>(utf8.size()));
+    for (const std::string_view reserved : kErrorPageTexts) {
+        if (text.find(reserved) != std::string_view::npos)
+            return true;
+    }
+    const auto sameLetter = [](char a, char b) { return asciiUpper(a) == b; };
+    for (const std::string_view reserved : kScanTexts) {
+        if (std::search(text.begin(), text.end(), reserved.begin(), reserved.end(), sameLetter) != text.end())
             return true;
     }
     return false;

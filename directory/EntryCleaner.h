@@ -2,6 +2,8 @@
 
 #include "directory/CatalogEntry.h"
 
+#include <QByteArrayView>
+
 // Makes catalog text safe to put between the field markers of a results page and the
 // separators of a scanner answer. The client splits those texts on the first occurrence of
 // each marker and takes the first double quote as the start of a link, so a stray quote, "<",
@@ -19,4 +21,6 @@ public:
     // True when a written field would hold a text by which the client recognises an error page
     // or a scanner failure; such an entry cannot be listed without being misread.
     static bool holdsReservedText(const CatalogEntry& entry);
+    // The same for one field's text in UTF-8 (no reserved text spans a line break).
+    static bool holdsReservedText(QByteArrayView utf8);
 };

@@ -1,6 +1,7 @@
 #include "directory/KeywordMatcher.h"
 
 #include <algorithm>
+#include <optional>
 #include <string_view>
 
 #include <QStringList>
@@ -47,7 +48,7 @@ void addPieces(QByteArrayList& pieces, const QString& literal)
 }
 
 // A plain scan (memchr for the first byte, then compare) beats memmem's set-up on texts this short.
-bool holds(const QByteArray& text, const QByteArray& piece)
+bool holds(QByteArrayView text, const QByteArray& piece)
 {
     const std::string_view haystack(text.constData(), static_cast<size_t>(text.size()));
     return haystack.find(std::string_view(piece.constData(), static_cast<size_t>(piece.size()))) !=
@@ -78,6 +79,22 @@ bool KeywordMatcher::matches(const QString& text) const
 
 bool KeywordMatcher::matches(const QString& text, const QByteArray& folded, const PairSet& pairs) const
 {
+    return matchesWith(folded, pairs, [&text]() -> const QString& { return text; });
+}
+
+bool KeywordMatcher::matches(QByteArrayView utf8Text, QByteArrayView folded, const PairSet& pairs) const
+{
+    std::optional<QString> text;
+    return matchesWith(folded, pairs, [&]() -> const QString& {
+        if (!text)
+            text = QString::fromUtf8(utf8Text);
+        return *text;
+    });
+}
+
+template <typename TextOf>
+bool KeywordMatcher::matchesWith(QByteArrayView folded, const PairSet& pairs, TextOf textOf) const
+{
     const auto found = [&](const Word& word) {
         for (size_t i = 0; i < pairs.size(); ++i) {
             if ((pairs[i] & word.pairs[i]) != word.pairs[i])
@@ -86,7 +103,7 @@ bool KeywordMatcher::matches(const QString& text, const QByteArray& folded, cons
         const bool piecesIn =
             std::all_of(word.pieces.cbegin(), word.pieces.cend(),
                         [&folded](const QByteArray& piece) { return holds(folded, piece); });
-        return piecesIn && (word.exact || word.pattern.match(text).hasMatch());
+        return piecesIn && (word.exact || word.pattern.match(textOf()).hasMatch());
     };
     for (const auto& words : m_alternatives) {
         if (std::all_of(words.cbegin(), words.cend(), found))
@@ -121,7 +138,7 @@ QByteArray KeywordMatcher::foldedText(const QString& text)
     return folded;
 }
 
-KeywordMatcher::PairSet KeywordMatcher::pairsOf(const QByteArray& folded)
+KeywordMatcher::PairSet KeywordMatcher::pairsOf(QByteArrayView folded)
 {
     PairSet pairs{};
     for (qsizetype i = 1; i < folded.size(); ++i) {

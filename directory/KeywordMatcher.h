@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QByteArrayView>
 #include <QList>
 #include <QRegularExpression>
 #include <QString>
@@ -32,12 +33,14 @@ public:
     // whose ASCII runs are not all in it cannot match, and a word of ASCII characters without
     // markers matches exactly when it is in it, so most texts never meet a regular expression.
     bool matches(const QString& text, const QByteArray& folded, const PairSet& pairs) const;
+    // The same with the text in UTF-8, decoded only when a word needs its expression.
+    bool matches(QByteArrayView utf8Text, QByteArrayView folded, const PairSet& pairs) const;
 
     // For each alternative, the case-folded ASCII runs its words' texts must all hold to match.
     QList<QByteArrayList> alternativePieces() const;
 
     static QByteArray foldedText(const QString& text);
-    static PairSet pairsOf(const QByteArray& folded);
+    static PairSet pairsOf(QByteArrayView folded);
 
 private:
     struct Word
@@ -49,6 +52,8 @@ private:
     };
 
     static Word wordFor(const QString& word);
+    template <typename TextOf>
+    bool matchesWith(QByteArrayView folded, const PairSet& pairs, TextOf textOf) const;
 
     QList<QList<Word>> m_alternatives;
 };

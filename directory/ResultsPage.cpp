@@ -36,15 +36,14 @@ QByteArray ResultsPage::build(const QList<CatalogEntry>& entries)
 
 QByteArray ResultsPage::build(const Catalog& catalog, const QList<qsizetype>& positions)
 {
-    const QList<CatalogEntry>& entries = catalog.entries();
     qsizetype size = kHead.size() + kTail.size();
     for (const qsizetype position : positions)
-        size += entries[position].pageLine.size();
+        size += catalog.pageLine(position).size();
     QByteArray page;
     page.reserve(size);
     page += kHead.latin1();
     for (const qsizetype position : positions)
-        page += entries[position].pageLine;
+        page += catalog.pageLine(position);
     page += kTail.latin1();
     return page;
 }

@@ -10,11 +10,22 @@ const QLatin1String kMarkup("<HTML><BODY></BODY></HTML>\n");
 
 QByteArray ScanReply::build(const QList<CatalogEntry>& list, qint64 after)
 {
-    if (list.isEmpty())
-        return QByteArrayLiteral("ERROR<BR>") + QByteArray(kMarkup.data(), kMarkup.size());
-    if (after < 0 || after >= list.size())
-        return QByteArrayLiteral("EXCEPTION OC<BR>") + QByteArray(kMarkup.data(), kMarkup.size());
+    if (list.isEmpty() || after < 0 || after >= list.size())
+        return failure(list.size());
     return station(list.at(after), after + 1);
+}
+
+QByteArray ScanReply::build(const Catalog& catalog, const QList<qsizetype>& positions, qint64 after)
+{
+    if (positions.isEmpty() || after < 0 || after >= positions.size())
+        return failure(positions.size());
+    return station(catalog.entry(positions.at(after)), after + 1);
+}
+
+QByteArray ScanReply::failure(qsizetype listSize)
+{
+    const QByteArray markup(kMarkup.data(), kMarkup.size());
+    return (listSize == 0 ? QByteArrayLiteral("ERROR<BR>") : QByteArrayLiteral("EXCEPTION OC<BR>")) + markup;
 }
 
 QByteArray ScanReply::station(const CatalogEntry& entry, qint64 position)

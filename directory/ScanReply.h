@@ -1,5 +1,6 @@
 #pragma once
 
+#include "directory/Catalog.h"
 #include "directory/CatalogEntry.h"
 
 #include <QByteArray>
@@ -15,5 +16,11 @@ class ScanReply
 public:
     // "ERROR<BR>" for an empty list, "EXCEPTION OC" when the position is at or past its end.
     static QByteArray build(const QList<CatalogEntry>& list, qint64 after);
+    // The same for the list of these catalog positions; only the station answered is made.
+    static QByteArray build(const Catalog& catalog, const QList<qsizetype>& positions, qint64 after);
     static QByteArray station(const CatalogEntry& entry, qint64 position);
+
+private:
+    // The answer for a position the list has no station at.
+    static QByteArray failure(qsizetype listSize);
 };

@@ -120,7 +120,14 @@ simdjson::error_code readStation(json::object object, Station& station)
         std::string_view name;
         if (const auto error = std::move(member).get(field))
             return error;
-        if (const auto error = field.unescaped_key().get(name))
+        // Keys are read where they are, unless they hold an escape; only a few are wanted.
+        const char* raw = field.key().raw();
+        size_t length = 0;
+        while (raw[length] != '"' && raw[length] != '\\')
+            ++length;
+        if (raw[length] == '"')
+            name = std::string_view(raw, length);
+        else if (const auto error = field.unescaped_key().get(name))
             return error;
         // A key given twice counts with its last value.
         if (const auto key = keyOf(name)) {
@@ -202,20 +209,10 @@ void setLocation(const Station& station, CatalogEntry& entry)
     entry.region = country.isEmpty() ? QStringLiteral("Internet") : country;
 }
 
-// A station that passed the checks, waiting for its place in popularity order.
-struct Kept
+CatalogEntry entryFrom(const Station& station, const QString& streamUrl)
 {
-    const Station* station;
-    QString streamUrl;
-    qint64 votes;
-    qint64 clicks;
-};
-
-CatalogEntry entryFrom(const Kept& kept)
-{
-    const Station& station = *kept.station;
     CatalogEntry entry;
-    entry.streamUrl = kept.streamUrl;
+    entry.streamUrl = streamUrl;
     entry.name = textOf(station[Name]);
     const QString site = EntryCleaner::cleanAddress(textOf(station[Homepage]));
     entry.site = StationListReader::isWebAddress(site) ? site : QString();
@@ -223,8 +220,8 @@ CatalogEntry entryFrom(const Kept& kept)
     entry.styles = tagsOf(textOf(station[Tags]));
     entry.format = StationListReader::formatText(textOf(station[Codec]), flagOf(station[Hls], false));
     entry.bitrate = std::round(numberOf(station[Bitrate]));
-    entry.votes = kept.votes;
-    entry.clicks = kept.clicks;
+    entry.votes = countOf(station[Votes]);
+    entry.clicks = countOf(station[ClickCount]);
     return entry;
 }
 
@@ -261,9 +258,9 @@ private:
     QSet<QString> m_seen;
 };
 
-QString describe(simdjson::error_code code, const char* at, const QByteArray& data)
+QString describe(simdjson::error_code code, const char* at, QByteArrayView data)
 {
-    const qsizetype offset = at ? at - data.constData() : data.size();
+    const qsizetype offset = at ? at - data.data() : data.size();
     return QStringLiteral("not a readable JSON station list: %1 at byte %2")
         .arg(QString::fromLatin1(simdjson::error_message(code)))
         .arg(std::clamp<qsizetype>(offset, 0, data.size()));
@@ -284,12 +281,18 @@ qsizetype StationListReader::padding()
 
 bool StationListReader::read(const QByteArray& data, bool keepFailed, Catalog& catalog, QString& error)
 {
+    return read(data, data.capacity() - data.size(), keepFailed, catalog, error);
+}
+
+bool StationListReader::read(QByteArrayView data, qsizetype room, bool keepFailed, Catalog& catalog,
+                             QString& error)
+{
     // The parser reads a little past the end of its text; a buffer without that room is copied.
     std::optional<simdjson::padded_string> copy;
-    simdjson::padded_string_view text(data.constData(), static_cast<size_t>(data.size()),
-                                      static_cast<size_t>(data.capacity()));
-    if (data.capacity() - data.size() < padding()) {
-        copy.emplace(data.constData(), static_cast<size_t>(data.size()));
+    simdjson::padded_string_view text(data.data(), static_cast<size_t>(data.size()),
+                                      static_cast<size_t>(data.size() + std::max<qsizetype>(room, 0)));
+    if (room < padding()) {
+        copy.emplace(data.data(), static_cast<size_t>(data.size()));
         text = *copy;
     }
     json::parser parser;
@@ -310,9 +313,11 @@ bool StationListReader::read(const QByteArray& data, bool keepFailed, Catalog& c
         return false;
     }
 
-    std::vector<Station> read;
-    read.reserve(static_cast<size_t>(data.size() / 512));
-    std::vector<bool> isStation;
+    // Each station goes into the catalog as soon as it is read; the catalog puts them in
+    // popularity order at the end. Room reserved and not used costs address space only.
+    catalog.reserve(static_cast<qsizetype>(data.size() / 300), data.size() / 2);
+    Checker checker(keepFailed);
+    Station station;
     for (auto element : stations) {
         json::value value;
         json::object object;
@@ -322,47 +327,28 @@ bool StationListReader::read(const QByteArray& data, bool keepFailed, Catalog& c
             code = value.type().get(elementType);
         if (code)
             break;
-        isStation.push_back(elementType == json::json_type::object);
-        if (!isStation.back())
+        catalog.countRead();
+        if (elementType != json::json_type::object) {
+            catalog.drop(QStringLiteral("not a station object"));
             continue;
-        read.emplace_back();
+        }
         code = value.get_object().get(object);
         if (!code)
-            code = readStation(object, read.back());
+            code = readStation(object, station);
         if (code)
             break;
+        QString streamUrl;
+        if (const auto reason = checker.check(station, streamUrl))
+            catalog.drop(*reason);
+        else
+            catalog.appendUnordered(entryFrom(station, streamUrl));
     }
     if (code) {
         const char* at = locationOf(document);
         error = describe(code, at, data);
         return false;
     }
-
-    Checker checker(keepFailed);
-    std::vector<Kept> kept;
-    kept.reserve(read.size());
-    auto station = read.cbegin();
-    for (const bool object : isStation) {
-        catalog.countRead();
-        if (!object) {
-            catalog.drop(QStringLiteral("not a station object"));
-            continue;
-        }
-        QString streamUrl;
-        if (const auto reason = checker.check(*station, streamUrl))
-            catalog.drop(*reason);
-        else
-            kept.push_back(
-                {&*station, streamUrl, countOf((*station)[Votes]), countOf((*station)[ClickCount])});
-        ++station;
-    }
-    // Most votes first, then most clicks; the list's order among equals.
-    std::stable_sort(kept.begin(), kept.end(), [](const Kept& a, const Kept& b) {
-        return a.votes != b.votes ? a.votes > b.votes : a.clicks > b.clicks;
-    });
-    catalog.reserve(static_cast<qsizetype>(kept.size()));
-    for (const Kept& entry : kept)
-        catalog.appendCounted(entryFrom(entry));
+    catalog.orderByPopularity();
     return true;
 }
 

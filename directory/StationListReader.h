@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 class Catalog;
@@ -21,6 +22,8 @@ public:
     // Adds the stations to the catalog, once per stationuuid, leaving out those whose last
     // check failed unless keepFailed. False, with error, when the data is not a JSON array.
     static bool read(const QByteArray& data, bool keepFailed, Catalog& catalog, QString& error);
+    // The same for data followed by `room` readable bytes.
+    static bool read(QByteArrayView data, qsizetype room, bool keepFailed, Catalog& catalog, QString& error);
 
     // The format text for a codec name such as "MP3", "AAC+" or "OGG"; "HLS" for HLS streams.
     static QString formatText(const QString& codec, bool hls);

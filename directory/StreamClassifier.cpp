@@ -19,6 +19,20 @@ enum class Family
     Other
 };
 
+// Addresses are nearly always ASCII, which is put in capitals without the general tables.
+QString upperOf(QStringView text)
+{
+    QString upper(text.size(), Qt::Uninitialized);
+    QChar* out = upper.data();
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit >= 0x80)
+            return text.toString().toUpper();
+        *out++ = QChar(unit >= 'a' && unit <= 'z' ? unit - ('a' - 'A') : unit);
+    }
+    return upper;
+}
+
 bool contains(const QString& upperLink, const char* word)
 {
     return upperLink.contains(QLatin1String(word));
@@ -28,7 +42,7 @@ bool contains(const QString& upperLink, const char* word)
 Family familyOf(const QString& link)
 {
     const QString ext = StreamClassifier::extensionOf(link);
-    const QString upper = link.toUpper();
+    const QString upper = upperOf(link);
     if (kRealExtensions.contains(ext))
         return Family::Real;
     if (ext == QLatin1String(".XDM"))
@@ -49,7 +63,7 @@ Family familyOf(const QString& link)
 QString StreamClassifier::extensionOf(const QString& link)
 {
     const qsizetype dot = link.lastIndexOf(QLatin1Char('.'));
-    QString ext = (dot < 0 ? link : link.mid(dot)).toUpper();
+    QString ext = upperOf(dot < 0 ? QStringView(link) : QStringView(link).mid(dot));
     ext.remove(QLatin1Char('"'));
     return ext;
 }
@@ -76,7 +90,7 @@ StreamClassifier::FormatFlag StreamClassifier::formatFlag(const QString& link, b
 StreamClassifier::ScanFamily StreamClassifier::scanFamily(const QString& link)
 {
     const QString ext = extensionOf(link);
-    const QString upper = link.toUpper();
+    const QString upper = upperOf(link);
     if (kRealExtensions.contains(ext))
         return ScanFamily::RealPlayer;
     if (kMediaExtensions.contains(ext))
