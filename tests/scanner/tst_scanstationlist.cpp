@@ -29,7 +29,6 @@ class TestScanStationList : public QObject
 private Q_SLOTS:
     void requestUrl_data();
     void requestUrl();
-    void styleListOrder();
     void resumeRead_data();
     void resumeRead();
     void resumeRecordPerFamily();
@@ -61,15 +60,6 @@ void TestScanStationList::requestUrl_data()
     QTest::newRow("special") << text("Special (Police, Emergency, Scanner)") << Family::RealPlayer << false
                              << text("0") << text("ISDN 128k")
                              << base + text("&STYLE=special&T1=R&GS=1&UNK=0&LS=0&SPD=128");
-    QTest::newRow("fifties") << text("50s") << Family::RealPlayer << false << text("0") << text("ISDN 64k")
-                             << base + text("&STYLE=50s,50's,1950,fifties&T1=R&GS=1&UNK=0&LS=0&SPD=64");
-    QTest::newRow("ska")
-        << text("Ska") << Family::WindowsMedia << false << text("0") << text("Phone Modem 28.8")
-        << base + text("&STYLE=^ska^,^ska$,ska-,ska/,skamusic,`ska&T1=N&GS=1&UNK=0&LS=0&SPD=28");
-    QTest::newRow("techno")
-        << text("Techno") << Family::RealPlayer << false << text("0") << text("Phone Modem 33.6")
-        << base + text("&STYLE=techno^,techno$,techno-,techno/,technomusic&T1=R&GS=1&UNK=0&LS="
-                       "0&SPD=33");
     QTest::newRow("new age") << text("New Age") << Family::RealPlayer << false << text("0") << text("x")
                              << base + text("&STYLE=New+Age&T1=R&GS=1&UNK=0&LS=0&SPD=0");
 }
@@ -90,15 +80,6 @@ void TestScanStationList::requestUrl()
     request.position = position;
     request.conSpeed = speed;
     QCOMPARE(ScanStationList::requestUrl(request), url);
-}
-
-void TestScanStationList::styleListOrder()
-{
-    const QStringList& styles = ScanStationList::styles();
-    QCOMPARE(styles.size(), 34);
-    QCOMPARE(styles.first(), text("*All Stations"));
-    QCOMPARE(styles.last(), text("Zydeco"));
-    QCOMPARE(styles.indexOf(text("Oldtime")) + 1, styles.indexOf(text("Oldies")));
 }
 
 void TestScanStationList::resumeRead_data()
@@ -226,9 +207,6 @@ void TestScanStationList::replyWait_data()
     QTest::addColumn<Outcome>("outcome");
     const QByteArray station = "7@@@@http://w@@@@N@@@@http://s/x.asx@@@@WM@@@@C@@@@R@@@@64<HTML>";
     QTest::newRow("station in pieces") << station << 200 << 5 << Outcome::Station;
-    QTest::newRow("not found") << station << 404 << 0 << Outcome::Failure;
-    QTest::newRow("none of kind") << QByteArray("ERROR<BR><HTML>") << 200 << 0 << Outcome::NoneOfKind;
-    QTest::newRow("exhausted") << QByteArray("EXCEPTION OC<BR><HTML>") << 200 << 0 << Outcome::Exhausted;
 }
 
 void TestScanStationList::replyWait()
