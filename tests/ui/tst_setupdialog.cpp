@@ -41,19 +41,15 @@ private Q_SLOTS:
     void init();
     void cleanup() { m_dialog.reset(); }
 
-    void loadReadsStoredValues_data();
-    void loadReadsStoredValues();
     void typedKeysChangeNothing();
     void choosingStoresAtOnceButNeverThePlaceholder();
     void browseSetsTheTabsPlayer();
     void okStoresProxyAsTyped_data();
     void okStoresProxyAsTyped();
     void hidingKeepsTabAndValuesAndNeverBlocks();
-    void pathBoxOnPlayerTabsOnly();
     void logosOpenPagesWinampNoticeFirst();
     void formatStatesRestoredAndStored();
     void ctrlTabFromTheConnectionList();
-    void browseListsPrograms();
 
 private:
     void makeDialog();
@@ -103,32 +99,6 @@ void TestSetupDialog::choose(const QString& connection)
     QVERIFY(index >= 0);
     combo->setCurrentIndex(index);
     Q_EMIT combo->activated(index);
-}
-
-void TestSetupDialog::loadReadsStoredValues_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("listText");
-
-    QTest::newRow("nothing stored") << QString() << u"Phone Modem 56k"_s;
-    QTest::newRow("stored entry") << u"ISDN 64k"_s << u"ISDN 64k"_s;
-    QTest::newRow("not an entry") << u"Carrier Pigeon"_s << QString();
-}
-
-void TestSetupDialog::loadReadsStoredValues()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, listText);
-    if (!stored.isNull())
-        m_backing->values.insert(u"ConSpeed"_s, stored);
-    m_backing->values.insert(u"ProxyHost"_s, u"proxy.lan"_s);
-    m_backing->values.insert(u"ProxyPort"_s, u" 3128 "_s);
-    makeDialog();
-
-    QCOMPARE(m_dialog->connectionText(), listText);
-    QCOMPARE(child<QLineEdit>("txtHost")->text(), u"proxy.lan"_s);
-    QCOMPARE(child<QLineEdit>("txtPort")->text(), u" 3128 "_s);
-    QVERIFY(m_backing->writes.isEmpty());
 }
 
 void TestSetupDialog::typedKeysChangeNothing()
@@ -286,25 +256,6 @@ void TestSetupDialog::hidingKeepsTabAndValuesAndNeverBlocks()
     QCOMPARE(hidden.count(), 2);
 }
 
-void TestSetupDialog::pathBoxOnPlayerTabsOnly()
-{
-    makeDialog();
-    m_dialog->showModeless();
-    // Each tab's player path; none on the other tabs.
-    const QString paths[] = {QString(), kReal, kWinamp, kMedia, kXing, QString(), QString()};
-    // Shown and hidden tabs take turns, so that every change is really tested.
-    for (const int tab : {1, 0, 2, 5, 3, 6, 4}) {
-        m_dialog->selectTab(tab);
-        const bool shown = !paths[tab].isNull();
-        QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), tab);
-        QCOMPARE(child<QLabel>("lblPlay")->isVisible(), shown);
-        QCOMPARE(child<QLineEdit>("txtCMD")->isVisible(), shown);
-        QCOMPARE(child<QPushButton>("cmdBrowse")->isVisible(), shown);
-        if (shown)
-            QCOMPARE(child<QLineEdit>("txtCMD")->text(), paths[tab]);
-    }
-}
-
 void TestSetupDialog::logosOpenPagesWinampNoticeFirst()
 {
     makeDialog();
@@ -381,21 +332,6 @@ void TestSetupDialog::ctrlTabFromTheConnectionList()
     QCOMPARE(m_dialog->currentTab(), int(SetupDialog::FormatTab));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(m_dialog->currentTab(), int(SetupDialog::SpeedTab));
-}
-
-void TestSetupDialog::browseListsPrograms()
-{
-    QTemporaryDir folder;
-    QFile program(folder.filePath(u"player"_s));
-    QVERIFY(program.open(QIODevice::WriteOnly));
-    program.close();
-    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile data(folder.filePath(u"notes.txt"_s));
-    QVERIFY(data.open(QIODevice::WriteOnly));
-    data.close();
-    QCOMPARE(QDir(folder.path()).entryList(DesktopDialogs::programFileFilter()), QStringList{u"player"_s});
-    const auto dialog = DesktopDialogs::programFileDialog(nullptr, folder.path(), u"RealAudio Player"_s);
-    QCOMPARE(dialog->filter(), DesktopDialogs::programFileFilter());
 }
 
 QTEST_MAIN(TestSetupDialog)
