@@ -47,7 +47,6 @@ private Q_SLOTS:
     void okStoresProxyAsTyped_data();
     void okStoresProxyAsTyped();
     void hidingKeepsTabAndValuesAndNeverBlocks();
-    void logosOpenPagesWinampNoticeFirst();
     void formatStatesRestoredAndStored();
     void ctrlTabFromTheConnectionList();
 
@@ -254,39 +253,6 @@ void TestSetupDialog::hidingKeepsTabAndValuesAndNeverBlocks()
     QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(hidden.count(), 2);
-}
-
-void TestSetupDialog::logosOpenPagesWinampNoticeFirst()
-{
-    makeDialog();
-    m_dialog->selectTab(SetupDialog::WinampTab);
-    m_dialog->showModeless();
-    qsizetype pagesAtNotice = -1;
-    m_services->dialogs.onMessage = [this, &pagesAtNotice](const RecordedMessage&) {
-        pagesAtNotice = m_services->opener.opened.size();
-    };
-    QTest::mouseClick(child<QLabel>("pWinAMP"), Qt::LeftButton);
-
-    QCOMPARE(m_services->dialogs.messages.size(), 1);
-    const RecordedMessage& notice = m_services->dialogs.messages.constFirst();
-    QCOMPARE(notice.icon, MessageIcon::Information);
-    QCOMPARE(notice.title, u"Skylark! Broadcast"_s);
-    QCOMPARE(notice.text,
-             u"Skylark! Broadcast is only compatible with WinAMP Standard versions 2.24 and greater."_s);
-    QCOMPARE(pagesAtNotice, 0);
-    QCOMPARE(m_services->opener.opened, QList<QUrl>({QUrl(u"http://127.0.0.1:8642/download/winamp.htm"_s)}));
-
-    // A press released away from a logo opens nothing.
-    m_dialog->selectTab(SetupDialog::RealPlayerTab);
-    auto* logo = child<QLabel>("pReal");
-    QTest::mousePress(logo, Qt::LeftButton, {}, logo->rect().center());
-    QTest::mouseRelease(logo, Qt::LeftButton, {}, QPoint(-5, -5));
-    QCOMPARE(m_services->opener.opened.size(), 1);
-
-    // The other logos open their page without a notice.
-    QTest::mouseClick(logo, Qt::LeftButton);
-    QCOMPARE(m_services->dialogs.messages.size(), 1);
-    QCOMPARE(m_services->opener.opened.last(), QUrl(u"http://127.0.0.1:8642/download/realplayer.htm"_s));
 }
 
 void TestSetupDialog::formatStatesRestoredAndStored()
