@@ -83,10 +83,7 @@ private Q_SLOTS:
     void speedCeiling_data();
     void speedCeiling();
     void linkRules();
-    void blockSplits_data();
-    void blockSplits();
     void countProgressAndStop();
-    void sortRows();
     void modeSwitch();
 
 private:
@@ -273,37 +270,6 @@ void TestResultsParser::linkRules()
     QCOMPARE(m_model->cell(0, ResultsModel::ArchiveUrl), u" http://c/a.rm "_s);
 }
 
-void TestResultsParser::blockSplits_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QStringList>("stations");
-    QTest::newRow("well formed") << livePage(2) << fields("Station 0|Station 1");
-    // The first link has no quote before its closing tag; the quote after it opens the next.
-    QTest::newRow("quote only after the link")
-        << u"<A HREF=x>A**F&&L^^1$$0@@p</A><BR><A HREF=\"http://b\">B**F&&L^^1$$0@@p</A>"_s << fields("B");
-    // No ">" before the closing tag: the link has no text, and what follows the tag is read
-    // without a quote.
-    QTest::newRow("tag never closed")
-        << u"<A HREF=\"http://a</A>C**F&&L^^1$$0@@p</A><A HREF=\"http://d\">D**F&&L^^1$$0@@p</A>"_s
-        << fields("C|D");
-    QTest::newRow("no quote at all") << u"<A HREF=http://e>E**F&&L^^1$$0@@p</A>"_s << QStringList();
-}
-
-// A page reads the same however it is cut into two blocks.
-void TestResultsParser::blockSplits()
-{
-    QFETCH(QString, page);
-    QFETCH(QStringList, stations);
-    for (qsizetype cut = 0; cut <= page.size(); ++cut) {
-        init();
-        m_parser->append(QStringView(page).left(cut));
-        m_parser->append(QStringView(page).mid(cut));
-        QCOMPARE(m_parser->resultCount(), stations.size());
-        if (!stations.isEmpty())
-            QCOMPARE(cells(*m_model, ResultsModel::LiveStation), stations);
-    }
-}
-
 void TestResultsParser::countProgressAndStop()
 {
     QSignalSpy counts(m_parser.get(), &ResultsParser::countShown);
@@ -324,23 +290,6 @@ void TestResultsParser::countProgressAndStop()
     m_parser->setStopFlag(&stop);
     m_parser->append(livePage(3));
     QCOMPARE(m_parser->resultCount(), 250);
-}
-
-void TestResultsParser::sortRows()
-{
-    QString page;
-    const QStringList names = fields("beta|Zulu|alpha|Beta|Alpha");
-    const QStringList speeds = fields("100|9||20|100");
-    for (int at = 0; at < names.size(); ++at)
-        page += link(u"http://"_s + QString::number(at), record(names.at(at), speeds.at(at)));
-    m_parser->append(page);
-    m_model->sortRows(ResultsModel::LiveStation, Qt::AscendingOrder, ResultsModel::SortKind::Text);
-    QCOMPARE(cells(*m_model, 0), fields("Alpha|Beta|Zulu|alpha|beta"));
-    // Numeric on the hidden speed column: 9 < 20 < 100 = 100 < 5000 (unknown); ties keep their order.
-    m_model->sortRows(ResultsModel::LiveSpeedValue, Qt::AscendingOrder, ResultsModel::SortKind::Number);
-    QCOMPARE(cells(*m_model, 0), fields("Zulu|Beta|Alpha|beta|alpha"));
-    m_model->sort(ResultsModel::LiveStation, Qt::DescendingOrder);
-    QCOMPARE(m_model->cell(0, 0), u"beta"_s);
 }
 
 void TestResultsParser::modeSwitch()
