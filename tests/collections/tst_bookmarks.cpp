@@ -68,7 +68,6 @@ private Q_SLOTS:
 
     void displayTextAndRemoval();
     void hostileTextsSurviveSaveAndLoad();
-    void missingFileIsAnEmptyList();
     void unreadableFileIsKeptAside_data();
     void unreadableFileIsKeptAside();
     void failedSaveKeepsTheOldFile();
@@ -140,21 +139,6 @@ void TestBookmarks::hostileTextsSurviveSaveAndLoad()
     // A second save of what was loaded writes the same bytes.
     QVERIFY(loaded.save(m_folder, error));
     QCOMPARE(readAll(BookmarkList::filePath(m_folder)), data);
-}
-
-void TestBookmarks::missingFileIsAnEmptyList()
-{
-    BookmarkList list = listOf({{u"old"_s, u"http://old"_s}});
-    const BookmarkLoad result = list.load(m_folder);
-    QVERIFY(!result.failed());
-    QCOMPARE(list.count(), 0);
-    QVERIFY(!QFileInfo::exists(m_folder));
-
-    // The first save makes the folder and the file; an empty list reads back empty.
-    QString error;
-    QVERIFY(list.save(m_folder, error));
-    QVERIFY(!list.load(m_folder).failed());
-    QCOMPARE(list.count(), 0);
 }
 
 void TestBookmarks::unreadableFileIsKeptAside_data()
