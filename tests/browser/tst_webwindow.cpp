@@ -91,9 +91,7 @@ private Q_SLOTS:
 
     void placement_data();
     void placement();
-    void laterPreviewsKeepThePlace();
     void closeWhileMaximisedStoresNormalGeometry();
-    void viewFollowsWindowSize();
     void loadEndsBusyPointer_data();
     void loadEndsBusyPointer();
     void onlyWebAddressesAreShown_data();
@@ -246,20 +244,6 @@ void TestWebWindow::placement()
     QCOMPARE(m_window->windowTitle(), u"Mini-browser"_s);
 }
 
-void TestWebWindow::laterPreviewsKeepThePlace()
-{
-    QVERIFY(showAndLoad(u"/first"_s));
-    const QRect moved(area().x() + 60, area().y() + 70, 350, 250);
-    m_window->setGeometry(moved);
-    QTRY_COMPARE(m_window->geometry(), moved);
-
-    QVERIFY(showAndLoad(u"/second"_s));
-
-    QCOMPARE(m_window->geometry(), moved);
-    QCOMPARE(m_window->currentAddress(), QUrl(m_server.url(u"/second"_s)));
-    QVERIFY(m_backing.writes.isEmpty());
-}
-
 void TestWebWindow::closeWhileMaximisedStoresNormalGeometry()
 {
     QVERIFY(showAndLoad(u"/first"_s));
@@ -286,20 +270,6 @@ void TestWebWindow::closeWhileMaximisedStoresNormalGeometry()
     QVERIFY(showAndLoad(u"/second"_s));
     QVERIFY(!m_window->isMaximized());
     QCOMPARE(m_window->geometry(), normal);
-}
-
-void TestWebWindow::viewFollowsWindowSize()
-{
-    QVERIFY(showAndLoad(u"/first"_s));
-    for (const QSize& size : {QSize(600, 400), QSize(300, 500)}) {
-        m_window->resize(size);
-        QTRY_COMPARE(m_window->size(), size);
-        const QWidget* client = m_window->centralWidget();
-        const QSize frame = m_window->frameGeometry().size();
-        const QRect expected(0, 0, qMin(frame.width() - px(110), client->width()),
-                             qMin(frame.height() - px(1000), client->height()));
-        QTRY_COMPARE(view()->geometry(), expected);
-    }
 }
 
 // ---- loading and the busy pointer --------------------------------------------------------
