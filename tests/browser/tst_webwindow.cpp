@@ -98,11 +98,8 @@ private Q_SLOTS:
     void onlyWebAddressesAreShown();
     void launchOpensThePageNowShown();
     void unknownSchemesStayInsidePage();
-    void noPopUpWindows();
-    void scriptDialogsSuppressed();
     void missingEngineNoticedOnce();
     void rendererThatNeverStartedNoticedOnce();
-    void rendererLostAfterPagesKeepsWindow();
 
 private:
     std::unique_ptr<WebWindow> makeWindow();
@@ -368,38 +365,6 @@ void TestWebWindow::unknownSchemesStayInsidePage()
     QCOMPARE(view()->history()->count(), 2);
 }
 
-void TestWebWindow::noPopUpWindows()
-{
-    QVERIFY(showAndLoad(u"/popup"_s));
-    view()->page()->runJavaScript(u"document.getElementById('blank').click()"_s);
-    // Any window the page opened would have asked the server for its page by now.
-    QVERIFY(showAndLoad(u"/second"_s));
-
-    QVERIFY(!m_server.targets().contains("/opened-by-script"));
-    QVERIFY(!m_server.targets().contains("/opened-by-link"));
-    for (const QWidget* widget : QApplication::topLevelWidgets())
-        QVERIFY(!widget->isVisible() || widget == &m_main || widget == m_window.get());
-    QCOMPARE(m_window->currentAddress(), QUrl(m_server.url(u"/second"_s)));
-}
-
-void TestWebWindow::scriptDialogsSuppressed()
-{
-    // A modal box would stop the page's script; close any that appears and count it.
-    int modals = 0;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, this, [&modals] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            ++modals;
-            modal->close();
-        }
-    });
-    watch.start(10);
-    QVERIFY(showAndLoad(u"/dialogs"_s));
-    waitForTitle(u"after dialogs"_s);
-    QCOMPARE(modals, 0);
-    QVERIFY(m_services.dialogs.messages.isEmpty());
-}
-
 // ---- a web engine that cannot run --------------------------------------------------------
 
 void TestWebWindow::missingEngineNoticedOnce()
@@ -441,16 +406,6 @@ void TestWebWindow::rendererThatNeverStartedNoticedOnce()
     QCOMPARE(closed.count(), 1);
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_services.pointer.spans, 1);
-}
-
-void TestWebWindow::rendererLostAfterPagesKeepsWindow()
-{
-    QVERIFY(showAndLoad(u"/first"_s));
-    Q_EMIT view()->page()->renderProcessTerminated(QWebEnginePage::KilledTerminationStatus, 9);
-    QVERIFY(m_services.dialogs.messages.isEmpty());
-    QVERIFY(m_window->isVisible());
-    QVERIFY(!m_window->engineFailed());
-    QVERIFY(showAndLoad(u"/second"_s));
 }
 
 int main(int argc, char* argv[])

@@ -74,7 +74,6 @@ private Q_SLOTS:
 
     void playlistRoundTrip_data();
     void playlistRoundTrip();
-    void playlistWritesNothingThatRereadsDifferently();
     void hostilePlaylist_data();
     void hostilePlaylist();
     void playlistLimits();
@@ -257,24 +256,6 @@ void TestBookmarks::playlistRoundTrip()
     const PlaylistRead read = Playlist::readFile(path);
     QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
     QCOMPARE(read.entries, entries);
-}
-
-void TestBookmarks::playlistWritesNothingThatRereadsDifferently()
-{
-    // A line break in a link would let the next line be read as an entry of its own.
-    const QList<PlaylistEntry> entries = {
-        web("Line\nbreak\tname\x1b[0m", "http://ok/1"),
-        web("smuggled", "http://ok/2\nfile:///etc/passwd"),
-        web("blank", " http://ok/3"),
-        web("comment", "#EXTINF:1,x"),
-        web("empty", ""),
-        web("other scheme", "mms://example.org/clip"),
-    };
-    for (const auto format : {Playlist::Format::M3u, Playlist::Format::Pls}) {
-        const PlaylistRead read = Playlist::read(Playlist::write(entries, format));
-        QCOMPARE(read.entries, (QList<PlaylistEntry>{web("Line break name [0m", "http://ok/1"),
-                                                     web("other scheme", "mms://example.org/clip")}));
-    }
 }
 
 void TestBookmarks::hostilePlaylist_data()

@@ -121,7 +121,6 @@ private Q_SLOTS:
     void nextBeforePlayMarkerDoesTheHandshake();
     void pauseFreezesTheCount();
     void moduleEndingItselfEndsTheStation();
-    void statusTexts();
     void threeFailedStartsStopTheScan();
     void stubbornModuleEndedBeforeMarkersGo();
     void scanWhileScanningEndsTheOldModuleFirst();
@@ -365,22 +364,6 @@ void TestScanStep::moduleEndingItselfEndsTheStation()
     QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
     // Nothing was written to end it.
     QVERIFY(scan->view.ends.isEmpty());
-}
-
-void TestScanStep::statusTexts()
-{
-    auto scan = makeScan(m_directory.host());
-    scan->view.dwell = 100;
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
-    QVERIFY(writeFile(marker(MarkerFiles::kStatus), "\"Buffering, 50%\"\r\n"));
-    scan->tick.tick();
-    QCOMPARE(scan->view.panels[1], text("Buffering, 50%"));
-    QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kStatus));
-    QVERIFY(writeFile(marker(MarkerFiles::kStatus), "Connecting, please wait\r\n"));
-    scan->tick.tick();
-    QCOMPARE(scan->view.panels[1], text("Connecting"));
-    QVERIFY(QDir(m_data).entryList({text("~stat*")}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 void TestScanStep::threeFailedStartsStopTheScan()

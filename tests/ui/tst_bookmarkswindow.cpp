@@ -53,7 +53,6 @@ private Q_SLOTS:
     void cleanup();
 
     void addsInGridOrderAndRefusesLive();
-    void addWhileHiddenShowsWithoutRereading();
     void deleteKeyRemovesAdjacentAndUpwardSelections_data();
     void deleteKeyRemovesAdjacentAndUpwardSelections();
     void doubleClickPlaysAndClickShowsLink();
@@ -164,31 +163,6 @@ void TestBookmarksWindow::addsInGridOrderAndRefusesLive()
     QCOMPARE(savedTexts(), five);
     QCOMPARE(m_window->bookmarks().at(3).link, u"http://a"_s);
     QCOMPARE(m_services.dialogs.messages.size(), 1);
-}
-
-void TestBookmarksWindow::addWhileHiddenShowsWithoutRereading()
-{
-    BookmarkList earlier;
-    earlier.append({u"Earlier [ ]"_s, u"http://earlier"_s});
-    QString error;
-    QVERIFY(earlier.save(m_folder, error));
-
-    makeWindow(m_folder);
-    QVERIFY(!m_window->isVisible());
-    m_window->addRows(clips(1, 1), true);
-    // What is on disk now no longer matters to the window.
-    QFile::remove(BookmarkList::filePath(m_folder));
-    m_window->showModeless();
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(shownTexts(), (QStringList{u"Earlier [ ]"_s, u"Clip 1 [ part 1]"_s}));
-    QVERIFY(m_services.dialogs.messages.isEmpty());
-
-    // Closing hides the window and writes the list back; the window can be shown again.
-    m_window->findChild<QPushButton*>(u"cmdClose"_s)->click();
-    QVERIFY(!m_window->isVisible());
-    QCOMPARE(savedTexts(), (QStringList{u"Earlier [ ]"_s, u"Clip 1 [ part 1]"_s}));
-    m_window->showModeless();
-    QCOMPARE(shownTexts().size(), 2);
 }
 
 void TestBookmarksWindow::deleteKeyRemovesAdjacentAndUpwardSelections_data()

@@ -34,7 +34,6 @@ class TestScanWindow : public QObject
 
 private Q_SLOTS:
     void init();
-    void dwellBoxRules();
     void maximisedMainWindowReturnsToNormal();
     void stationShownAndSiteOpened();
     void pauseThenClose();
@@ -89,35 +88,6 @@ void TestScanWindow::maximisedMainWindowReturnsToNormal()
     QTRY_COMPARE(main.windowState(), Qt::WindowNoState);
     window->close();
     QTRY_VERIFY(window.isNull());
-}
-
-void TestScanWindow::dwellBoxRules()
-{
-    Parts parts;
-    ScanWindow* window = makeWindow(parts, text("127.0.0.1:1"));
-    auto* dwell = window->findChild<QLineEdit*>(text("txtS"));
-    QCOMPARE(dwell->text(), text("45"));
-    dwell->setFocus();
-    QApplication::setActiveWindow(window);
-    QTRY_COMPARE(QApplication::focusWidget(), dwell);
-    dwell->selectAll();
-    QTest::keyClicks(QApplication::focusWidget(), text("1x2"));
-    QCOMPARE(dwell->text(), text("12"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-    QCOMPARE(dwell->text(), text("25"));
-    dwell->setText(text("99999"));
-    QCOMPARE(dwell->text(), text("32000"));
-    dwell->setText(text("0"));
-    QCOMPARE(dwell->text(), text("25"));
-    // The lists ignore typing.
-    auto* style = window->findChild<QComboBox*>(text("comboStyle"));
-    style->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), style);
-    QTest::keyClicks(QApplication::focusWidget(), text("Jazz"));
-    QCOMPARE(style->currentText(), text("*All Stations"));
-    QCOMPARE(window->windowTitle(), text("Skylark! Broadcast - Station Scan"));
-    window->close();
 }
 
 void TestScanWindow::stationShownAndSiteOpened()

@@ -47,7 +47,6 @@ private Q_SLOTS:
     void okStoresProxyAsTyped_data();
     void okStoresProxyAsTyped();
     void hidingKeepsTabAndValuesAndNeverBlocks();
-    void formatStatesRestoredAndStored();
     void ctrlTabFromTheConnectionList();
 
 private:
@@ -253,37 +252,6 @@ void TestSetupDialog::hidingKeepsTabAndValuesAndNeverBlocks()
     QTest::keyClick(m_dialog.get(), Qt::Key_Escape);
     QVERIFY(!m_dialog->isVisible());
     QCOMPARE(hidden.count(), 2);
-}
-
-void TestSetupDialog::formatStatesRestoredAndStored()
-{
-    makeDialog();
-    // Missing: checked. Stored 0: unchecked. Not a number, or out of range: the box stays as it is.
-    m_dialog->setFormatState(Settings::Key::ChkRA, qint16(0));
-    m_dialog->setFormatState(Settings::Key::ChkNV, qint16(1));
-    m_dialog->setFormatState(Settings::Key::ChkMA, qint16(1));
-    m_dialog->setFormatState(Settings::Key::ChkRV, qint16(1));
-    m_dialog->setFormatState(Settings::Key::ChkXDM, qint16(0));
-    m_backing->values.insert(u"chkNV"_s, u"0"_s);
-    m_backing->values.insert(u"chkMA"_s, u"abc"_s);
-    m_backing->values.insert(u"chkRV"_s, u"7"_s);
-    m_backing->values.insert(u"chkXDM"_s, u"2"_s);
-    m_dialog->restoreFormatStates(*m_settings);
-
-    QCOMPARE(m_dialog->formatState(Settings::Key::ChkRA), 1);
-    QCOMPARE(m_dialog->formatState(Settings::Key::ChkNV), 0);
-    QCOMPARE(m_dialog->formatState(Settings::Key::ChkMA), 1);
-    QCOMPARE(m_dialog->formatState(Settings::Key::ChkRV), 1);
-    QCOMPARE(m_dialog->formatState(Settings::Key::ChkXDM), 0);
-    QVERIFY(child<QCheckBox>("chkRA")->isChecked());
-    QVERIFY(!child<QCheckBox>("chkNV")->isChecked());
-
-    // Written back in their fixed order.
-    m_backing->writes.clear();
-    m_dialog->storeFormatStates(*m_settings);
-    QCOMPARE(m_backing->writes, strings({"chkRA", "chkNA", "chkMA", "chkRV", "chkNV", "chkXDM"}));
-    QCOMPARE(saved("chkRA"), u"1"_s);
-    QCOMPARE(saved("chkXDM"), u"0"_s);
 }
 
 void TestSetupDialog::ctrlTabFromTheConnectionList()
