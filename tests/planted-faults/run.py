@@ -3,7 +3,7 @@
 for it and runs them, and prints which tests caught it. Run by hand, not from CTest:
     tests/planted-faults/run.py [--scratch DIR] [--keep] [FAULT_ID...]
 The scratch copy should sit under ccache's base_dir so it shares the cache with the worktree."""
-import argparse, os, pathlib, subprocess, sys
+import argparse, os, pathlib, shutil, subprocess, sys
 
 here = pathlib.Path(__file__).resolve().parent
 root = here.parent.parent
@@ -17,7 +17,14 @@ run = lambda cmd, **kw: subprocess.run(cmd, stdout=subprocess.DEVNULL, stderr=su
 
 scratch.mkdir(parents=True, exist_ok=True)
 if not opts.keep:
-    run(["rsync", "-a", "--delete", "--exclude", "build*", "--exclude", ".git", f"{root}/", f"{scratch}/"])
+    # A fresh copy of the tree beside the scratch build folder, which is kept for its objects.
+    for entry in scratch.iterdir():
+        if entry.name != "build":
+            shutil.rmtree(entry) if entry.is_dir() else entry.unlink()
+    for entry in root.iterdir():
+        if not entry.name.startswith(("build", ".git")):
+            copy = shutil.copytree if entry.is_dir() else shutil.copy2
+            copy(entry, scratch / entry.name)
 build = scratch / "build"
 if not build.exists():
     run(["cmake", "-S", scratch, "-B", build, "-G", "Ninja", "-DSKYLARK_WERROR=ON",
