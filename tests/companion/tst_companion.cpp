@@ -107,7 +107,7 @@ void TestCompanion::init()
     m_environment = QProcessEnvironment::systemEnvironment();
     m_environment.insert(u"XDG_CONFIG_HOME"_s, m_home->filePath(u"config"_s));
     m_environment.insert(u"XDG_DATA_HOME"_s, m_home->filePath(u"data"_s));
-    m_environment.insert(u"SKYLARK_COMPANION_PLAY_DELAY_MS"_s, u"200"_s);
+    m_environment.insert(u"SKYLARK_COMPANION_PLAY_DELAY_MS"_s, u"50"_s);
     m_environment.remove(u"SKYLARK_COMPANION_KILL_GRACE_MS"_s);
     m_environment.remove(u"SKYLARK_PROGRAM_PID"_s);
     m_tag = QFileInfo(m_home->path()).fileName().toUtf8();
