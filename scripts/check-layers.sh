@@ -23,21 +23,24 @@ for layer in "${layers[@]}"; do
             echo "$file:$line: $layer includes \"$target/...\", a layer above it"
             failures=$((failures + 1))
         fi
-    done < <(grep -nE '^#include "[a-z]+/' "$src/$layer"/* || true)
+    done < <(grep -snE '^#include "[a-z]+/' "$src/$layer"/* || true)
 done
 
+# One pass over the widget-free folders' Qt includes, checked against the GUI header names.
+widget_free_dirs=()
 for layer in "${widget_free[@]}"; do
-    [ -d "$src/$layer" ] || continue
-    while IFS=: read -r file line include; do
-        header=${include#*<}
-        header=${header%>*}
-        header=${header##*/}
-        if grep -qxF "$header" <<<"$gui_headers"; then
-            echo "$file:$line: widget-free $layer includes <$header>"
-            failures=$((failures + 1))
-        fi
-    done < <(grep -nE '^#include <Q' "$src/$layer"/* || true)
+    [ -d "$src/$layer" ] && widget_free_dirs+=("$src/$layer")
 done
+gui_includes=$(grep -nE '^#include <Q' -r "${widget_free_dirs[@]}" |
+    awk -F: 'NR == FNR { gui[$0] = 1; next }
+        { header = $3; sub(/^#include </, "", header); sub(/>.*/, "", header); sub(/.*\//, "", header)
+          if (header in gui) { layer = $1; sub(/\/[^\/]*$/, "", layer); sub(/.*\//, "", layer)
+                               print $1 ":" $2 ": widget-free " layer " includes <" header ">" } }' \
+        <(printf '%s\n' "$gui_headers") - || true)
+if [ -n "$gui_includes" ]; then
+    echo "$gui_includes"
+    failures=$((failures + $(wc -l <<<"$gui_includes")))
+fi
 
 if [ "$failures" -gt 0 ]; then
     echo "check-layers: $failures include(s) out of place"

@@ -15,9 +15,14 @@ seconds=${SKYLARK_FUZZ_SECONDS:-5}
 seed=${SKYLARK_FUZZ_SEED:-1}
 dir=$root/${SKYLARK_FUZZ_BUILD:-build-fuzz}
 
-CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DSKYLARK_FUZZ=ON -DSKYLARK_SANITIZE=ON \
-    -DSKYLARK_WERROR=ON -DCMAKE_BUILD_TYPE=Debug
-cmake --build "$dir" -j "$(nproc)" --target skylark-fuzzers
+mkdir -p "$dir"
+# The build speaks only when it fails.
+if ! { CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DSKYLARK_FUZZ=ON -DSKYLARK_SANITIZE=ON \
+    -DSKYLARK_WERROR=ON -DCMAKE_BUILD_TYPE=Debug &&
+    cmake --build "$dir" -j "$(nproc)" --target skylark-fuzzers; } >"$dir/fuzz-build.log" 2>&1; then
+    cat "$dir/fuzz-build.log"
+    exit 1
+fi
 
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then

@@ -91,20 +91,15 @@ private Q_SLOTS:
 
     void placement_data();
     void placement();
-    void laterPreviewsKeepThePlace();
     void closeWhileMaximisedStoresNormalGeometry();
-    void viewFollowsWindowSize();
     void loadEndsBusyPointer_data();
     void loadEndsBusyPointer();
     void onlyWebAddressesAreShown_data();
     void onlyWebAddressesAreShown();
     void launchOpensThePageNowShown();
     void unknownSchemesStayInsidePage();
-    void noPopUpWindows();
-    void scriptDialogsSuppressed();
     void missingEngineNoticedOnce();
     void rendererThatNeverStartedNoticedOnce();
-    void rendererLostAfterPagesKeepsWindow();
 
 private:
     std::unique_ptr<WebWindow> makeWindow();
@@ -246,20 +241,6 @@ void TestWebWindow::placement()
     QCOMPARE(m_window->windowTitle(), u"Mini-browser"_s);
 }
 
-void TestWebWindow::laterPreviewsKeepThePlace()
-{
-    QVERIFY(showAndLoad(u"/first"_s));
-    const QRect moved(area().x() + 60, area().y() + 70, 350, 250);
-    m_window->setGeometry(moved);
-    QTRY_COMPARE(m_window->geometry(), moved);
-
-    QVERIFY(showAndLoad(u"/second"_s));
-
-    QCOMPARE(m_window->geometry(), moved);
-    QCOMPARE(m_window->currentAddress(), QUrl(m_server.url(u"/second"_s)));
-    QVERIFY(m_backing.writes.isEmpty());
-}
-
 void TestWebWindow::closeWhileMaximisedStoresNormalGeometry()
 {
     QVERIFY(showAndLoad(u"/first"_s));
@@ -286,20 +267,6 @@ void TestWebWindow::closeWhileMaximisedStoresNormalGeometry()
     QVERIFY(showAndLoad(u"/second"_s));
     QVERIFY(!m_window->isMaximized());
     QCOMPARE(m_window->geometry(), normal);
-}
-
-void TestWebWindow::viewFollowsWindowSize()
-{
-    QVERIFY(showAndLoad(u"/first"_s));
-    for (const QSize& size : {QSize(600, 400), QSize(300, 500)}) {
-        m_window->resize(size);
-        QTRY_COMPARE(m_window->size(), size);
-        const QWidget* client = m_window->centralWidget();
-        const QSize frame = m_window->frameGeometry().size();
-        const QRect expected(0, 0, qMin(frame.width() - px(110), client->width()),
-                             qMin(frame.height() - px(1000), client->height()));
-        QTRY_COMPARE(view()->geometry(), expected);
-    }
 }
 
 // ---- loading and the busy pointer --------------------------------------------------------
@@ -398,38 +365,6 @@ void TestWebWindow::unknownSchemesStayInsidePage()
     QCOMPARE(view()->history()->count(), 2);
 }
 
-void TestWebWindow::noPopUpWindows()
-{
-    QVERIFY(showAndLoad(u"/popup"_s));
-    view()->page()->runJavaScript(u"document.getElementById('blank').click()"_s);
-    // Any window the page opened would have asked the server for its page by now.
-    QVERIFY(showAndLoad(u"/second"_s));
-
-    QVERIFY(!m_server.targets().contains("/opened-by-script"));
-    QVERIFY(!m_server.targets().contains("/opened-by-link"));
-    for (const QWidget* widget : QApplication::topLevelWidgets())
-        QVERIFY(!widget->isVisible() || widget == &m_main || widget == m_window.get());
-    QCOMPARE(m_window->currentAddress(), QUrl(m_server.url(u"/second"_s)));
-}
-
-void TestWebWindow::scriptDialogsSuppressed()
-{
-    // A modal box would stop the page's script; close any that appears and count it.
-    int modals = 0;
-    QTimer watch;
-    connect(&watch, &QTimer::timeout, this, [&modals] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            ++modals;
-            modal->close();
-        }
-    });
-    watch.start(10);
-    QVERIFY(showAndLoad(u"/dialogs"_s));
-    waitForTitle(u"after dialogs"_s);
-    QCOMPARE(modals, 0);
-    QVERIFY(m_services.dialogs.messages.isEmpty());
-}
-
 // ---- a web engine that cannot run --------------------------------------------------------
 
 void TestWebWindow::missingEngineNoticedOnce()
@@ -471,16 +406,6 @@ void TestWebWindow::rendererThatNeverStartedNoticedOnce()
     QCOMPARE(closed.count(), 1);
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_services.pointer.spans, 1);
-}
-
-void TestWebWindow::rendererLostAfterPagesKeepsWindow()
-{
-    QVERIFY(showAndLoad(u"/first"_s));
-    Q_EMIT view()->page()->renderProcessTerminated(QWebEnginePage::KilledTerminationStatus, 9);
-    QVERIFY(m_services.dialogs.messages.isEmpty());
-    QVERIFY(m_window->isVisible());
-    QVERIFY(!m_window->engineFailed());
-    QVERIFY(showAndLoad(u"/second"_s));
 }
 
 int main(int argc, char* argv[])

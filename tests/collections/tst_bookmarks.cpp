@@ -68,14 +68,12 @@ private Q_SLOTS:
 
     void displayTextAndRemoval();
     void hostileTextsSurviveSaveAndLoad();
-    void missingFileIsAnEmptyList();
     void unreadableFileIsKeptAside_data();
     void unreadableFileIsKeptAside();
     void failedSaveKeepsTheOldFile();
 
     void playlistRoundTrip_data();
     void playlistRoundTrip();
-    void playlistWritesNothingThatRereadsDifferently();
     void hostilePlaylist_data();
     void hostilePlaylist();
     void playlistLimits();
@@ -140,21 +138,6 @@ void TestBookmarks::hostileTextsSurviveSaveAndLoad()
     // A second save of what was loaded writes the same bytes.
     QVERIFY(loaded.save(m_folder, error));
     QCOMPARE(readAll(BookmarkList::filePath(m_folder)), data);
-}
-
-void TestBookmarks::missingFileIsAnEmptyList()
-{
-    BookmarkList list = listOf({{u"old"_s, u"http://old"_s}});
-    const BookmarkLoad result = list.load(m_folder);
-    QVERIFY(!result.failed());
-    QCOMPARE(list.count(), 0);
-    QVERIFY(!QFileInfo::exists(m_folder));
-
-    // The first save makes the folder and the file; an empty list reads back empty.
-    QString error;
-    QVERIFY(list.save(m_folder, error));
-    QVERIFY(!list.load(m_folder).failed());
-    QCOMPARE(list.count(), 0);
 }
 
 void TestBookmarks::unreadableFileIsKeptAside_data()
@@ -273,24 +256,6 @@ void TestBookmarks::playlistRoundTrip()
     const PlaylistRead read = Playlist::readFile(path);
     QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
     QCOMPARE(read.entries, entries);
-}
-
-void TestBookmarks::playlistWritesNothingThatRereadsDifferently()
-{
-    // A line break in a link would let the next line be read as an entry of its own.
-    const QList<PlaylistEntry> entries = {
-        web("Line\nbreak\tname\x1b[0m", "http://ok/1"),
-        web("smuggled", "http://ok/2\nfile:///etc/passwd"),
-        web("blank", " http://ok/3"),
-        web("comment", "#EXTINF:1,x"),
-        web("empty", ""),
-        web("other scheme", "mms://example.org/clip"),
-    };
-    for (const auto format : {Playlist::Format::M3u, Playlist::Format::Pls}) {
-        const PlaylistRead read = Playlist::read(Playlist::write(entries, format));
-        QCOMPARE(read.entries, (QList<PlaylistEntry>{web("Line break name [0m", "http://ok/1"),
-                                                     web("other scheme", "mms://example.org/clip")}));
-    }
 }
 
 void TestBookmarks::hostilePlaylist_data()

@@ -174,6 +174,17 @@ void TestPresets::headerSortsInSequence()
     QCOMPARE(apply(3), (QStringList{u"b"_s, u"a"_s, u"B"_s}));
     QCOMPARE(sort.gridSortOrder(), HeaderSort::kTextDescending);
     QCOMPARE(apply(3), (QStringList{u"B"_s, u"a"_s, u"b"_s})); // case-sensitive: upper case first
+
+    // Live rows: "Speed" sorts by its number, not its text.
+    ResultsModel live;
+    live.appendRecords({row({u"a"_s, {}, {}, u"56"_s, {}, {}, {}, {}, u"56"_s}),
+                        row({u"b"_s, {}, {}, u"300"_s, {}, {}, {}, {}, u"300"_s}),
+                        row({u"c"_s, {}, {}, u"28"_s, {}, {}, {}, {}, u"28"_s})});
+    HeaderSort liveSort;
+    const HeaderSort::Key key = liveSort.click(ResultsModel::LiveSpeed, false);
+    live.sortRows(key.column, key.order,
+                  key.numeric ? ResultsModel::SortKind::Number : ResultsModel::SortKind::Text);
+    QCOMPARE((QStringList{live.cell(0, 0), live.cell(1, 0), live.cell(2, 0)}), strings({"c", "a", "b"}));
 }
 
 QTEST_GUILESS_MAIN(TestPresets)

@@ -57,15 +57,10 @@ class TestCompanion : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void terminateMarkerEndsPlayer_data();
-    void terminateMarkerEndsPlayer();
-    void stopSignalEndsPlayer_data();
-    void stopSignalEndsPlayer();
+    void playerEnds_data();
+    void playerEnds();
     void nothingOutlivesTheStation_data();
     void nothingOutlivesTheStation();
-    void programGoneEndsPlayer();
-    void playerEndingByItself_data();
-    void playerEndingByItself();
     void nothingStarted_data();
     void nothingStarted();
     void linkReachesPlayerWhole_data();
@@ -112,7 +107,7 @@ void TestCompanion::init()
     m_environment = QProcessEnvironment::systemEnvironment();
     m_environment.insert(u"XDG_CONFIG_HOME"_s, m_home->filePath(u"config"_s));
     m_environment.insert(u"XDG_DATA_HOME"_s, m_home->filePath(u"data"_s));
-    m_environment.insert(u"SKYLARK_COMPANION_PLAY_DELAY_MS"_s, u"200"_s);
+    m_environment.insert(u"SKYLARK_COMPANION_PLAY_DELAY_MS"_s, u"50"_s);
     m_environment.remove(u"SKYLARK_COMPANION_KILL_GRACE_MS"_s);
     m_environment.remove(u"SKYLARK_PROGRAM_PID"_s);
     m_tag = QFileInfo(m_home->path()).fileName().toUtf8();
@@ -243,58 +238,59 @@ qint64 TestCompanion::recordedPid(const QString& name, const QString& fileName) 
     return file.open(QIODevice::ReadOnly) ? file.readAll().trimmed().toLongLong() : 0;
 }
 
-void TestCompanion::terminateMarkerEndsPlayer_data()
+// Each way a playing station ends: the module ends its player, leaves the done marker and exits.
+void TestCompanion::playerEnds_data()
 {
     QTest::addColumn<QString>("module");
-    QTest::addColumn<QString>("player");
-    QTest::addColumn<QString>("otherPlayer");
-    QTest::addColumn<QByteArray>("terminate");
-    QTest::newRow("RealPlayer, empty marker") << kReal << u"real"_s << u"media"_s << QByteArray();
-    QTest::newRow("Media Player, empty marker") << kMedia << u"media"_s << u"real"_s << QByteArray();
-    QTest::newRow("RealPlayer, TERMINATE") << kReal << u"real"_s << u"media"_s << "TERMINATE\r\n"_ba;
-    QTest::newRow("Media Player, TERMINATE") << kMedia << u"media"_s << u"real"_s << "TERMINATE\r\n"_ba;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("empty terminate marker") << kReal << u"marker"_s;
+    QTest::newRow("TERMINATE marker") << kMedia << u"TERMINATE"_s;
+    QTest::newRow("SIGTERM") << kReal << u"15"_s;
+    QTest::newRow("SIGINT") << kMedia << u"2"_s;
+    QTest::newRow("SIGHUP") << kReal << u"1"_s;
+    QTest::newRow("program gone") << kMedia << u"program"_s;
+    QTest::newRow("player ends by itself") << kReal << u"player"_s;
 }
 
-void TestCompanion::terminateMarkerEndsPlayer()
+void TestCompanion::playerEnds()
 {
     QFETCH(QString, module);
-    QFETCH(QString, player);
-    QFETCH(QString, otherPlayer);
-    QFETCH(QByteArray, terminate);
+    QFETCH(QString, how);
+    const QString player = module == kReal ? u"real"_s : u"media"_s;
+    if (how == u"program") {
+        m_program.start(u"sleep"_s, {u"60"_s});
+        QVERIFY(m_program.waitForStarted());
+        m_environment.insert(u"SKYLARK_PROGRAM_PID"_s, QString::number(m_program.processId()));
+    } else if (how == u"player") {
+        writePlayer(player, PlayerEnd::EndsAtOnce);
+        // The player ends long before the usual play delay.
+        m_environment.remove(u"SKYLARK_COMPANION_PLAY_DELAY_MS"_s);
+    }
     startModule(module, kLink);
-    QVERIFY(waitFor([this] { return marker(MarkerFiles::kPlay); }));
-    QCOMPARE(status(), "\"Playing\"\r\n"_ba);
+    if (how == u"player") {
+        QVERIFY(moduleEnded());
+        QVERIFY(!marker(MarkerFiles::kPlay));
+        QCOMPARE(status(), "\"Player ended\"\r\n"_ba);
+    } else {
+        QVERIFY(waitFor([this] { return marker(MarkerFiles::kPlay); }));
+        QCOMPARE(status(), "\"Playing\"\r\n"_ba);
+        QVERIFY(!marker(MarkerFiles::kDone));
+        QCOMPARE(recordedPid(player == u"real" ? u"media"_s : u"real"_s), 0);
+    }
     const qint64 pid = recordedPid(player);
-    QVERIFY(pid > 0 && !processGone(pid));
+    QVERIFY(pid > 0);
     QCOMPARE(recordedArguments(player), QStringList{kLink});
-    QCOMPARE(recordedPid(otherPlayer), 0);
-    QVERIFY(!marker(MarkerFiles::kDone));
-
-    writeTerminate(terminate);
+    if (how == u"marker" || how == u"TERMINATE") {
+        writeTerminate(how == u"marker" ? QByteArray() : "TERMINATE\r\n"_ba);
+    } else if (how == u"program") {
+        m_program.kill();
+        QVERIFY(m_program.waitForFinished());
+    } else if (how != u"player") {
+        ::kill(static_cast<pid_t>(m_module.processId()), how.toInt());
+    }
     QVERIFY(moduleEnded());
     QCOMPARE(m_module.exitStatus(), QProcess::NormalExit);
     QCOMPARE(m_module.exitCode(), 0);
-    QVERIFY(marker(MarkerFiles::kDone));
-    QVERIFY(processGone(pid));
-}
-
-void TestCompanion::stopSignalEndsPlayer_data()
-{
-    QTest::addColumn<int>("signalNumber");
-    QTest::newRow("SIGTERM") << int(SIGTERM);
-    QTest::newRow("SIGINT") << int(SIGINT);
-    QTest::newRow("SIGHUP") << int(SIGHUP);
-}
-
-void TestCompanion::stopSignalEndsPlayer()
-{
-    QFETCH(int, signalNumber);
-    startModule(kReal, kLink);
-    QVERIFY(waitForPlayer(u"real"_s));
-    const qint64 pid = recordedPid(u"real"_s);
-    ::kill(static_cast<pid_t>(m_module.processId()), signalNumber);
-    QVERIFY(moduleEnded());
-    QCOMPARE(m_module.exitStatus(), QProcess::NormalExit);
     QVERIFY(marker(MarkerFiles::kDone));
     QVERIFY(processGone(pid));
 }
@@ -350,47 +346,6 @@ void TestCompanion::nothingOutlivesTheStation()
     QVERIFY(moduleEnded());
     // Signals from the kernel arrive a moment later.
     QVERIFY(waitFor([this] { return scanProcesses().isEmpty(); }));
-}
-
-void TestCompanion::programGoneEndsPlayer()
-{
-    m_program.start(u"sleep"_s, {u"60"_s});
-    QVERIFY(m_program.waitForStarted());
-    m_environment.insert(u"SKYLARK_PROGRAM_PID"_s, QString::number(m_program.processId()));
-    startModule(kMedia, kLink);
-    QVERIFY(waitFor([this] { return marker(MarkerFiles::kPlay); }));
-    const qint64 pid = recordedPid(u"media"_s);
-    QVERIFY(!processGone(pid));
-
-    m_program.kill();
-    QVERIFY(m_program.waitForFinished());
-    QVERIFY(moduleEnded());
-    QVERIFY(marker(MarkerFiles::kDone));
-    QVERIFY(processGone(pid));
-}
-
-void TestCompanion::playerEndingByItself_data()
-{
-    QTest::addColumn<QString>("module");
-    QTest::addColumn<QString>("player");
-    QTest::newRow("RealPlayer") << kReal << u"real"_s;
-    QTest::newRow("Media Player") << kMedia << u"media"_s;
-}
-
-void TestCompanion::playerEndingByItself()
-{
-    QFETCH(QString, module);
-    QFETCH(QString, player);
-    writePlayer(player, PlayerEnd::EndsAtOnce);
-    // The player ends long before the usual play delay.
-    m_environment.remove(u"SKYLARK_COMPANION_PLAY_DELAY_MS"_s);
-    startModule(module, kLink);
-    QVERIFY(moduleEnded());
-    QCOMPARE(m_module.exitCode(), 0);
-    QCOMPARE(recordedArguments(player), QStringList{kLink});
-    QVERIFY(marker(MarkerFiles::kDone));
-    QVERIFY(!marker(MarkerFiles::kPlay));
-    QCOMPARE(status(), "\"Player ended\"\r\n"_ba);
 }
 
 void TestCompanion::nothingStarted_data()

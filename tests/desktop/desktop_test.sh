@@ -428,6 +428,8 @@ quit_program() {
 
 export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
 export XDG_RUNTIME_DIR="$work/runtime"
+# The companions mark a station playing after this delay; the stand-in players start at once.
+export SKYLARK_COMPANION_PLAY_DELAY_MS=200
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 settings_file="$XDG_CONFIG_HOME/Skylark! Broadcast/Skylark! Broadcast.ini"
 bookmarks_file="$XDG_DATA_HOME/Skylark! Broadcast/Bookmarks.lst"

@@ -1,8 +1,8 @@
 #include "DirectoryProcess.h"
-#include "directory/Catalog.h"
 #include "search/ResultsModel.h"
 #include "search/ResultsParser.h"
 
+#include <algorithm>
 #include <csignal>
 
 #include <QFile>
@@ -125,36 +125,36 @@ void TestStationList::stationsReadBackAsExpected()
 
 void TestStationList::failedChecksKeptOnRequest()
 {
-    Catalog catalog;
-    QVERIFY(catalog.load(kStations, CatalogOptions{true}));
-    QCOMPARE(catalog.entries().size(), expectedRows().size() + 1);
-    QCOMPARE(catalog.entries()[1].name, QStringLiteral("FX Gone Quiet"));
+    DirectoryProcess service;
+    QVERIFY(service.start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--keep-failed"),
+                           QStringLiteral("--catalog"), kStations}));
+    const QList<Row> rows = readBack(service.get(service.searchRequest(kEverything)));
+    QCOMPARE(rows.size(), expectedRows().size() + 1);
+    QVERIFY(std::any_of(rows.begin(), rows.end(), [](const Row& r) { return r[0] == u"FX Gone Quiet"; }));
 }
 
 // Fields of megabytes are cut to their limits at load, never in the middle of a character, and
-// the report counts them.
+// the report counts them; the page stays small.
 void TestStationList::hugeFieldsAreCut()
 {
     const QByteArray huge(1 << 20, 'x');
-    const QByteArray station = "[{\"name\": \"\xc3\xa9" + huge + "\", \"url\": \"http://a.example.com/" +
+    const QByteArray station = "[{\"name\": \"fx \xc3\xa9" + huge + "\", \"url\": \"http://a.example.com/" +
                                huge + "\", \"homepage\": \"http://\xe6\x9d\xb1" + huge + "\", \"tags\": \"" +
                                QByteArray("rock,").repeated(1 << 16) + "\", \"country\": \"" + huge + "\"}]";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("stations.json"));
     QVERIFY(writeFile(path, station));
-    Catalog catalog;
-    QVERIFY(catalog.load(path));
-    QCOMPARE(catalog.entries().size(), 1);
-    const CatalogEntry& entry = catalog.entries().front();
-    QCOMPARE(entry.name.size(), Catalog::kLongestName);
-    QVERIFY(entry.name.startsWith(QStringLiteral("\u00e9x")));
-    QCOMPARE(entry.region.size(), Catalog::kLongestName);
-    QCOMPARE(entry.streamUrl.toUtf8().size(), Catalog::kLongestAddress);
-    QVERIFY(entry.site.toUtf8().size() <= Catalog::kLongestAddress && entry.site.endsWith(QLatin1Char('x')));
-    QVERIFY(entry.styles.join(QLatin1Char(',')).size() <= Catalog::kLongestStyles);
-    QVERIFY(!entry.styles.isEmpty());
-    QVERIFY(entry.pageLine.size() < 8 * 1024);
-    QVERIFY2(catalog.summary().endsWith(QLatin1String(", cut 5 long fields")), qPrintable(catalog.summary()));
+    DirectoryProcess service;
+    QVERIFY(
+        service.start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), path}));
+    QVERIFY2(service.waitForLog(", cut 5 long fields"), service.log().constData());
+    const QByteArray page = service.get(service.searchRequest(kEverything));
+    QVERIFY(page.size() < 8 * 1024);
+    const QList<Row> rows = readBack(page);
+    QCOMPARE(rows.size(), 1);
+    QVERIFY(rows[0][0].startsWith(QStringLiteral("fx \u00e9x")) && rows[0][0].endsWith(u'x'));
+    QVERIFY(rows[0][4].startsWith(QStringLiteral("http://a.example.com/x")) && rows[0][4].endsWith(u'x'));
+    QVERIFY(!rows[0][5].contains(QChar::ReplacementCharacter));
 }
 
 void TestStationList::brokenListsFailAtStart_data()

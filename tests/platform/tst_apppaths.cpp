@@ -14,7 +14,6 @@ class TestAppPaths : public QObject
 private Q_SLOTS:
     void companionDir_data();
     void companionDir();
-    void companionDirOfRunningProgram();
 };
 
 void TestAppPaths::companionDir_data()
@@ -52,12 +51,6 @@ void TestAppPaths::companionDir()
         QVERIFY(created.open(QIODevice::WriteOnly));
     }
     QCOMPARE(AppPaths::companionDir(prefix.filePath(QStringLiteral("bin"))), prefix.filePath(expected));
-}
-
-void TestAppPaths::companionDirOfRunningProgram()
-{
-    // The tests' folder holds no companions, nor does the installed folder relative to it.
-    QCOMPARE(AppPaths::companionDir(), AppPaths::programDir());
 }
 
 QTEST_GUILESS_MAIN(TestAppPaths)

@@ -1,6 +1,5 @@
 #include "platform/IniSettingsBacking.h"
 #include "platform/SingleInstance.h"
-#include "platform/Twips.h"
 
 #include <QFile>
 #include <QLockFile>
@@ -33,15 +32,12 @@ class TestSettingsBacking : public QObject
 private Q_SLOTS:
     void valueSurvivesWriteAndRead_data();
     void valueSurvivesWriteAndRead();
-    void missingKeyGivesDefault();
-    void valuesLiveInSettingsSection();
     void manyWritesMakeOneFileWrite();
     void unwritableStoreIsNoOp();
     void saveReplacesOrKeepsTheFile_data();
     void saveReplacesOrKeepsTheFile();
     void secondInstanceRefused();
     void staleLockTakenOver();
-    void twipsConversion();
 };
 
 void TestSettingsBacking::valueSurvivesWriteAndRead_data()
@@ -79,26 +75,6 @@ void TestSettingsBacking::valueSurvivesWriteAndRead()
     const QString plain = dir.filePath(QStringLiteral("plain.ini"));
     QSettings(plain, QSettings::IniFormat).setValue(QStringLiteral("Settings/Key"), value);
     QCOMPARE(readAll(path), readAll(plain));
-}
-
-void TestSettingsBacking::missingKeyGivesDefault()
-{
-    QTemporaryDir dir;
-    IniSettingsBacking backing(dir.filePath(QStringLiteral("s.ini")));
-    QCOMPARE(backing.read(QStringLiteral("Nope"), QStringLiteral("dflt")), QStringLiteral("dflt"));
-    QVERIFY(!backing.contains(QStringLiteral("Nope")));
-}
-
-void TestSettingsBacking::valuesLiveInSettingsSection()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("s.ini"));
-    IniSettingsBacking(path).write(QStringLiteral("ConSpeed"), QStringLiteral("Cable/DSL"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray text = file.readAll();
-    QVERIFY2(text.startsWith("[Settings]"), text.constData());
-    QVERIFY(text.contains("ConSpeed=Cable/DSL"));
 }
 
 void TestSettingsBacking::manyWritesMakeOneFileWrite()
@@ -208,14 +184,6 @@ void TestSettingsBacking::staleLockTakenOver()
     file.close();
     SingleInstance next(lock);
     QVERIFY(next.isFirst());
-}
-
-void TestSettingsBacking::twipsConversion()
-{
-    QCOMPARE(Twips::toPixels(1440, 96), 96);
-    QCOMPARE(Twips::toPixels(7095, 96), 473);
-    QCOMPARE(Twips::fromPixels(96, 96), 1440.0);
-    QCOMPARE(Twips::toPixels(Twips::fromPixels(529, 120), 120), 529);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsBacking)

@@ -67,8 +67,6 @@ private Q_SLOTS:
     void refusedWithOneError();
     void streamWorksDescriptions_data();
     void streamWorksDescriptions();
-    void streamWorksTimeOutPlaysWhatArrived();
-    void streamWorksProxyAndLaterSearches();
     void openWithShell_data();
     void openWithShell();
 
@@ -276,49 +274,6 @@ void TestPlayDispatch::streamWorksDescriptions()
     } else {
         verifyOneError(outcome);
     }
-}
-
-// A description wait that ends on the tick plays what arrived until then.
-void TestPlayDispatch::streamWorksTimeOutPlaysWhatArrived()
-{
-    const QByteArray sent = "STREAM=http://s.example/slow\r\nmore";
-    const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Length: 1000\r\nConnection: close\r\n\r\n";
-    m_server->setReply(ScriptedReply{{head + sent, QByteArray(100, 'x')}, 600000});
-    QSignalSpy events(m_client.get(), &HttpClient::documentEvent);
-    launch(m_server->url(u"/silent.xdm"_s));
-    while (events.isEmpty() || events.constLast().at(0).toInt() != HttpClient::Data)
-        QVERIFY(events.wait(5000));
-    for (int i = 0; i < StreamWorksFetch::kIdleLimit - 1; ++i)
-        m_tick.tick();
-    QVERIFY(m_dispatch->isFetching());
-    QVERIFY(m_services->pointer.busy());
-    m_tick.tick();
-    QVERIFY(!m_dispatch->isFetching());
-    QVERIFY(!m_services->pointer.busy());
-    QCOMPARE(m_services->launcher.launches.size(), 1);
-    QCOMPARE(m_services->launcher.launches[0].arguments, QStringList{u"http://s.example/slow"_s});
-}
-
-void TestPlayDispatch::streamWorksProxyAndLaterSearches()
-{
-    m_server->setReply(ScriptedReply::page("STREAM=http://s.example/p\r\n", 200, "text/plain"));
-    m_settings.setText(Settings::Key::ProxyHost, u"127.0.0.1"_s);
-    m_settings.setText(Settings::Key::ProxyPort, u" "_s + QString::number(m_server->port()) + u" "_s);
-    m_client->setProxySource([this] { return HttpProxy::fromSettings(m_settings); });
-    launch(u"http://streams.invalid/a.xdm"_s);
-    QTRY_VERIFY_WITH_TIMEOUT(!m_dispatch->isFetching(), 10000);
-    // Asked of the proxy: the whole address, on the port given with blanks around it.
-    QCOMPARE(m_server->targets(), QList<QByteArray>{"http://streams.invalid/a.xdm"});
-    QCOMPARE(m_services->launcher.launches.size(), 1);
-
-    // A search on the same client afterwards is none of the finished fetch's business.
-    QSignalSpy events(m_client.get(), &HttpClient::documentEvent);
-    m_client->requestDocument(m_server->url(u"/search.asp"_s));
-    QTRY_VERIFY(!events.isEmpty() && events.constLast().at(0).toInt() == HttpClient::End);
-    for (int i = 0; i < 40; ++i)
-        m_tick.tick();
-    QCOMPARE(m_services->launcher.launches.size(), 1);
-    QVERIFY(m_services->dialogs.messages.isEmpty());
 }
 
 void TestPlayDispatch::openWithShell_data()

@@ -9,7 +9,6 @@ class TestGridLayout : public QObject
 private Q_SLOTS:
     void widths_data();
     void widths();
-    void cellColumns();
 };
 
 using Widths = std::array<int, GridLayout::kColumns>;
@@ -34,15 +33,6 @@ void TestGridLayout::widths()
     QFETCH(double, gridWidth);
     QFETCH(Widths, expected);
     QCOMPARE(GridLayout::columnWidths(archive, gridWidth), expected);
-}
-
-void TestGridLayout::cellColumns()
-{
-    QCOMPARE(GridLayout::linkColumn(false), 4);
-    QCOMPARE(GridLayout::linkColumn(true), 5);
-    QCOMPARE(GridLayout::nameColumn(true), 3);
-    QCOMPARE(GridLayout::siteColumn(false), 5);
-    QCOMPARE(GridLayout::siteColumn(true), 6);
 }
 
 QTEST_GUILESS_MAIN(TestGridLayout)

@@ -54,10 +54,6 @@ private Q_SLOTS:
     void proxy();
     void conflictingLengthsFail();
     void largePageComesInSlices();
-    void proxyPort_data();
-    void proxyPort();
-    void decodingIgnoresBlockBoundaries_data();
-    void decodingIgnoresBlockBoundaries();
 
 private:
     TestServer m_server;
@@ -186,63 +182,6 @@ void TestHttpClient::largePageComesInSlices()
     for (const QList<QVariant>& event : std::as_const(fetch.events))
         largest = std::max(largest, event.at(1).toString().size());
     QVERIFY(largest <= HttpClient::kSliceSize);
-}
-
-void TestHttpClient::proxyPort_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("port");
-    QTest::newRow("plain") << "8080" << 8080;
-    QTest::newRow("blanks and text after") << " 3128abc " << 3128;
-    QTest::newRow("highest") << "65535" << 65535;
-    // Out of range turns the proxy off; it never wraps round to another port.
-    QTest::newRow("above the range") << "70000" << 0;
-    QTest::newRow("very long") << "4294971392" << 0;
-    QTest::newRow("zero") << "0" << 0;
-    QTest::newRow("empty") << "" << 0;
-}
-
-void TestHttpClient::proxyPort()
-{
-    QFETCH(QString, text);
-    QFETCH(int, port);
-    QCOMPARE(int{HttpProxy::portNumber(text)}, port);
-}
-
-void TestHttpClient::decodingIgnoresBlockBoundaries_data()
-{
-    QTest::addColumn<QByteArray>("contentType");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("no charset, valid")
-        << QByteArray("text/html") << QByteArray("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB5\"<");
-    QTest::newRow("no charset, invalid after a split character")
-        << QByteArray("text/html") << QByteArray("\xE2\x82\xAC\xE2\x82\"<A HREF=\"x\">");
-    QTest::newRow("no charset, cut at the end") << QByteArray("text/html") << QByteArray("ok\xF0\x9F\x8E");
-    QTest::newRow("UTF-8, invalid in the middle")
-        << QByteArray("text/html; charset=UTF-8") << QByteArray("\"\xE2\x82\"\xC3\"\xF5x\xC3\xA9\"");
-    QTest::newRow("UTF-8, surrogate and overlong")
-        << QByteArray("text/html; charset=utf-8") << QByteArray("\xED\xA0\x80<\xC0\xAF>\xE0\x80\x80|");
-}
-
-void TestHttpClient::decodingIgnoresBlockBoundaries()
-{
-    QFETCH(QByteArray, contentType);
-    QFETCH(QByteArray, bytes);
-    const auto decodeInPieces = [&](qsizetype cut, qsizetype second) {
-        PageDecoder decoder = PageDecoder::forContentType(contentType);
-        QString text = decoder.decode(QByteArrayView(bytes).first(cut));
-        text += decoder.decode(QByteArrayView(bytes).sliced(cut, second - cut));
-        text += decoder.decode(QByteArrayView(bytes).sliced(second));
-        return text + decoder.finish();
-    };
-    const QString whole = decodeInPieces(bytes.size(), bytes.size());
-    // Markers and quotes always survive: no byte sequence swallows the ASCII after it.
-    QCOMPARE(whole.count(u'"'), bytes.count('"'));
-    QCOMPARE(whole.count(u'<'), bytes.count('<'));
-    for (qsizetype cut = 0; cut <= bytes.size(); ++cut) {
-        for (qsizetype second = cut; second <= bytes.size(); ++second)
-            QCOMPARE(decodeInPieces(cut, second), whole);
-    }
 }
 
 QTEST_GUILESS_MAIN(TestHttpClient)

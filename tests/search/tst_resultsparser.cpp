@@ -57,13 +57,6 @@ QStringList cellsOf(const std::optional<ResultRow>& row)
     return result;
 }
 
-QStringList headers(const ResultsModel& model)
-{
-    QStringList result;
-    for (int column = 0; column < ResultsModel::kColumnCount; ++column)
-        result.append(model.header(column));
-    return result;
-}
 } // namespace
 
 class TestResultsParser : public QObject
@@ -74,20 +67,10 @@ private Q_SLOTS:
     void init();
     void liveRecord_data();
     void liveRecord();
-    void location_data();
-    void location();
     void archiveRecord_data();
     void archiveRecord();
-    void lengthText_data();
-    void lengthText();
-    void speedCeiling_data();
-    void speedCeiling();
     void linkRules();
-    void blockSplits_data();
-    void blockSplits();
     void countProgressAndStop();
-    void sortRows();
-    void modeSwitch();
 
 private:
     std::unique_ptr<ResultsModel> m_model;
@@ -151,28 +134,6 @@ void TestResultsParser::liveRecord()
         QCOMPARE(row->picture(), ResultPicture::None);
 }
 
-void TestResultsParser::location_data()
-{
-    QTest::addColumn<QString>("location");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("internet") << "Unknown, Internet" << u"Internet Based"_s;
-    QTest::newRow("both unknown") << "Unknown, Unknown" << u"Unknown"_s;
-    QTest::newRow("unknown city") << "Unknown, Ohio" << u"Ohio"_s;
-    QTest::newRow("leading comma") << ", Ohio" << u"Ohio"_s;
-    QTest::newRow("trailing comma") << "Dayton," << u"Dayton"_s;
-    QTest::newRow("comma alone, with blanks") << "  ,  " << u"Unknown"_s;
-    QTest::newRow("ordinary") << " Chicago, Illinois " << u"Chicago, Illinois"_s;
-    QTest::newRow("trailing comma cuts at the first comma") << "Dayton, Ohio," << u"Dayton"_s;
-    QTest::newRow("case-sensitive") << "unknown, Ohio" << u"unknown, Ohio"_s;
-}
-
-void TestResultsParser::location()
-{
-    QFETCH(QString, location);
-    QFETCH(QString, shown);
-    QCOMPARE(ResultsParser::cleanLocation(location), shown);
-}
-
 void TestResultsParser::archiveRecord_data()
 {
     QTest::addColumn<QString>("text");
@@ -206,57 +167,6 @@ void TestResultsParser::archiveRecord()
     QCOMPARE(row ? row->picture() : ResultPicture::None, picture);
 }
 
-void TestResultsParser::lengthText_data()
-{
-    QTest::addColumn<QString>("seconds");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("blanks around") << " 61 " << u"[1:1]"_s;
-    QTest::newRow("empty") << "" << u"[??:??]"_s;
-    QTest::newRow("number then text") << "61s" << u"[??:??]"_s;
-    QTest::newRow("negative") << "-5" << u"[??:??]"_s;
-    // Beyond any real clip; its arithmetic would overflow.
-    QTest::newRow("1e27 seconds") << "1e27" << u"[??:??]"_s;
-    QTest::newRow("huge digits") << "99999999999999999999999" << u"[??:??]"_s;
-}
-
-void TestResultsParser::lengthText()
-{
-    QFETCH(QString, seconds);
-    QFETCH(QString, text);
-    QCOMPARE(ResultsParser::lengthText(seconds), text);
-}
-
-void TestResultsParser::speedCeiling_data()
-{
-    QTest::addColumn<QString>("conSpeed");
-    QTest::addColumn<QStringList>("speeds");
-    QTest::addColumn<QStringList>("accepted");
-    QTest::newRow("28.8") << "Phone Modem 28.8" << fields("28|32|28k|28.5|0||n/a")
-                          << fields("28k|28k|Unknown|Unknown|Unknown");
-    QTest::newRow("33.6") << "Phone Modem 33.6" << fields("33|34|33.5") << fields("33k");
-    QTest::newRow("56k") << "Phone Modem 56k" << fields("56|57") << fields("56k");
-    QTest::newRow("ISDN 64k") << "ISDN 64k" << fields("64k|65k") << fields("64k");
-    QTest::newRow("ISDN 128k") << "ISDN 128k" << fields("128|129") << fields("128k");
-    QTest::newRow("Cable/DSL") << "Cable/DSL" << fields("300|301|1000") << fields("300k");
-    QTest::newRow("unknown type: nothing dropped") << "LAN" << fields("20|5000") << fields("20k|5000k");
-    QTest::newRow("empty type: nothing dropped") << "" << fields("1000") << fields("1000k");
-    QTest::newRow("trailing blank: nothing dropped") << "ISDN 64k " << fields("1000") << fields("1000k");
-}
-
-void TestResultsParser::speedCeiling()
-{
-    QFETCH(QString, conSpeed);
-    QFETCH(QStringList, speeds);
-    QFETCH(QStringList, accepted);
-    m_parser->setOptions(false, conSpeed);
-    QString page;
-    for (const QString& speed : speeds)
-        page += link(u"u"_s, record(u"K"_s, speed));
-    m_parser->append(page);
-    QCOMPARE(m_parser->resultCount(), accepted.size());
-    QCOMPARE(cells(*m_model, ResultsModel::LiveSpeed), accepted);
-}
-
 void TestResultsParser::linkRules()
 {
     m_parser->append(u"<HTML><HEAD><TITLE>Results</TITLE></HEAD>\n"_s
@@ -271,37 +181,6 @@ void TestResultsParser::linkRules()
     m_parser->setOptions(true, QString());
     m_parser->append(u"<A HREF=\" http://c/a.rm \">T**F&&L^^1$$1~~0@@p</A>"_s);
     QCOMPARE(m_model->cell(0, ResultsModel::ArchiveUrl), u" http://c/a.rm "_s);
-}
-
-void TestResultsParser::blockSplits_data()
-{
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QStringList>("stations");
-    QTest::newRow("well formed") << livePage(2) << fields("Station 0|Station 1");
-    // The first link has no quote before its closing tag; the quote after it opens the next.
-    QTest::newRow("quote only after the link")
-        << u"<A HREF=x>A**F&&L^^1$$0@@p</A><BR><A HREF=\"http://b\">B**F&&L^^1$$0@@p</A>"_s << fields("B");
-    // No ">" before the closing tag: the link has no text, and what follows the tag is read
-    // without a quote.
-    QTest::newRow("tag never closed")
-        << u"<A HREF=\"http://a</A>C**F&&L^^1$$0@@p</A><A HREF=\"http://d\">D**F&&L^^1$$0@@p</A>"_s
-        << fields("C|D");
-    QTest::newRow("no quote at all") << u"<A HREF=http://e>E**F&&L^^1$$0@@p</A>"_s << QStringList();
-}
-
-// A page reads the same however it is cut into two blocks.
-void TestResultsParser::blockSplits()
-{
-    QFETCH(QString, page);
-    QFETCH(QStringList, stations);
-    for (qsizetype cut = 0; cut <= page.size(); ++cut) {
-        init();
-        m_parser->append(QStringView(page).left(cut));
-        m_parser->append(QStringView(page).mid(cut));
-        QCOMPARE(m_parser->resultCount(), stations.size());
-        if (!stations.isEmpty())
-            QCOMPARE(cells(*m_model, ResultsModel::LiveStation), stations);
-    }
 }
 
 void TestResultsParser::countProgressAndStop()
@@ -324,48 +203,6 @@ void TestResultsParser::countProgressAndStop()
     m_parser->setStopFlag(&stop);
     m_parser->append(livePage(3));
     QCOMPARE(m_parser->resultCount(), 250);
-}
-
-void TestResultsParser::sortRows()
-{
-    QString page;
-    const QStringList names = fields("beta|Zulu|alpha|Beta|Alpha");
-    const QStringList speeds = fields("100|9||20|100");
-    for (int at = 0; at < names.size(); ++at)
-        page += link(u"http://"_s + QString::number(at), record(names.at(at), speeds.at(at)));
-    m_parser->append(page);
-    m_model->sortRows(ResultsModel::LiveStation, Qt::AscendingOrder, ResultsModel::SortKind::Text);
-    QCOMPARE(cells(*m_model, 0), fields("Alpha|Beta|Zulu|alpha|beta"));
-    // Numeric on the hidden speed column: 9 < 20 < 100 = 100 < 5000 (unknown); ties keep their order.
-    m_model->sortRows(ResultsModel::LiveSpeedValue, Qt::AscendingOrder, ResultsModel::SortKind::Number);
-    QCOMPARE(cells(*m_model, 0), fields("Zulu|Beta|Alpha|beta|alpha"));
-    m_model->sort(ResultsModel::LiveStation, Qt::DescendingOrder);
-    QCOMPARE(m_model->cell(0, 0), u"beta"_s);
-}
-
-void TestResultsParser::modeSwitch()
-{
-    QCOMPARE(m_model->rowCount(), 1);
-    m_model->writeModeHeaders(false);
-    QCOMPARE(headers(*m_model), fields("Station|Format|Location|Speed Kb/s||||||"));
-    // Switching to archive mode after a search: cells, pictures and headers cleared, rows kept, column 0
-    // without header.
-    m_parser->setOptions(true, QString());
-    m_parser->append(link(u"u"_s, u"T**F&&L^^1$$1~~0@@p"_s) + link(u"v"_s, u"U**F&&L^^1$$1~~1@@p"_s) +
-                     link(u"w"_s, u"V**F&&L^^1$$1~~1@@p"_s));
-    // Column 0 carries the picture of audio (flag 0) and video (flag 1) rows.
-    QCOMPARE(m_model->index(0, 0).data(Qt::DecorationRole).value<ResultPicture>(), ResultPicture::Audio);
-    QCOMPARE(m_model->index(1, 0).data(Qt::DecorationRole).value<ResultPicture>(), ResultPicture::Video);
-    QVERIFY(!m_model->index(1, 1).data(Qt::DecorationRole).isValid());
-    m_model->clearCells();
-    m_model->writeModeHeaders(true);
-    QCOMPARE(headers(*m_model), fields("|Len|BPS|Title|Additional|||||"));
-    QCOMPARE(m_model->rowCount(), 3);
-    QCOMPARE(cells(*m_model), QStringList(3 * ResultsModel::kColumnCount));
-    QVERIFY(!m_model->index(1, 0).data(Qt::DecorationRole).isValid());
-    m_model->resetForSearch();
-    QCOMPARE(m_model->rowCount(), 1);
-    QCOMPARE(m_model->header(1), QString());
 }
 
 QTEST_GUILESS_MAIN(TestResultsParser)

@@ -14,11 +14,6 @@ class TestSearchRequest : public QObject
 private Q_SLOTS:
     void url_data();
     void url();
-    void keywords_data();
-    void keywords();
-    void numericText_data();
-    void numericText();
-    void history();
     void errorPages_data();
     void errorPages();
 };
@@ -73,69 +68,6 @@ void TestSearchRequest::url()
     request.searchFormat = searchFormat;
     request.conSpeed = conSpeed;
     QCOMPARE(request.url(), expected);
-}
-
-void TestSearchRequest::keywords_data()
-{
-    QTest::addColumn<QString>("boxText");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QString>("wire");
-    QTest::newRow("every blank a plus, none trimmed")
-        << " two  words " << u"+two++words+"_s << u"+two++words+"_s;
-    QTest::newRow("ampersand cannot start a parameter") << "R&B" << u"R&B"_s << u"R%26B"_s;
-    QTest::newRow("hash cannot cut the address") << "#1 hits" << u"#1+hits"_s << u"%231+hits"_s;
-    QTest::newRow("percent cannot fake an escape") << "100%2F" << u"100%2F"_s << u"100%252F"_s;
-    QTest::newRow("non-ASCII as UTF-8")
-        << u"Caf\u00e9 M\u00fcnchen"_s << u"Caf\u00e9+M\u00fcnchen"_s << "Caf%C3%A9+M%C3%BCnchen";
-    QTest::newRow("control characters") << u"a\tb\nc\u007f"_s << u"a\tb\nc\u007f"_s << "a%09b%0Ac%7F";
-    QTest::newRow("the rest goes raw")
-        << "^ska$,ska-/`ska 50's+b=c" << u"^ska$,ska-/`ska+50's+b=c"_s << u"^ska$,ska-/`ska+50's+b=c"_s;
-}
-
-void TestSearchRequest::keywords()
-{
-    QFETCH(QString, boxText);
-    QFETCH(QString, shown);
-    QFETCH(QString, wire);
-    QCOMPARE(SearchRequest::encodeKeywords(boxText), shown);
-    QCOMPARE(SearchRequest::wireKeywords(shown), wire);
-}
-
-void TestSearchRequest::numericText_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("leading blanks, trailing zeros and text") << "  28.80k" << 28.8 << "28.8";
-    QTest::newRow("whole number, leading zeros") << "007" << 7.0 << "7";
-    QTest::newRow("no number") << "Unknown" << 0.0 << "0";
-    QTest::newRow("fraction only") << ".5" << 0.5 << "0.5";
-    QTest::newRow("point without fraction") << "5." << 5.0 << "5";
-    QTest::newRow("sign is not read") << "-5" << 0.0 << "0";
-    QTest::newRow("long number") << "12345678901234567890" << 12345678901234567890.0
-                                 << "12345678901234567000";
-}
-
-void TestSearchRequest::numericText()
-{
-    QFETCH(QString, text);
-    QFETCH(double, value);
-    QFETCH(QString, shown);
-    QCOMPARE(NumericText::value(text), value);
-    QCOMPARE(NumericText::normalized(text), shown);
-}
-
-void TestSearchRequest::history()
-{
-    SearchHistory history;
-    QVERIFY(history.remember(u"blues+rock"_s, -1));
-    QVERIFY(!history.remember(u"BLUES+Rock"_s, -1));
-    QVERIFY(!history.remember(u"  blues+rock  "_s, -1));
-    QVERIFY(!history.remember(u"Big+Band"_s, 2));
-    QVERIFY(!history.remember(u"College"_s, 1));
-    QVERIFY(history.remember(u"jazz"_s, -1));
-    QVERIFY(history.contains(u"JAZZ "_s));
-    QCOMPARE(history.entries(), QStringList({u"blues+rock"_s, u"jazz"_s}));
 }
 
 void TestSearchRequest::errorPages_data()

@@ -93,10 +93,6 @@ private Q_SLOTS:
     void init();
     void cleanup() { m_f.reset(); }
     void liveSearch();
-    void archiveSearchSortsByTitle();
-    void onePagePerByte();
-    void genreSearch();
-    void noticesWithoutSearching();
     void messagesAfterSearch_data();
     void messagesAfterSearch();
     void silenceTimesOut();
@@ -172,80 +168,6 @@ void TestSearchRun::liveSearch()
     QCOMPARE(m_f->view.progressValue, 0);
     QVERIFY(!m_f->services.pointer.busy());
     QCOMPARE(m_f->finished.size(), 1);
-}
-
-void TestSearchRun::archiveSearchSortsByTitle()
-{
-    m_f->server.setReply(ScriptedReply::page(htmlLink("a", "Zebra:one**F&&L^^20$$61~~0@@p") +
-                                             htmlLink("b", ":apple:two**F&&L^^20$$5~~1@@p") +
-                                             htmlLink("c", "Mango**F&&L^^20$$0~~7@@p")));
-    m_f->view.archive = true;
-    startTyped(u"clips"_s);
-    waitFinished();
-    QVERIFY(!targets().value(0).contains("LIVE"));
-    QCOMPARE(cells(m_f->model, ResultsModel::ArchiveTitle),
-             QStringList({u"Mango"_s, u"Zebra"_s, u"apple"_s}));
-    QCOMPARE(m_f->model.cell(2, ResultsModel::ArchiveAdditional), u"two"_s);
-}
-
-void TestSearchRun::onePagePerByte()
-{
-    const QByteArray page =
-        livePage({"Echo", "Caf\xC3\xA9", "Charlie"}) + "<P>trailing text</P>"; // é: two bytes
-    m_f->server.setReply(ScriptedReply::page(page));
-    startTyped(u"whole"_s);
-    waitFinished();
-    QCOMPARE(m_f->model.rowCount(), 3);
-    const QStringList whole = cells(m_f->model);
-
-    m_f->server.setReply(ScriptedReply::page(page, 200, "text/html", 1, 0));
-    startTyped(u"bytes"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(m_f->finished.size(), 2, 10000);
-    QCOMPARE(cells(m_f->model), whole);
-    // The text after the last link is not kept once the search is over.
-    QVERIFY(m_f->run.responseBuffer().isEmpty());
-    QVERIFY(messageTexts().isEmpty());
-}
-
-void TestSearchRun::genreSearch()
-{
-    m_f->server.setReply(ScriptedReply::page(livePage({"Band"})));
-    m_f->view.text = u"earlier text"_s;
-    m_f->run.genreSearch(u"Big Band"_s, u"2"_s);
-    QCOMPARE(m_f->view.text, u"Big+Band"_s);
-    waitFinished();
-    QCOMPARE(targets(), QList<QByteArray>{"/search.asp?V=3&P=L&T1=Big+Band&F=1&RA=1&MA=1&RV=1&NA=1&NV=1&SW=1&"
-                                          "LIVE=1&FMT=2&SPD=300"});
-    QCOMPARE(m_f->view.text, QString());
-    QVERIFY(m_f->view.history.isEmpty());
-
-    // Commas, "$", "-" and "/" travel as they are; the HTTP stack writes "^" and "`" as %5E and %60,
-    // which the server reads back as the same characters.
-    m_f->run.genreSearch(u"^ska^,^ska$,ska-,ska/,skamusic,`ska"_s, u"2"_s);
-    QTRY_COMPARE_WITH_TIMEOUT(m_f->finished.size(), 2, 10000);
-    QCOMPARE(targets().value(1),
-             QByteArray("/search.asp?V=3&P=L&T1=%5Eska%5E,%5Eska$,ska-,ska/,skamusic,%60ska&"
-                        "F=1&RA=1&MA=1&RV=1&NA=1&NV=1&SW=1&LIVE=1&FMT=2&SPD=300"));
-}
-
-void TestSearchRun::noticesWithoutSearching()
-{
-    m_f->run.submitSearchBox(); // empty box
-    m_f->run.startSearch();
-    m_f->run.selectMenuClicked(); // live mode: nothing to say
-    m_f->view.archive = true;
-    m_f->run.selectMenuClicked();
-    QCOMPARE(messageTexts(),
-             QStringList(
-                 {u"Please enter search text."_s, u"Please enter keyword(s) for search."_s,
-                  u"This feature is only used for LIVE Broadcasts, please select LIVE Broadcasts below."_s}));
-    const QList<RecordedMessage>& messages = m_f->services.dialogs.messages;
-    QCOMPARE(messages.at(0).icon, MessageIcon::Information);
-    QCOMPARE(messages.at(0).title, kAppTitle);
-    QCOMPARE(messages.at(1).icon, MessageIcon::Critical);
-    QCOMPARE(messages.at(1).title, kShortTitle);
-    QCOMPARE(messages.at(2).icon, MessageIcon::Information);
-    QVERIFY(m_f->view.calls.isEmpty()); // no search began
 }
 
 void TestSearchRun::expectMessages(const QStringList& texts)

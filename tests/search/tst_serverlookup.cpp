@@ -16,37 +16,12 @@ class TestServerLookup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void answerParsing_data();
-    void answerParsing();
     void lookupAgainstServer_data();
     void lookupAgainstServer();
     void refusedConnectionGivesServiceHost();
     void drippingAnswerEndsAtDeadline();
     void terminateMarker();
 };
-
-void TestServerLookup::answerParsing_data()
-{
-    QTest::addColumn<QString>("answer");
-    QTest::addColumn<QString>("host");
-    QTest::newRow("host then markup") << "search.example.net:8080<HTML></HTML>"
-                                      << "search.example.net:8080";
-    QTest::newRow("empty") << ""
-                           << "service:1";
-    QTest::newRow("markup first") << "<HTML>error</HTML>"
-                                  << "";
-    QTest::newRow("no markup") << "plain.example.org"
-                               << "plain.example.org";
-    QTest::newRow("line break") << "h.example.com\r\n<HTML>"
-                                << "h.example.com";
-}
-
-void TestServerLookup::answerParsing()
-{
-    QFETCH(QString, answer);
-    QFETCH(QString, host);
-    QCOMPARE(ServerLookup::hostFromAnswer(answer, QStringLiteral("service:1")), host);
-}
 
 void TestServerLookup::lookupAgainstServer_data()
 {

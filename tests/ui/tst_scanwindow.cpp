@@ -34,9 +34,6 @@ class TestScanWindow : public QObject
 
 private Q_SLOTS:
     void init();
-    void canScanMessages_data();
-    void canScanMessages();
-    void dwellBoxRules();
     void maximisedMainWindowReturnsToNormal();
     void stationShownAndSiteOpened();
     void pauseThenClose();
@@ -80,52 +77,6 @@ ScanWindow* TestScanWindow::makeWindow(Parts& parts, const QString& host, QWidge
     return window;
 }
 
-void TestScanWindow::canScanMessages_data()
-{
-    QTest::addColumn<QString>("real");
-    QTest::addColumn<QString>("media");
-    QTest::addColumn<QStringList>("modules");
-    QTest::addColumn<bool>("result");
-    QTest::addColumn<QString>("lastMessage");
-    const QString notice =
-        text("Before starting the scan function by selecting your player, please be sure all "
-             "players are closed and the audio device is not in use (otherwise the scan "
-             "function will not work properly).");
-    const QString players =
-        text("The scan function requires both the RealPlayer and Microsoft Media Player to "
-             "function correctly, please download and install them before using scan. (see "
-             "setup)");
-    const QString files =
-        text("You are missing necessary files to operate in scan mode.  Files (projModr.exe "
-             "and/or projModm.exe) are missing!");
-    const QStringList both{text("projModr"), text("projModm")};
-    QTest::newRow("all there") << text("/r") << text("/m") << both << true << notice;
-    QTest::newRow("no real player") << QString() << text("/m") << both << false << players;
-    QTest::newRow("no media player") << text("/r") << QString() << both << false << players;
-    QTest::newRow("no media module") << text("/r") << text("/m") << QStringList{text("projModr")} << false
-                                     << files;
-}
-
-void TestScanWindow::canScanMessages()
-{
-    QFETCH(QString, real);
-    QFETCH(QString, media);
-    QFETCH(QStringList, modules);
-    QFETCH(bool, result);
-    QFETCH(QString, lastMessage);
-    QTemporaryDir folder;
-    for (const QString& name : modules) {
-        QFile file(folder.filePath(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    ScriptedDialogs dialogs;
-    int closes = 0;
-    QCOMPARE(ScanWindow::canScan(dialogs, real, media, folder.path(), [&] { ++closes; }), result);
-    QCOMPARE(closes, 1);
-    QCOMPARE(dialogs.messages.first().icon, MessageIcon::Information);
-    QCOMPARE(dialogs.messages.last().text, lastMessage);
-}
-
 void TestScanWindow::maximisedMainWindowReturnsToNormal()
 {
     Parts parts;
@@ -137,35 +88,6 @@ void TestScanWindow::maximisedMainWindowReturnsToNormal()
     QTRY_COMPARE(main.windowState(), Qt::WindowNoState);
     window->close();
     QTRY_VERIFY(window.isNull());
-}
-
-void TestScanWindow::dwellBoxRules()
-{
-    Parts parts;
-    ScanWindow* window = makeWindow(parts, text("127.0.0.1:1"));
-    auto* dwell = window->findChild<QLineEdit*>(text("txtS"));
-    QCOMPARE(dwell->text(), text("45"));
-    dwell->setFocus();
-    QApplication::setActiveWindow(window);
-    QTRY_COMPARE(QApplication::focusWidget(), dwell);
-    dwell->selectAll();
-    QTest::keyClicks(QApplication::focusWidget(), text("1x2"));
-    QCOMPARE(dwell->text(), text("12"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
-    QCOMPARE(dwell->text(), text("25"));
-    dwell->setText(text("99999"));
-    QCOMPARE(dwell->text(), text("32000"));
-    dwell->setText(text("0"));
-    QCOMPARE(dwell->text(), text("25"));
-    // The lists ignore typing.
-    auto* style = window->findChild<QComboBox*>(text("comboStyle"));
-    style->setFocus();
-    QTRY_COMPARE(QApplication::focusWidget(), style);
-    QTest::keyClicks(QApplication::focusWidget(), text("Jazz"));
-    QCOMPARE(style->currentText(), text("*All Stations"));
-    QCOMPARE(window->windowTitle(), text("Skylark! Broadcast - Station Scan"));
-    window->close();
 }
 
 void TestScanWindow::stationShownAndSiteOpened()

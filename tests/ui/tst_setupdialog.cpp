@@ -41,19 +41,13 @@ private Q_SLOTS:
     void init();
     void cleanup() { m_dialog.reset(); }
 
-    void loadReadsStoredValues_data();
-    void loadReadsStoredValues();
     void typedKeysChangeNothing();
     void choosingStoresAtOnceButNeverThePlaceholder();
     void browseSetsTheTabsPlayer();
     void okStoresProxyAsTyped_data();
     void okStoresProxyAsTyped();
     void hidingKeepsTabAndValuesAndNeverBlocks();
-    void pathBoxOnPlayerTabsOnly();
-    void logosOpenPagesWinampNoticeFirst();
-    void formatStatesRestoredAndStored();
     void ctrlTabFromTheConnectionList();
-    void browseListsPrograms();
 
 private:
     void makeDialog();
@@ -103,32 +97,6 @@ void TestSetupDialog::choose(const QString& connection)
     QVERIFY(index >= 0);
     combo->setCurrentIndex(index);
     Q_EMIT combo->activated(index);
-}
-
-void TestSetupDialog::loadReadsStoredValues_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("listText");
-
-    QTest::newRow("nothing stored") << QString() << u"Phone Modem 56k"_s;
-    QTest::newRow("stored entry") << u"ISDN 64k"_s << u"ISDN 64k"_s;
-    QTest::newRow("not an entry") << u"Carrier Pigeon"_s << QString();
-}
-
-void TestSetupDialog::loadReadsStoredValues()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, listText);
-    if (!stored.isNull())
-        m_backing->values.insert(u"ConSpeed"_s, stored);
-    m_backing->values.insert(u"ProxyHost"_s, u"proxy.lan"_s);
-    m_backing->values.insert(u"ProxyPort"_s, u" 3128 "_s);
-    makeDialog();
-
-    QCOMPARE(m_dialog->connectionText(), listText);
-    QCOMPARE(child<QLineEdit>("txtHost")->text(), u"proxy.lan"_s);
-    QCOMPARE(child<QLineEdit>("txtPort")->text(), u" 3128 "_s);
-    QVERIFY(m_backing->writes.isEmpty());
 }
 
 void TestSetupDialog::typedKeysChangeNothing()
@@ -286,89 +254,6 @@ void TestSetupDialog::hidingKeepsTabAndValuesAndNeverBlocks()
     QCOMPARE(hidden.count(), 2);
 }
 
-void TestSetupDialog::pathBoxOnPlayerTabsOnly()
-{
-    makeDialog();
-    m_dialog->showModeless();
-    // Each tab's player path; none on the other tabs.
-    const QString paths[] = {QString(), kReal, kWinamp, kMedia, kXing, QString(), QString()};
-    // Shown and hidden tabs take turns, so that every change is really tested.
-    for (const int tab : {1, 0, 2, 5, 3, 6, 4}) {
-        m_dialog->selectTab(tab);
-        const bool shown = !paths[tab].isNull();
-        QCOMPARE(child<QTabWidget>("SSTab1")->currentIndex(), tab);
-        QCOMPARE(child<QLabel>("lblPlay")->isVisible(), shown);
-        QCOMPARE(child<QLineEdit>("txtCMD")->isVisible(), shown);
-        QCOMPARE(child<QPushButton>("cmdBrowse")->isVisible(), shown);
-        if (shown)
-            QCOMPARE(child<QLineEdit>("txtCMD")->text(), paths[tab]);
-    }
-}
-
-void TestSetupDialog::logosOpenPagesWinampNoticeFirst()
-{
-    makeDialog();
-    m_dialog->selectTab(SetupDialog::WinampTab);
-    m_dialog->showModeless();
-    qsizetype pagesAtNotice = -1;
-    m_services->dialogs.onMessage = [this, &pagesAtNotice](const RecordedMessage&) {
-        pagesAtNotice = m_services->opener.opened.size();
-    };
-    QTest::mouseClick(child<QLabel>("pWinAMP"), Qt::LeftButton);
-
-    QCOMPARE(m_services->dialogs.messages.size(), 1);
-    const RecordedMessage& notice = m_services->dialogs.messages.constFirst();
-    QCOMPARE(notice.icon, MessageIcon::Information);
-    QCOMPARE(notice.title, u"Skylark! Broadcast"_s);
-    QCOMPARE(notice.text,
-             u"Skylark! Broadcast is only compatible with WinAMP Standard versions 2.24 and greater."_s);
-    QCOMPARE(pagesAtNotice, 0);
-    QCOMPARE(m_services->opener.opened, QList<QUrl>({QUrl(u"http://127.0.0.1:8642/download/winamp.htm"_s)}));
-
-    // A press released away from a logo opens nothing.
-    m_dialog->selectTab(SetupDialog::RealPlayerTab);
-    auto* logo = child<QLabel>("pReal");
-    QTest::mousePress(logo, Qt::LeftButton, {}, logo->rect().center());
-    QTest::mouseRelease(logo, Qt::LeftButton, {}, QPoint(-5, -5));
-    QCOMPARE(m_services->opener.opened.size(), 1);
-
-    // The other logos open their page without a notice.
-    QTest::mouseClick(logo, Qt::LeftButton);
-    QCOMPARE(m_services->dialogs.messages.size(), 1);
-    QCOMPARE(m_services->opener.opened.last(), QUrl(u"http://127.0.0.1:8642/download/realplayer.htm"_s));
-}
-
-void TestSetupDialog::formatStatesRestoredAndStored()
-{
-    makeDialog();
-    // Missing: checked. Stored 0: unchecked. Not a number, or out of range: the box stays as it is.
-    m_dialog->setFormatState(Settings::Key::ChkRA, qint16(0));
-    m_dialog->setFormatState(Settings::Key::ChkNV, qint16(1));
-    m_dialog->setFormatState(Settings::Key::ChkMA, qint16(1));
-    m_dialog->setFormatState(Settings::Key::ChkRV, qint16(1));
-    m_dialog->setFormatState(Settings::Key::ChkXDM, qint16(0));
-    m_backing->values.insert(u"chkNV"_s, u"0"_s);
-    m_backing->values.insert(u"chkMA"_s, u"abc"_s);
-    m_backing->values.insert(u"chkRV"_s, u"7"_s);
-    m_backing->values.insert(u"chkXDM"_s, u"2"_s);
-    m_dialog->restoreFormatStates(*m_settings);
-
-    QCOMPARE(m_dialog->formatState(Settings::Key::ChkRA), 1);
-    QCOMPARE(m_dialog->formatState(Settings::Key::ChkNV), 0);
-    QCOMPARE(m_dialog->formatState(Settings::Key::ChkMA), 1);
-    QCOMPARE(m_dialog->formatState(Settings::Key::ChkRV), 1);
-    QCOMPARE(m_dialog->formatState(Settings::Key::ChkXDM), 0);
-    QVERIFY(child<QCheckBox>("chkRA")->isChecked());
-    QVERIFY(!child<QCheckBox>("chkNV")->isChecked());
-
-    // Written back in their fixed order.
-    m_backing->writes.clear();
-    m_dialog->storeFormatStates(*m_settings);
-    QCOMPARE(m_backing->writes, strings({"chkRA", "chkNA", "chkMA", "chkRV", "chkNV", "chkXDM"}));
-    QCOMPARE(saved("chkRA"), u"1"_s);
-    QCOMPARE(saved("chkXDM"), u"0"_s);
-}
-
 void TestSetupDialog::ctrlTabFromTheConnectionList()
 {
     makeDialog();
@@ -381,21 +266,6 @@ void TestSetupDialog::ctrlTabFromTheConnectionList()
     QCOMPARE(m_dialog->currentTab(), int(SetupDialog::FormatTab));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(m_dialog->currentTab(), int(SetupDialog::SpeedTab));
-}
-
-void TestSetupDialog::browseListsPrograms()
-{
-    QTemporaryDir folder;
-    QFile program(folder.filePath(u"player"_s));
-    QVERIFY(program.open(QIODevice::WriteOnly));
-    program.close();
-    program.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile data(folder.filePath(u"notes.txt"_s));
-    QVERIFY(data.open(QIODevice::WriteOnly));
-    data.close();
-    QCOMPARE(QDir(folder.path()).entryList(DesktopDialogs::programFileFilter()), QStringList{u"player"_s});
-    const auto dialog = DesktopDialogs::programFileDialog(nullptr, folder.path(), u"RealAudio Player"_s);
-    QCOMPARE(dialog->filter(), DesktopDialogs::programFileFilter());
 }
 
 QTEST_MAIN(TestSetupDialog)

@@ -25,8 +25,6 @@ public:
     QStringList steps;
 };
 
-const QString kPrompt = QStringLiteral(
-    "Please select your connection type so that you may receive the best content for your speed.");
 } // namespace
 
 class TestStartup : public QObject
@@ -35,8 +33,6 @@ class TestStartup : public QObject
 
 private Q_SLOTS:
     void init();
-    void firstRunPromptsUntilChosen();
-    void storedConnectionSkipsPrompt();
     void unreachableServiceEndsProgram();
 
 private:
@@ -74,46 +70,6 @@ void TestStartup::startAgainst(const QByteArray& answer)
     m_startup->run();
     QCOMPARE(m_view.steps, (QStringList{QStringLiteral("settings"), QStringLiteral("splash")}));
     m_startup->splashTimedOut();
-}
-
-void TestStartup::firstRunPromptsUntilChosen()
-{
-    startAgainst("search.example.net<HTML></HTML>");
-    QTRY_VERIFY(m_view.steps.contains(QStringLiteral("setup")));
-    QCOMPARE(m_host->at(0).at(0).toString(), QStringLiteral("search.example.net"));
-    QCOMPARE(m_view.steps,
-             (QStringList{QStringLiteral("settings"), QStringLiteral("splash"), QStringLiteral("picture"),
-                          QStringLiteral("close splash"), QStringLiteral("caption Skylark! Broadcast v3.0"),
-                          QStringLiteral("setup")}));
-    QVERIFY(MarkerFiles::exists(m_dir->path(), MarkerFiles::kTerminate));
-    QCOMPARE(m_dialogs.messages.size(), 1);
-    QCOMPARE(m_dialogs.messages.at(0).text, kPrompt);
-    QCOMPARE(m_dialogs.messages.at(0).title, QStringLiteral("Skylark"));
-    QCOMPARE(m_dialogs.messages.at(0).icon, MessageIcon::Critical);
-
-    // Closing the dialog without a choice asks again.
-    m_startup->setupClosed();
-    QCOMPARE(m_dialogs.messages.size(), 2);
-    QCOMPARE(m_view.steps.count(QStringLiteral("setup")), 2);
-
-    QSignalSpy ready(m_startup.get(), &Startup::ready);
-    m_settings->setText(Settings::Key::ConSpeed, QStringLiteral("Cable/DSL"));
-    m_startup->setupClosed();
-    QCOMPARE(ready.size(), 1);
-    QCOMPARE(m_view.steps.constLast(), QStringLiteral("main"));
-    QCOMPARE(m_dialogs.messages.size(), 2);
-}
-
-void TestStartup::storedConnectionSkipsPrompt()
-{
-    m_backing.values.insert(QStringLiteral("ConSpeed"), QStringLiteral("ISDN 64k"));
-    QSignalSpy ready(m_startup.get(), &Startup::ready);
-    startAgainst("");
-    QVERIFY(ready.wait(5000));
-    // An empty answer names the service host itself.
-    QCOMPARE(m_host->at(0).at(0).toString(), m_server->hostPort());
-    QVERIFY(m_dialogs.messages.isEmpty());
-    QVERIFY(!m_view.steps.contains(QStringLiteral("setup")));
 }
 
 void TestStartup::unreachableServiceEndsProgram()
