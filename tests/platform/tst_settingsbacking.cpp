@@ -20,8 +20,7 @@ private Q_SLOTS:
     void unwritableStoreIsNoOp();
     void saveReplacesOrKeepsTheFile_data();
     void saveReplacesOrKeepsTheFile();
-    void secondInstanceRefused();
-    void staleLockTakenOver();
+    void oneInstanceAtATime();
 };
 
 void TestSettingsBacking::valueSurvivesWriteAndRead_data()
@@ -129,35 +128,22 @@ void TestSettingsBacking::saveReplacesOrKeepsTheFile()
     QCOMPARE(stored.value(QStringLiteral("Settings/ServiceHost")).toString(), QStringLiteral("h:1"));
 }
 
-void TestSettingsBacking::secondInstanceRefused()
+void TestSettingsBacking::oneInstanceAtATime()
 {
     QTemporaryDir dir;
     const QString lock = dir.filePath(QStringLiteral("instance.lock"));
+    // A lock file naming a process that no longer exists, as a crash leaves it behind, is taken over.
+    QVERIFY(TestFiles::write(lock, "999999\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
+                                       QSysInfo::machineHostName().toUtf8() + "\n"));
     SingleInstance first(lock);
     QVERIFY(first.isFirst());
     SingleInstance second(lock);
     QVERIFY(!second.isFirst());
     QCOMPARE(second.state(), SingleInstance::State::AnotherRunning);
     // A folder that cannot hold the lock is no other instance.
-    QFile file(dir.filePath(QStringLiteral("plain-file")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    QVERIFY(TestFiles::write(dir.filePath(QStringLiteral("plain-file")), {}));
     const SingleInstance nowhere(dir.filePath(QStringLiteral("plain-file/instance.lock")));
     QCOMPARE(nowhere.state(), SingleInstance::State::Unwritable);
-}
-
-void TestSettingsBacking::staleLockTakenOver()
-{
-    QTemporaryDir dir;
-    const QString lock = dir.filePath(QStringLiteral("instance.lock"));
-    // A lock file naming a process that no longer exists, as a crash leaves it behind.
-    QFile file(lock);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("999999\n" + QCoreApplication::applicationName().toUtf8() + "\n" +
-               QSysInfo::machineHostName().toUtf8() + "\n");
-    file.close();
-    SingleInstance next(lock);
-    QVERIFY(next.isFirst());
 }
 
 QTEST_GUILESS_MAIN(TestSettingsBacking)
