@@ -82,9 +82,7 @@ void TestServerLimits::endlessHeadIsRefused()
     QVERIFY(residentKilobytes(m_service.process().processId()) - before < 4096);
 }
 
-// More half-sent requests than the server takes: the extra connections are answered 503 and
-// closed at once, the rest closed when they have idled for the time-out; then the server answers
-// again.
+// Half-sent requests past the limit are answered 503 at once, the rest closed when idle.
 void TestServerLimits::idleHalfSentRequestsAreDropped()
 {
     std::vector<std::unique_ptr<QTcpSocket>> sockets;

@@ -28,9 +28,8 @@ private Q_SLOTS:
     void discoverAndPlay();
 };
 
-// The real GIO lookups against a desktop made up by the test: its own MIME database, desktop
-// files, desktop database and mimeapps.list under temporary XDG folders. GIO reads those
-// folders once, so main() points the environment at them before anything else runs.
+// Real GIO lookups on a desktop the test makes under temporary XDG folders, which GIO reads
+// once: main() points the environment at them before anything runs.
 namespace {
 QTemporaryDir* g_root = nullptr;
 

@@ -188,7 +188,7 @@ void TestPlayDispatch::refusedWithOneError_data()
     QTest::addColumn<bool>("presetMarked");
     const QString none = u"No item selected."_s;
     const int grid = PlayDispatch::kNoPreset;
-    QTest::newRow("empty preset") << "NONE" << 3 << none << true;
+    QTest::newRow("empty last preset") << "NONE" << 9 << none << true;
     QTest::newRow("empty grid row") << "" << grid << none << false;
     QTest::newRow("option") << "--script=/tmp/evil.lua.pls" << 1 << kOption << false;
     QTest::newRow("option after blanks") << "  -o/tmp/x.ram" << grid << kOption << false;

@@ -13,9 +13,7 @@ private Q_SLOTS:
     void classification();
 };
 
-// The status line, the player and the scanner's player code come from one table whose readers
-// part on purpose (.RPM, .RMM, quotes, rtsp); each row is an edge where they part or where one
-// rule shadows another.
+// Each row is an edge where the status, player and scanner readers of the one table part.
 void TestStreamFormat::classification_data()
 {
     QTest::addColumn<QString>("link");
