@@ -1,5 +1,4 @@
 #include "collections/BookmarkList.h"
-#include "collections/BookmarkModel.h"
 #include "collections/Playlist.h"
 
 #include "TestFiles.h"
@@ -47,7 +46,6 @@ class TestBookmarks : public QObject
 private Q_SLOTS:
     void init();
 
-    void removal();
     void hostileTextsSurviveSaveAndLoad();
     void unreadableFileIsKeptAside_data();
     void unreadableFileIsKeptAside();
@@ -69,32 +67,6 @@ void TestBookmarks::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     m_folder = m_dir->filePath(u"data"_s);
-}
-
-void TestBookmarks::removal()
-{
-    QCOMPARE(BookmarkList::fromRow({u"T"_s, u"A"_s, u"http://l"_s}), (Bookmark{u"T [ A]"_s, u"http://l"_s}));
-    // Rows given in any order and more than once go; a long scattered selection as well.
-    QList<int> everyOther;
-    for (int row = 1; row < 300; row += 2)
-        everyOther << row;
-    for (const QList<int>& rows : {QList<int>{299, 0, 1, 5, 1, -1, 300, 4}, everyOther}) {
-        BookmarkModel model;
-        QList<Bookmark> added;
-        for (int row = 0; row < 300; ++row)
-            added.append({QString::number(row), {}});
-        model.append(added);
-        model.removeEach(rows);
-        QStringList left;
-        for (int row = 0; row < 300; ++row) {
-            if (!rows.contains(row))
-                left << QString::number(row);
-        }
-        QStringList texts;
-        for (int row = 0; row < model.rowCount(); ++row)
-            texts << model.index(row).data().toString();
-        QCOMPARE(texts, left);
-    }
 }
 
 void TestBookmarks::hostileTextsSurviveSaveAndLoad()
