@@ -49,6 +49,7 @@ private Q_SLOTS:
     void hostileTextsSurviveSaveAndLoad();
     void unreadableFileIsKeptAside_data();
     void unreadableFileIsKeptAside();
+    void oversizedFileIsRefusedUnread();
     void failedSaveKeepsTheOldFile();
 
     void playlistRoundTrip_data();
@@ -134,6 +135,17 @@ void TestBookmarks::unreadableFileIsKeptAside()
     QVERIFY(again.movedAside != result.movedAside);
     QCOMPARE(TestFiles::read(again.movedAside), contents + "x");
     QCOMPARE(TestFiles::read(result.movedAside), contents);
+}
+
+void TestBookmarks::oversizedFileIsRefusedUnread()
+{
+    const QString path = BookmarkList::filePath(m_folder);
+    QVERIFY(TestFiles::write(path, "SkylarkBookmarks 1\n"));
+    QVERIFY(QFile(path).resize(BookmarkList::kMaxFileBytes + 1)); // sparse: no disk taken
+    BookmarkList list;
+    const BookmarkLoad result = list.load(m_folder);
+    QVERIFY2(result.problem.contains(u"larger than"_s), qPrintable(result.problem));
+    QCOMPARE(QFileInfo(result.movedAside).size(), BookmarkList::kMaxFileBytes + 1);
 }
 
 void TestBookmarks::failedSaveKeepsTheOldFile()
