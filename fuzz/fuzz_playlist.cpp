@@ -1,20 +1,16 @@
 // The playlist reader (M3U and PLS). What it takes is within its limits.
-#include <cstdint>
-#include <cstdlib>
-
-#include <QByteArray>
+#include "FuzzInput.h"
 
 #include "collections/Playlist.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QByteArray file(reinterpret_cast<const char*>(data), qsizetype(size));
-    const PlaylistRead read = Playlist::read(file);
+    const PlaylistRead read = Playlist::read(fuzzBytes(data, size));
     if (read.entries.size() > Playlist::kMaxEntries)
-        std::abort();
+        fuzzFail("more entries than the limit");
     for (const PlaylistEntry& entry : read.entries) {
         if (Playlist::checkLink(entry.link) != Playlist::LinkCheck::Fit)
-            std::abort();
+            fuzzFail("an entry whose link is unfit");
     }
     return 0;
 }

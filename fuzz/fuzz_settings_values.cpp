@@ -1,12 +1,9 @@
 // The conversions of stored settings text and the split of a preset value. A single written
 // as text reads back as the same single, and a preset that splits joins back to its value.
-#include <cmath>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include "FuzzInput.h"
 
-#include <QString>
+#include <cmath>
+#include <cstring>
 
 #include "collections/PresetTable.h"
 #include "core/Settings.h"
@@ -28,9 +25,9 @@ void checkSingleRoundTrip(float value)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    const QString text = fuzzText(data, size);
     if (const std::optional<float> single = Settings::textToSingle(text); single && !std::isfinite(*single))
-        std::abort();
+        fuzzFail("a single read as infinite");
     (void)Settings::textToBoolean(text);
     (void)Settings::textToInt16(text);
     (void)Settings::textToInt32(text);
@@ -41,9 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const PresetRecord preset = PresetTable::parse(text);
-    if (preset.Name != PresetTable::kEmptyName && PresetTable::join(preset) != text) {
-        std::fprintf(stderr, "preset value does not join back\n");
-        std::abort();
-    }
+    if (preset.Name != PresetTable::kEmptyName && PresetTable::join(preset) != text)
+        fuzzFail("preset value does not join back");
     return 0;
 }

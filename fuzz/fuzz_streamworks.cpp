@@ -1,13 +1,10 @@
 // The cut of the stream address out of a StreamWorks description.
-#include <cstdint>
-
-#include <QString>
+#include "FuzzInput.h"
 
 #include "playback/StreamWorksFetch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const QString description = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
-    (void)StreamWorksFetch::streamAddress(description);
+    (void)StreamWorksFetch::streamAddress(fuzzText(data, size));
     return 0;
 }

@@ -1,34 +1,14 @@
-#include <csignal>
+#include "collections/BookmarkList.h"
+#include "collections/Playlist.h"
 
-#include <sys/resource.h>
+#include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "collections/BookmarkList.h"
-#include "collections/BookmarkModel.h"
-#include "collections/Playlist.h"
-
 using namespace Qt::StringLiterals;
-
 namespace {
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(data), data.size());
-}
-
 BookmarkList listOf(const QList<Bookmark>& items)
 {
     BookmarkList list;
@@ -66,10 +46,10 @@ class TestBookmarks : public QObject
 private Q_SLOTS:
     void init();
 
-    void displayTextAndRemoval();
     void hostileTextsSurviveSaveAndLoad();
     void unreadableFileIsKeptAside_data();
     void unreadableFileIsKeptAside();
+    void oversizedFileIsRefusedUnread();
     void failedSaveKeepsTheOldFile();
 
     void playlistRoundTrip_data();
@@ -90,35 +70,6 @@ void TestBookmarks::init()
     m_folder = m_dir->filePath(u"data"_s);
 }
 
-void TestBookmarks::displayTextAndRemoval()
-{
-    QCOMPARE(BookmarkList::displayText(u"Concert"_s, u"Live 1999"_s), u"Concert [ Live 1999]"_s);
-    QCOMPARE(BookmarkList::displayText(u"Concert"_s, QString()), u"Concert [ ]"_s);
-    QCOMPARE(BookmarkList::fromRow({u"T"_s, u"A"_s, u"http://l"_s}), (Bookmark{u"T [ A]"_s, u"http://l"_s}));
-
-    // Rows given in any order and more than once go; a long scattered selection as well.
-    QList<int> everyOther;
-    for (int row = 1; row < 300; row += 2)
-        everyOther << row;
-    for (const QList<int>& rows : {QList<int>{299, 0, 1, 5, 1, -1, 300, 4}, everyOther}) {
-        BookmarkModel model;
-        QList<Bookmark> added;
-        for (int row = 0; row < 300; ++row)
-            added.append({QString::number(row), {}});
-        model.append(added);
-        model.removeEach(rows);
-        QStringList left;
-        for (int row = 0; row < 300; ++row) {
-            if (!rows.contains(row))
-                left << QString::number(row);
-        }
-        QStringList texts;
-        for (int row = 0; row < model.rowCount(); ++row)
-            texts << model.index(row).data().toString();
-        QCOMPARE(texts, left);
-    }
-}
-
 void TestBookmarks::hostileTextsSurviveSaveAndLoad()
 {
     const QList<Bookmark> items = hostileBookmarks();
@@ -126,7 +77,7 @@ void TestBookmarks::hostileTextsSurviveSaveAndLoad()
     QVERIFY2(listOf(items).save(m_folder, error), qPrintable(error));
 
     // One line per bookmark after the header, whatever the texts hold.
-    const QByteArray data = readAll(BookmarkList::filePath(m_folder));
+    const QByteArray data = TestFiles::read(BookmarkList::filePath(m_folder));
     QCOMPARE(data.count('\n'), items.size() + 1);
 
     BookmarkList loaded;
@@ -137,7 +88,7 @@ void TestBookmarks::hostileTextsSurviveSaveAndLoad()
 
     // A second save of what was loaded writes the same bytes.
     QVERIFY(loaded.save(m_folder, error));
-    QCOMPARE(readAll(BookmarkList::filePath(m_folder)), data);
+    QCOMPARE(TestFiles::read(BookmarkList::filePath(m_folder)), data);
 }
 
 void TestBookmarks::unreadableFileIsKeptAside_data()
@@ -160,9 +111,8 @@ void TestBookmarks::unreadableFileIsKeptAside_data()
 void TestBookmarks::unreadableFileIsKeptAside()
 {
     QFETCH(QByteArray, contents);
-    QVERIFY(QDir().mkpath(m_folder));
     const QString path = BookmarkList::filePath(m_folder);
-    writeAll(path, contents);
+    QVERIFY(TestFiles::write(path, contents));
 
     BookmarkList list = listOf({{u"old"_s, u"http://old"_s}});
     const BookmarkLoad result = list.load(m_folder);
@@ -170,21 +120,32 @@ void TestBookmarks::unreadableFileIsKeptAside()
     QCOMPARE(list.count(), 0);
     QVERIFY(result.movedAside.startsWith(path + u".unreadable-"_s));
     QVERIFY(!QFileInfo::exists(path));
-    QCOMPARE(readAll(result.movedAside), contents);
+    QCOMPARE(TestFiles::read(result.movedAside), contents);
 
     // Saving afterwards writes a new file and leaves the kept one alone.
     list.append({u"new"_s, u"http://new"_s});
     QString error;
     QVERIFY2(list.save(m_folder, error), qPrintable(error));
-    QCOMPARE(readAll(result.movedAside), contents);
+    QCOMPARE(TestFiles::read(result.movedAside), contents);
 
     // A second unreadable file in the same second gets a name of its own.
-    writeAll(path, contents + "x");
+    QVERIFY(TestFiles::write(path, contents + "x"));
     const BookmarkLoad again = list.load(m_folder);
     QVERIFY(again.failed());
     QVERIFY(again.movedAside != result.movedAside);
-    QCOMPARE(readAll(again.movedAside), contents + "x");
-    QCOMPARE(readAll(result.movedAside), contents);
+    QCOMPARE(TestFiles::read(again.movedAside), contents + "x");
+    QCOMPARE(TestFiles::read(result.movedAside), contents);
+}
+
+void TestBookmarks::oversizedFileIsRefusedUnread()
+{
+    const QString path = BookmarkList::filePath(m_folder);
+    QVERIFY(TestFiles::write(path, "SkylarkBookmarks 1\n"));
+    QVERIFY(QFile(path).resize(BookmarkList::kMaxFileBytes + 1)); // sparse: no disk taken
+    BookmarkList list;
+    const BookmarkLoad result = list.load(m_folder);
+    QVERIFY2(result.problem.contains(u"larger than"_s), qPrintable(result.problem));
+    QCOMPARE(QFileInfo(result.movedAside).size(), BookmarkList::kMaxFileBytes + 1);
 }
 
 void TestBookmarks::failedSaveKeepsTheOldFile()
@@ -193,24 +154,18 @@ void TestBookmarks::failedSaveKeepsTheOldFile()
     QString error;
     QVERIFY(one.save(m_folder, error));
     const QString path = BookmarkList::filePath(m_folder);
-    const QByteArray before = readAll(path);
+    const QByteArray before = TestFiles::read(path);
 
     // A disk that fills up during the write: this process may not grow a file past 200 bytes.
     QList<Bookmark> many;
     for (int i = 0; i < 50; ++i)
         many.append({u"Clip %1 [ long additional text]"_s.arg(i), u"http://example.org/clip/%1"_s.arg(i)});
-    rlimit old{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 200;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = listOf(many).save(m_folder, error);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    QVERIFY(!saved);
+    {
+        const TestFiles::SizeLimit full{200};
+        QVERIFY(!listOf(many).save(m_folder, error));
+    }
     QVERIFY(!error.isEmpty());
-    QCOMPARE(readAll(path), before);
+    QCOMPARE(TestFiles::read(path), before);
     QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList{BookmarkList::kFileName});
 
     // A folder that cannot hold files: its path runs through a plain file.
@@ -250,7 +205,7 @@ void TestBookmarks::playlistRoundTrip()
     const QString path = m_dir->filePath(fileName);
     QString error;
     QVERIFY2(Playlist::writeFile(path, entries, error), qPrintable(error));
-    const QByteArray data = readAll(path);
+    const QByteArray data = TestFiles::read(path);
     QVERIFY(data.startsWith(fileName.endsWith(u"pls"_s) ? "[playlist]\n" : "#EXTM3U\n"));
 
     const PlaylistRead read = Playlist::readFile(path);
@@ -344,14 +299,14 @@ void TestBookmarks::playlistLimits()
 
     // A file past the size limit, a missing file and a device are refused before reading.
     const QString huge = m_dir->filePath(u"huge.m3u"_s);
-    writeAll(huge, "#EXTM3U\nhttp://h/1\n" + QByteArray(Playlist::kMaxBytes, '#'));
+    QVERIFY(TestFiles::write(huge, "#EXTM3U\nhttp://h/1\n" + QByteArray(Playlist::kMaxBytes, '#')));
     for (const QString& path : {huge, m_dir->filePath(u"missing.m3u"_s), u"/dev/zero"_s}) {
         read = Playlist::readFile(path);
         QVERIFY2(!read.error.isEmpty(), qPrintable(path));
         QCOMPARE(read.entries.size(), 0);
     }
     const QString exact = m_dir->filePath(u"exact.m3u"_s);
-    writeAll(exact, "http://h/1\n" + QByteArray(Playlist::kMaxBytes - 11, '\n'));
+    QVERIFY(TestFiles::write(exact, "http://h/1\n" + QByteArray(Playlist::kMaxBytes - 11, '\n')));
     QCOMPARE(Playlist::readFile(exact).entries.size(), 1);
 }
 

@@ -37,7 +37,6 @@ private Q_SLOTS:
     void assignStoresAtOnce_data();
     void assignStoresAtOnce();
     void payloadRoundTrip();
-    void linkBlock_data();
     void linkBlock();
     void headerSortsInSequence();
 };
@@ -117,36 +116,19 @@ void TestPresets::payloadRoundTrip()
     QVERIFY(!StationPayload::decode(QByteArray()));
 }
 
-void TestPresets::linkBlock_data()
-{
-    QTest::addColumn<bool>("archive");
-    QTest::addColumn<QString>("block");
-    // The courtesy line names the public web site, never the directory host.
-    const QString tail =
-        u"\r\n-\r\nThis link courtesy Skylark! Broadcast - https://skylark-broadcast.example.org/\r\n"
-        u"Skylark! Broadcast finds live radio, television and archived clips on the Internet."_s;
-    QTest::newRow("live") << false
-                          << u"Name : Station A\r\nLink : http://s/a.ram\r\nFound on : http://site/a\r\n"_s +
-                                 tail;
-    QTest::newRow("archive")
-        << true
-        << u"Name : Title B\r\nInfo : More\r\nLink : http://s/b.rm\r\nFound on : http://site/b\r\n"_s + tail;
-}
-
+// An archive row's block (the live one is copied in the desktop test): its extra "Info" line,
+// and the courtesy line naming the public web site, never the directory host.
 void TestPresets::linkBlock()
 {
-    QFETCH(bool, archive);
-    QFETCH(QString, block);
     ResultsModel model;
-    if (archive)
-        model.appendRecords(
-            {row({{}, u"1:00"_s, u"20"_s, u"Title B"_s, u"More"_s, u"http://s/b.rm"_s, u"http://site/b"_s})});
-    else
-        model.appendRecords(
-            {row({u"Station A"_s, u"RA"_s, u"Ohio"_s, u"20"_s, u"http://s/a.ram"_s, u"http://site/a"_s})});
-    QVERIFY(LinkText::usable(model, 0, archive));
-    QCOMPARE(LinkText::block(model, 0, archive), block);
-    QVERIFY(!LinkText::usable(model, 1, archive));
+    model.appendRecords(
+        {row({{}, u"1:00"_s, u"20"_s, u"Title B"_s, u"More"_s, u"http://s/b.rm"_s, u"http://site/b"_s})});
+    QVERIFY(LinkText::usable(model, 0, true));
+    QCOMPARE(LinkText::block(model, 0, true),
+             u"Name : Title B\r\nInfo : More\r\nLink : http://s/b.rm\r\nFound on : http://site/b\r\n"
+             u"\r\n-\r\nThis link courtesy Skylark! Broadcast - https://skylark-broadcast.example.org/\r\n"
+             u"Skylark! Broadcast finds live radio, television and archived clips on the Internet."_s);
+    QVERIFY(!LinkText::usable(model, 1, true));
     // A row without a link in the mode's link column has nothing to pass on.
     ResultsModel empty;
     empty.appendRecords({row({u"Station A"_s, u"RA"_s, u"Ohio"_s, u"20"_s, {}, u"http://site/a"_s})});

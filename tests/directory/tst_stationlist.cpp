@@ -1,11 +1,11 @@
 #include "DirectoryProcess.h"
+#include "TestFiles.h"
 #include "search/ResultsModel.h"
 #include "search/ResultsParser.h"
 
 #include <algorithm>
 #include <csignal>
 
-#include <QFile>
 #include <QTemporaryDir>
 
 namespace {
@@ -75,14 +75,15 @@ const QList<Row>& expectedRows()
 
 QByteArray fixtureBytes()
 {
-    QFile file(kStations);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestFiles::read(kStations);
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes)
+// The service started on the station list at path, on a free port.
+bool startOn(DirectoryProcess& service, const QString& path, const QStringList& extra = {})
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return service.start(
+        QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), path} +
+        extra);
 }
 
 } // namespace
@@ -105,8 +106,7 @@ private Q_SLOTS:
 void TestStationList::stationsReadBackAsExpected()
 {
     DirectoryProcess service;
-    QVERIFY(service.start(
-        {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), kStations}));
+    QVERIFY(startOn(service, kStations));
     QVERIFY(service.log().contains("read 20 entries, kept 15, dropped 5 (1 failed its last check, 1 no "
                                    "stream address, or text the client "
                                    "reads as an error, 1 not a station object, 1 repeated stationuuid, 1 "
@@ -126,8 +126,7 @@ void TestStationList::stationsReadBackAsExpected()
 void TestStationList::failedChecksKeptOnRequest()
 {
     DirectoryProcess service;
-    QVERIFY(service.start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--keep-failed"),
-                           QStringLiteral("--catalog"), kStations}));
+    QVERIFY(startOn(service, kStations, {QStringLiteral("--keep-failed")}));
     const QList<Row> rows = readBack(service.get(service.searchRequest(kEverything)));
     QCOMPARE(rows.size(), expectedRows().size() + 1);
     QVERIFY(std::any_of(rows.begin(), rows.end(), [](const Row& r) { return r[0] == u"FX Gone Quiet"; }));
@@ -143,10 +142,9 @@ void TestStationList::hugeFieldsAreCut()
                                QByteArray("rock,").repeated(1 << 16) + "\", \"country\": \"" + huge + "\"}]";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("stations.json"));
-    QVERIFY(writeFile(path, station));
+    QVERIFY(TestFiles::write(path, station));
     DirectoryProcess service;
-    QVERIFY(
-        service.start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), path}));
+    QVERIFY(startOn(service, path));
     QVERIFY2(service.waitForLog(", cut 5 long fields"), service.log().constData());
     const QByteArray page = service.get(service.searchRequest(kEverything));
     QVERIFY(page.size() < 8 * 1024);
@@ -174,7 +172,7 @@ void TestStationList::brokenListsFailAtStart()
     QFETCH(QByteArray, message);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("stations.json"));
-    QVERIFY(writeFile(path, content));
+    QVERIFY(TestFiles::write(path, content));
     QProcess process;
     process.start(DirectoryProcess::program(),
                   {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), path});
@@ -189,12 +187,11 @@ void TestStationList::failedReloadKeepsTheCatalog()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("stations.json"));
-    QVERIFY(writeFile(path, fixtureBytes()));
+    QVERIFY(TestFiles::write(path, fixtureBytes()));
     DirectoryProcess service;
-    QVERIFY(
-        service.start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), path}));
+    QVERIFY(startOn(service, path));
     const QByteArray before = service.get(service.searchRequest(kEverything));
-    QVERIFY(writeFile(path, fixtureBytes().left(500)));
+    QVERIFY(TestFiles::write(path, fixtureBytes().left(500)));
     ::kill(static_cast<pid_t>(service.process().processId()), SIGHUP);
     QVERIFY(service.waitForLog("reload failed; keeping the catalog of 15 entries"));
     QCOMPARE(service.get(service.searchRequest(kEverything)), before);
@@ -210,10 +207,9 @@ void TestStationList::reloadUnderSearchesLosesNone()
     // The first five stations, the comma after the fifth dropped.
     const qsizetype sixth = full.indexOf("\n{\"stationuuid\": \"00000000-0000-0000-0000-000000000006\"");
     const QByteArray shorter = full.left(sixth - 1) + "\n]\n";
-    QVERIFY(writeFile(path, shorter));
+    QVERIFY(TestFiles::write(path, shorter));
     DirectoryProcess service;
-    QVERIFY(
-        service.start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), path}));
+    QVERIFY(startOn(service, path));
     const QByteArray request = service.searchRequest(kEverything);
     const QByteArray shortBody = service.get(request);
     QCOMPARE(readBack(shortBody).size(), 4);
@@ -238,7 +234,7 @@ void TestStationList::reloadUnderSearchesLosesNone()
         socket->write(request);
     }
     for (int swap = 1; swap <= 5; ++swap) {
-        QVERIFY(writeFile(path, swap % 2 ? full : shorter));
+        QVERIFY(TestFiles::write(path, swap % 2 ? full : shorter));
         ::kill(static_cast<pid_t>(service.process().processId()), SIGHUP);
         // The log keeps every reload: wait for this one, not an earlier one with the same count.
         QVERIFY(QTest::qWaitFor([&] { return service.log().count("reloaded: ") >= swap; }, 20000));

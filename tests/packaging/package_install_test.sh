@@ -1,15 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian package with apt (its dependencies with it), starts the program from its
-# desktop entry's Exec line under Xvfb until its main window shows, then removes the package
-# and checks that nothing of it is left under /usr, /etc and /lib/systemd.
-#
-# It changes a real system, so it runs only when asked, as root on Debian; otherwise it is
-# skipped (status 77):
-#   SKYLARK_PACKAGE_INSTALL_TEST=chroot  in a fresh Debian 12 root made with debootstrap
-#                                        (mirror: SKYLARK_DEBIAN_MIRROR, default deb.debian.org)
-#   SKYLARK_PACKAGE_INSTALL_TEST=1       on this machine itself (a throw-away machine or container)
-#   SKYLARK_PACKAGE_INSTALL_TEST=chroot ctest --test-dir build -R package_install_test --output-on-failure
-# SKYLARK_PACKAGE_DEB names a package already built; without it cpack builds one.
+# Installs the Debian package with apt, starts the program from its desktop entry under Xvfb
+# until its main window shows, purges the package and checks nothing of it is left. It changes a
+# real system, so it runs only as root on Debian when SKYLARK_PACKAGE_INSTALL_TEST is "chroot" (a
+# fresh Debian 12 root by debootstrap, mirror SKYLARK_DEBIAN_MIRROR) or "1" (this machine);
+# otherwise it is skipped (77). SKYLARK_PACKAGE_DEB names a built package; else cpack builds one.
 # Usage: package_install_test.sh BUILD_DIR APP_ID
 set -uo pipefail
 
@@ -18,10 +12,7 @@ readonly app_id=${2:?usage: package_install_test.sh BUILD_DIR APP_ID}
 readonly main_title='^Skylark! Broadcast v3\.0$'
 readonly watched=(/usr /etc /lib/systemd)
 
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
+skip() { echo "SKIP: $*"; exit 77; }
 readonly mode=${SKYLARK_PACKAGE_INSTALL_TEST:-}
 [ "$mode" = 1 ] || [ "$mode" = chroot ] ||
     skip "installs into a real system; set SKYLARK_PACKAGE_INSTALL_TEST=chroot (a fresh root) or 1 (this machine)"
@@ -114,16 +105,12 @@ build_package
 snapshot() {
     find "${watched[@]}" -xdev \( -type f -o -type l \) 2>/dev/null | grep -v '/__pycache__/' | sort
 }
-apt_install() {
-    installed=1
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$(realpath "$deb")" \
-        >"$work/apt.log" 2>&1 || fail "apt-get install: $(cat "$work/apt.log")"
+apt_run() {
+    DEBIAN_FRONTEND=noninteractive apt-get "$1" -y -qq "$2" >"$work/apt.log" 2>&1 ||
+        fail "apt-get $1: $(cat "$work/apt.log")"
 }
-apt_purge() {
-    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq skylark-broadcast >"$work/apt.log" 2>&1 ||
-        fail "apt-get purge: $(cat "$work/apt.log")"
-    installed=0
-}
+apt_install() { installed=1; apt_run install "$(realpath "$deb")"; }
+apt_purge() { apt_run purge skylark-broadcast; installed=0; }
 
 # A first round brings in the dependencies (and whatever their triggers write), so the file
 # lists compared around the second round differ only by what the package leaves behind.

@@ -11,10 +11,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/skylark-package.XXXXXX") || exit 1
 trap 'rm -rf "$work"' EXIT
 failures=0
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 for tool in cpack dpkg-deb dpkg-shlibdeps; do
     command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/setup-debian.sh installs it)"; exit 1; }
@@ -32,9 +29,7 @@ echo "package: $(basename "$deb")"
 
 # --- Contents: "MODE OWNER SIZE DATE TIME ./PATH" per line; files only.
 dpkg-deb -c "$deb" >"$work/contents" || { echo "FAIL: dpkg-deb -c"; exit 1; }
-mode_of() {
-    awk -v path="./usr/$1" '$6 == path { print $1 }' "$work/contents"
-}
+mode_of() { awk -v path="./usr/$1" '$6 == path { print $1 }' "$work/contents"; }
 doc=share/doc/skylark-broadcast
 expected_files=(
     bin/skylark-broadcast:-rwxr-xr-x
@@ -74,12 +69,10 @@ file_output=$(file "$work/tree/usr/bin/skylark-broadcast" 2>/dev/null || true)
     fail "skylark-broadcast is not stripped: $file_output"
 
 # --- Control fields.
-field() {
-    dpkg-deb -f "$deb" "$1"
-}
-[ "$(field Package)" = skylark-broadcast ] || fail "Package: $(field Package)"
-[ "$(field Version)" = 3.0 ] || fail "Version: $(field Version)"
-[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture: $(field Architecture)"
+field() { dpkg-deb -f "$deb" "$1"; }
+for expected in Package=skylark-broadcast Version=3.0 "Architecture=$(dpkg --print-architecture)"; do
+    [ "$(field "${expected%%=*}")" = "${expected#*=}" ] || fail "${expected%%=*}: $(field "${expected%%=*}")"
+done
 [[ $(field Maintainer) == *"<"*"@"*">" ]] || fail "Maintainer: $(field Maintainer)"
 [ -n "$(field Description)" ] || fail "no Description"
 depends=$(field Depends)
@@ -117,8 +110,5 @@ run_script() {
 [ -z "$(run_script prerm upgrade)" ] || fail "prerm upgrade disabled the socket"
 [ -z "$(run_script postinst abort-upgrade)" ] || fail "postinst abort-upgrade acted"
 
-if [ "$failures" -gt 0 ]; then
-    echo "package test: $failures failure(s)"
-    exit 1
-fi
+[ "$failures" -eq 0 ] || { echo "package test: $failures failure(s)"; exit 1; }
 echo "package test: contents, control fields and maintainer scripts checked"

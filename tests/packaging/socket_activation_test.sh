@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
-# Starts the installed directory service the way its user unit does: the installed build is
-# put in a temporary DESTDIR, the command is the ExecStart line of the installed
-# skylark-directory.service, and systemd-socket-activate holds the listening socket and hands
-# it over (LISTEN_FDS, descriptor 3) on the first connection, as the service manager does for
-# skylark-directory.socket. The pages are then fetched through that socket.
+# Starts the installed directory service as its user unit does: the ExecStart line of the
+# installed skylark-directory.service under systemd-socket-activate, which hands the listening
+# socket over (LISTEN_FDS, descriptor 3) on the first connection; pages are fetched through it.
 # Usage: socket_activation_test.sh BUILD_DIR
 set -uo pipefail
 
@@ -41,17 +39,12 @@ port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0));
 systemd-socket-activate --listen="127.0.0.1:$port" "${command[@]}" >"$root/service.out" 2>"$root/service.log" &
 service_pid=$!
 # systemd-socket-activate listens at once and starts the service on the first connection.
-for ((i = 0; i < 100; ++i)); do
-    grep -qs "Listening on 127.0.0.1:$port" "$root/service.log" && break
-    sleep 0.1
-done
+for ((i = 0; i < 100; ++i)); do grep -qs "Listening on 127.0.0.1:$port" "$root/service.log" && break; sleep 0.1; done
 grep -qs "Listening on 127.0.0.1:$port" "$root/service.log" || fail "systemd-socket-activate did not listen"
 [ ! -s "$root/service.out" ] || fail "the service started before the first connection"
 
 # A service that ignored the handed-over socket would leave these connections unanswered.
-fetch() {
-    curl -fsS --max-time 20 "http://127.0.0.1:$port$1" 2>&1
-}
+fetch() { curl -fsS --max-time 20 "http://127.0.0.1:$port$1" 2>&1; }
 page=$(fetch /redirect.asp) || fail "GET /redirect.asp: $page"
 [[ $page == "127.0.0.1:$port"* ]] || fail "/redirect.asp did not name the address asked: $page"
 page=$(fetch '/search.asp?V=3&P=L&T1=jazz&F=1&MA=1&LIVE=1') || fail "GET /search.asp: $page"

@@ -5,8 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-// The companion programs' folder: beside the program in a build folder, in the private
-// program folder of an installed prefix.
+// The companions' folder: beside the program when built, the private folder when installed.
 class TestAppPaths : public QObject
 {
     Q_OBJECT

@@ -2,8 +2,7 @@
 
 #include <QTest>
 
-// A window stored at one screen size and opened on another lies wholly on the screen: its size
-// shrinks first, then its frame moves inside.
+// A window stored for another screen shrinks first, then its frame moves onto the screen.
 class TestWindowPlacement : public QObject
 {
     Q_OBJECT

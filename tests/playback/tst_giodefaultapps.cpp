@@ -1,4 +1,5 @@
 #include "Recorders.h"
+#include "TestFiles.h"
 
 #include "core/Tick.h"
 #include "platform/ProcessLauncher.h"
@@ -27,9 +28,8 @@ private Q_SLOTS:
     void discoverAndPlay();
 };
 
-// The real GIO lookups against a desktop made up by the test: its own MIME database, desktop
-// files, desktop database and mimeapps.list under temporary XDG folders. GIO reads those
-// folders once, so main() points the environment at them before anything else runs.
+// Real GIO lookups on a desktop the test makes under temporary XDG folders, which GIO reads
+// once: main() points the environment at them before anything runs.
 namespace {
 QTemporaryDir* g_root = nullptr;
 
@@ -56,11 +56,7 @@ const QByteArray kMimePackage = R"(<?xml version="1.0" encoding="UTF-8"?>
 
 void writeFile(const QString& relative, const QByteArray& content)
 {
-    const QString path = rootPath(relative);
-    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
+    QVERIFY(TestFiles::write(rootPath(relative), content));
 }
 
 // Discovery's launches go to a real program; the view only has to be there.
@@ -148,6 +144,12 @@ void TestGioDefaultApps::discoverAndPlay()
     QCOMPARE(players[Player::Winamp], bin + u"plsplay"_s);
     // An unknown ending is application/octet-stream, whose viewer is no player.
     QCOMPARE(players[Player::StreamWorks], QString());
+    // At the next start a stored path stays in force even when stale; only empty keys are searched.
+    backing.values[u"Winamp"_s] = u"/uninstalled/winamp"_s;
+    backing.writes.clear();
+    PlayerDiscovery(apps).discoverPlayers(players);
+    QCOMPARE(players[Player::Winamp], u"/uninstalled/winamp"_s);
+    QCOMPARE(backing.writes, QStringList{u"StreamWorks"_s});
 
     TestServices recorders;
     ProcessLauncher processes;
@@ -164,9 +166,7 @@ void TestGioDefaultApps::discoverAndPlay()
 
     const QString argsFile = rootPath(u"bin/realplay.args"_s);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(argsFile), 10000);
-    QFile args(argsFile);
-    QVERIFY(args.open(QIODevice::ReadOnly));
-    QCOMPARE(QString::fromUtf8(args.readAll()).split(u'\n'),
+    QCOMPARE(QString::fromUtf8(TestFiles::read(argsFile)).split(u'\n'),
              (QStringList{u"--gui"_s, u"--"_s, link, QString()}));
     QVERIFY(!QFile::exists(marker));
 }
