@@ -65,8 +65,7 @@ private Q_SLOTS:
     void unreachableServiceEndsProgram();
     void enterAndEscapeInTheSearchBox();
     void maximisedWindowStoresNormalGeometry();
-    void commandsLockedDuringSearch();
-    void toolbarRefusedWhileScanning();
+    void commandsLockedDuringSearchOrScan();
     void unwritableSettingsReported();
     void unwritableDataFolderReported();
     void corruptSettingsStartWithDefaults();
@@ -226,7 +225,7 @@ void TestMainWindow::maximisedWindowStoresNormalGeometry()
         QVERIFY2(qAbs(stored(QString::fromLatin1(key)).toDouble() - value) <= pixel, key);
 }
 
-void TestMainWindow::commandsLockedDuringSearch()
+void TestMainWindow::commandsLockedDuringSearchOrScan()
 {
     m_server->setHandler([](const QByteArray& target) {
         return target.startsWith("/redirect.asp") ? ScriptedReply::page("") : ScriptedReply::silence();
@@ -259,13 +258,9 @@ void TestMainWindow::commandsLockedDuringSearch()
     QCOMPARE(enabled(locked), u"111111"_s);
     QCOMPARE(search->text(), u"Search"_s);
     QCOMPARE(QApplication::focusWidget(), live);
-}
-
-void TestMainWindow::toolbarRefusedWhileScanning()
-{
-    startProgram();
+    // While a scan runs, the button refuses.
     m_fx->program->commands().setScanActive(true);
-    toolbarButton(CommandId::SearchOrStop)->click();
+    search->click();
     QCOMPARE(m_fx->services.dialogs.texts(), QStringList{u"Please close station scanning window."_s});
     QVERIFY(!m_fx->program->search().isSearching());
 }

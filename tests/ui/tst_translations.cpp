@@ -56,7 +56,8 @@ void checkUnique(const QString& where, const QStringList& texts)
     }
 }
 
-void checkMenus(const QWidget& window)
+// The window's menus, each on its own, and the controls of the window itself.
+void checkWindow(QWidget& window)
 {
     QList<const QWidget*> menus;
     for (const QMenuBar* bar : window.findChildren<QMenuBar*>())
@@ -69,10 +70,6 @@ void checkMenus(const QWidget& window)
             texts.append(action->text());
         checkUnique(window.objectName() + u'/' + menu->objectName(), texts);
     }
-}
-
-void checkControls(QWidget& window)
-{
     QStringList texts;
     for (const QAbstractButton* button : window.findChildren<QAbstractButton*>())
         if (button->window() == &window)
@@ -110,9 +107,8 @@ void TestTranslations::accessKeysAreUnique()
     PresetTable presets;
     MainMenus::rowMenu(main, program.commands().table(), presets,
                        {u"Station"_s, u"http://s.example/a.ram"_s});
-    checkMenus(main);
-    checkControls(main);
-    checkControls(program.setupDialog());
+    checkWindow(main);
+    checkWindow(program.setupDialog());
 
     Tick tick;
     UnixProcessControl processes;
@@ -136,9 +132,8 @@ void TestTranslations::accessKeysAreUnique()
                      nullptr,
                      none,
                      {}});
-    checkMenus(bookmarks);
     for (QWidget* window : QList<QWidget*>{&bookmarks, &about, &help, &assign, &scan})
-        checkControls(*window);
+        checkWindow(*window);
 }
 
 void TestTranslations::cleanup()
