@@ -258,8 +258,6 @@ void TestBookmarksWindow::contextMenuExportsAndImports()
     m_window->addRows(clips(1, 3), true);
     m_window->showModeless();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    const QList<Bookmark> original = m_window->bookmarks().items();
-
     // Cancelling the dialog does nothing.
     const QString status = m_window->statusText();
     const int dialogs = m_services.dialogs.fileDialogs;
@@ -272,16 +270,6 @@ void TestBookmarksWindow::contextMenuExportsAndImports()
     chooseFromMenu('e');
     QVERIFY(m_window->statusText().startsWith(u"Exported 3 bookmarks"_s));
 
-    // Read back into an empty list, the playlist gives the same bookmarks.
-    QFile::remove(BookmarkList::filePath(m_folder));
-    makeWindow(m_folder);
-    m_window->showModeless();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_services.dialogs.openFileAnswer = m_dir->filePath(u"saved.pls"_s);
-    chooseFromMenu('i');
-    QCOMPARE(m_window->bookmarks().items(), original);
-    QCOMPARE(savedTexts().size(), 3);
-
     // Links already kept and links that are not web addresses are counted, not added.
     const QString mixed = m_dir->filePath(u"mixed.m3u"_s);
     writeAll(mixed, "#EXTM3U\n#EXTINF:-1,Again\nhttp://example.org/2.ram\nfile:///etc/passwd\n../local.mp3\n"
@@ -290,6 +278,7 @@ void TestBookmarksWindow::contextMenuExportsAndImports()
     chooseFromMenu('i');
     QCOMPARE(m_window->bookmarks().count(), 4);
     QCOMPARE(m_window->bookmarks().at(3), (Bookmark{u"New"_s, u"https://example.org/new"_s}));
+    QCOMPARE(savedTexts().size(), 4);
     QCOMPARE(m_window->statusText(),
              u"Imported 1 bookmarks from %1; 2 already bookmarked; 2 not a stream address."_s.arg(mixed));
 
