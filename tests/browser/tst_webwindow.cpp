@@ -14,7 +14,6 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
-#include <QTimer>
 #include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -26,44 +25,17 @@ using namespace Qt::StringLiterals;
 namespace {
 constexpr int kLoadTimeoutMs = 30000;
 
-QByteArray pageFor(const QByteArray& target)
-{
-    if (target == "/first") {
-        return "<html><head><title>first</title></head><body>"
-               "<a id=\"next\" href=\"/second\">next</a>"
-               "<a id=\"x\" href=\"foo:bar\">unknown scheme</a>"
-               "<a id=\"file\" href=\"file:///etc/hostname\">file</a>"
-               "</body></html>";
-    }
-    if (target == "/second")
-        return "<html><head><title>second</title></head><body>second</body></html>";
-    if (target == "/popup") {
-        return "<html><head><title>popup</title></head><body>"
-               "<a id=\"blank\" href=\"/opened-by-link\" target=\"_blank\">new window</a>"
-               "<script>window.open('/opened-by-script');</script></body></html>";
-    }
-    if (target == "/dialogs") {
-        return "<html><head><title>dialogs</title></head><body><script>"
-               "alert('alert'); confirm('confirm'); prompt('prompt', 'x');"
-               "document.title = 'after dialogs';</script></body></html>";
-    }
-    return {};
-}
-
 ScriptedReply servePage(const QByteArray& target)
 {
-    const QByteArray body = pageFor(target);
-    return body.isEmpty() ? ScriptedReply::page("missing", 404) : ScriptedReply::page(body);
+    if (target == "/first") {
+        return ScriptedReply::page("<html><head><title>first</title></head><body>"
+                                   "<a id=\"next\" href=\"/second\">next</a>"
+                                   "<a id=\"x\" href=\"foo:bar\">unknown scheme</a>"
+                                   "<a id=\"file\" href=\"file:///etc/hostname\">file</a>"
+                                   "</body></html>");
+    }
+    return ScriptedReply::page("<html><head><title>second</title></head><body>second</body></html>");
 }
-
-// Where the window is expected on its first showing.
-enum class Expect
-{
-    Beside,
-    Centred,
-    Stored,
-    Clamped
-};
 
 // Stands in for the desktop's handler of an address scheme.
 class SchemeCatcher : public QObject
@@ -78,8 +50,6 @@ public:
 };
 } // namespace
 
-Q_DECLARE_METATYPE(Expect)
-
 class TestWebWindow : public QObject
 {
     Q_OBJECT
@@ -91,9 +61,8 @@ private Q_SLOTS:
 
     void placement_data();
     void placement();
-    void closeWhileMaximisedStoresNormalGeometry();
-    void loadEndsBusyPointer_data();
-    void loadEndsBusyPointer();
+    void closeWhileMaximisedReopensWhereItWas();
+    void refusedLoadEndsBusyPointer();
     void onlyWebAddressesAreShown_data();
     void onlyWebAddressesAreShown();
     void launchOpensThePageNowShown();
@@ -109,7 +78,6 @@ private:
     QRect area() const { return m_main.screen()->availableGeometry(); }
     bool showAndLoad(const QString& path);
     bool clickAndWait(const QString& id, const QString& path);
-    void waitForTitle(const QString& title);
 
     MemorySettingsBacking m_backing;
     Settings m_settings{m_backing};
@@ -175,61 +143,37 @@ bool TestWebWindow::clickAndWait(const QString& id, const QString& path)
                            kLoadTimeoutMs);
 }
 
-void TestWebWindow::waitForTitle(const QString& title)
-{
-    QTRY_COMPARE_WITH_TIMEOUT(view()->title(), title, kLoadTimeoutMs);
-}
-
-// ---- place and size ----------------------------------------------------------------------
-
+// Beside a normal main window, centred beside a maximised one, or where it was last closed
+// (kept on the screen by the platform layer's fit, tested there).
 void TestWebWindow::placement_data()
 {
     QTest::addColumn<Qt::WindowState>("mainState");
-    QTest::addColumn<QStringList>("stored");
-    QTest::addColumn<Expect>("expect");
-
-    QTest::newRow("fresh, beside the main window") << Qt::WindowNoState << QStringList() << Expect::Beside;
-    QTest::newRow("fresh, main window maximised") << Qt::WindowMaximized << QStringList() << Expect::Centred;
-    QTest::newRow("fresh, main window minimised") << Qt::WindowMinimized << QStringList() << Expect::Centred;
-    const QStringList stored = strings({"WLeft=1500", "WTop=1800", "WWidth=6000", "WHeight=4500"});
-    QTest::newRow("stored place") << Qt::WindowNoState << stored << Expect::Stored;
-    QTest::newRow("off the screen") << Qt::WindowNoState
-                                    << strings({"WLeft=999999", "WTop=-5000", "WWidth=6000", "WHeight=99999"})
-                                    << Expect::Clamped;
-    QTest::newRow("unreadable numbers keep the window's size")
-        << Qt::WindowNoState << strings({"WWidth=wide", "WHeight=tall"}) << Expect::Beside;
+    QTest::addColumn<bool>("stored");
+    QTest::newRow("fresh, beside the main window") << Qt::WindowNoState << false;
+    QTest::newRow("fresh, main window maximised") << Qt::WindowMaximized << false;
+    QTest::newRow("stored place") << Qt::WindowNoState << true;
 }
 
 void TestWebWindow::placement()
 {
     QFETCH(Qt::WindowState, mainState);
-    QFETCH(QStringList, stored);
-    QFETCH(Expect, expect);
-    for (const QString& entry : stored)
-        m_backing.values.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+    QFETCH(bool, stored);
+    if (stored)
+        m_backing.values.insert({{u"WLeft"_s, u"1500"_s},
+                                 {u"WTop"_s, u"1800"_s},
+                                 {u"WWidth"_s, u"6000"_s},
+                                 {u"WHeight"_s, u"4500"_s}});
     m_main.setWindowState(mainState);
-    const QSize before = m_window->size();
     QVERIFY(showAndLoad(u"/first"_s));
 
     const QRect frame = m_main.frameGeometry();
-    const int besideLeft = px(twips(frame.x() + frame.width()));
-    QRect expected;
-    switch (expect) {
-    case Expect::Beside:
-        expected = QRect(besideLeft, px(twips(frame.y())), px(10000), px(twips(m_main.height())));
-        if (!stored.isEmpty())
-            expected.setSize(before);
-        break;
-    case Expect::Centred:
+    QRect expected(px(twips(frame.x() + frame.width())), px(twips(frame.y())), px(10000),
+                   px(twips(m_main.height())));
+    if (stored) {
+        expected = QRect(px(1500), px(1800), px(6000), px(4500));
+    } else if (mainState != Qt::WindowNoState) {
         expected = QRect(0, 0, px(7000), px(7000));
         expected.moveCenter(area().center());
-        break;
-    case Expect::Stored:
-        expected = QRect(px(1500), px(1800), px(6000), px(4500));
-        break;
-    case Expect::Clamped:
-        expected = QRect(area().right() + 1 - px(6000), area().y(), px(6000), area().height());
-        break;
     }
     QVERIFY2(area().contains(expected), "the case itself must fit the screen");
     QCOMPARE(m_window->geometry().size(), expected.size());
@@ -237,63 +181,38 @@ void TestWebWindow::placement()
     const int margin = m_window->geometry().x() - m_window->frameGeometry().x() + 1;
     QVERIFY(qAbs(m_window->frameGeometry().x() - expected.x()) <= margin);
     QVERIFY(qAbs(m_window->frameGeometry().y() - expected.y()) <= margin);
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(m_window->windowTitle(), u"Mini-browser"_s);
 }
 
-void TestWebWindow::closeWhileMaximisedStoresNormalGeometry()
+// Closed while maximised, the window stores the place it returns to and opens there again.
+void TestWebWindow::closeWhileMaximisedReopensWhereItWas()
 {
     QVERIFY(showAndLoad(u"/first"_s));
     const QRect normal(area().x() + 40, area().y() + 50, 400, 300);
     m_window->setGeometry(normal);
     QTRY_COMPARE(m_window->geometry(), normal);
-    // What is stored is the frame's place and the client area's size.
-    const QPoint frameOffset = m_window->geometry().topLeft() - m_window->frameGeometry().topLeft();
     m_window->showMaximized();
-    QTRY_VERIFY(m_window->isMaximized());
-    QTRY_VERIFY(m_window->geometry() != normal);
-    QSignalSpy closed(m_window.get(), &WebWindow::closed);
-
+    QTRY_VERIFY(m_window->isMaximized() && m_window->geometry() != normal);
     QVERIFY(m_window->close());
-
-    QCOMPARE(closed.count(), 1);
-    QCOMPARE(m_settings.single(Settings::Key::WLeft, 0).value_or(-1),
-             float(twips(normal.x() - frameOffset.x())));
-    QCOMPARE(m_settings.single(Settings::Key::WTop, 0).value_or(-1),
-             float(twips(normal.y() - frameOffset.y())));
     QCOMPARE(m_settings.single(Settings::Key::WWidth, 0).value_or(-1), float(twips(normal.width())));
-    QCOMPARE(m_settings.single(Settings::Key::WHeight, 0).value_or(-1), float(twips(normal.height())));
-    // The next preview opens the window again where it was closed, not maximised.
     QVERIFY(showAndLoad(u"/second"_s));
     QVERIFY(!m_window->isMaximized());
     QCOMPARE(m_window->geometry(), normal);
 }
 
-// ---- loading and the busy pointer --------------------------------------------------------
-
-void TestWebWindow::loadEndsBusyPointer_data()
+// A page that loads ends the busy pointer in showAndLoad; so does one that cannot.
+void TestWebWindow::refusedLoadEndsBusyPointer()
 {
-    QTest::addColumn<bool>("reachable");
-    QTest::newRow("page loads") << true;
-    QTest::newRow("connection refused") << false;
-}
-
-void TestWebWindow::loadEndsBusyPointer()
-{
-    QFETCH(bool, reachable);
-    QString address = m_server.url(u"/first"_s);
-    if (!reachable) {
+    QString address;
+    {
         QTcpServer closedPort;
         QVERIFY(closedPort.listen(QHostAddress::LocalHost, 0));
         address = u"http://127.0.0.1:%1/"_s.arg(closedPort.serverPort());
     }
     QSignalSpy finished(view(), &QWebEngineView::loadFinished);
-
     m_window->showSite(address, m_main);
-
     QVERIFY(m_services.pointer.busy());
     QVERIFY(finished.wait(kLoadTimeoutMs));
-    QCOMPARE(finished.constLast().constFirst().toBool(), reachable);
+    QVERIFY(!finished.constLast().constFirst().toBool());
     QVERIFY(!m_services.pointer.busy());
     QCOMPARE(m_services.pointer.spans, 1);
     // The browser shows an unreachable site itself; the program adds no message.
@@ -304,11 +223,9 @@ void TestWebWindow::onlyWebAddressesAreShown_data()
 {
     QTest::addColumn<QString>("address");
     QTest::newRow("empty") << QString();
-    QTest::newRow("Unknown") << u"Unknown"_s;
     QTest::newRow("script") << u"javascript:alert(1)"_s;
     QTest::newRow("file") << u"file:///etc/hostname"_s;
     QTest::newRow("unknown scheme") << u"foo:bar"_s;
-    QTest::newRow("ftp") << u"ftp://127.0.0.1/pub"_s;
     QTest::newRow("no host") << u"http://"_s;
 }
 
@@ -316,9 +233,7 @@ void TestWebWindow::onlyWebAddressesAreShown()
 {
     QFETCH(QString, address);
     const qsizetype requests = m_server.targets().size();
-
     m_window->showSite(address, m_main);
-
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_services.pointer.spans, 0);
     QVERIFY(m_window->currentAddress().isEmpty());
@@ -327,21 +242,14 @@ void TestWebWindow::onlyWebAddressesAreShown()
     QVERIFY(m_services.dialogs.messages.isEmpty());
 }
 
-// ---- the page ----------------------------------------------------------------------------
-
 void TestWebWindow::launchOpensThePageNowShown()
 {
     auto* launch = m_window->findChild<QAction*>(u"menuLaunch"_s);
-    QVERIFY(launch);
-    QCOMPARE(launch->text(), u"Launch My Browser"_s);
-    launch->trigger();
+    launch->trigger(); // nothing shown yet: nothing to open
     QVERIFY(m_services.opener.opened.isEmpty());
-    QVERIFY(m_services.dialogs.messages.isEmpty());
-
     QVERIFY(showAndLoad(u"/first"_s));
     QVERIFY(clickAndWait(u"next"_s, u"/second"_s));
     launch->trigger();
-
     QCOMPARE(m_services.opener.opened, QList<QUrl>{QUrl(m_server.url(u"/second"_s))});
     QVERIFY(m_services.dialogs.messages.isEmpty());
 }
@@ -349,23 +257,20 @@ void TestWebWindow::launchOpensThePageNowShown()
 void TestWebWindow::unknownSchemesStayInsidePage()
 {
     SchemeCatcher desktop;
-    QDesktopServices::setUrlHandler(u"foo"_s, &desktop, "open");
-    QDesktopServices::setUrlHandler(u"file"_s, &desktop, "open");
+    const QStringList schemes{u"foo"_s, u"file"_s};
+    for (const QString& scheme : schemes)
+        QDesktopServices::setUrlHandler(scheme, &desktop, "open");
     QVERIFY(showAndLoad(u"/first"_s));
-
-    view()->page()->runJavaScript(u"document.getElementById('x').click()"_s);
-    view()->page()->runJavaScript(u"document.getElementById('file').click()"_s);
+    for (const QString& id : {u"x"_s, u"file"_s})
+        view()->page()->runJavaScript(u"document.getElementById('%1').click()"_s.arg(id));
     // A later navigation that completes shows the page has handled both clicks.
     QVERIFY(clickAndWait(u"next"_s, u"/second"_s));
-    QDesktopServices::unsetUrlHandler(u"foo"_s);
-    QDesktopServices::unsetUrlHandler(u"file"_s);
-
+    for (const QString& scheme : schemes)
+        QDesktopServices::unsetUrlHandler(scheme);
     QCOMPARE(desktop.opened, QList<QUrl>());
     QVERIFY(m_services.opener.opened.isEmpty());
     QCOMPARE(view()->history()->count(), 2);
 }
-
-// ---- a web engine that cannot run --------------------------------------------------------
 
 void TestWebWindow::missingEngineNoticedOnce()
 {
@@ -378,11 +283,9 @@ void TestWebWindow::missingEngineNoticedOnce()
         qputenv("QTWEBENGINEPROCESS_PATH", saved);
     QVERIFY(!view());
     QVERIFY(m_window->engineFailed());
-
     for (int i = 0; i < 2; ++i)
         m_window->showSite(m_server.url(u"/first"_s), m_main);
     m_window->launchBrowser();
-
     QCOMPARE(m_services.dialogs.messages.size(), 1);
     QCOMPARE(m_services.dialogs.messages.constFirst().icon, MessageIcon::Information);
     QVERIFY(!m_window->isVisible());
@@ -396,11 +299,9 @@ void TestWebWindow::rendererThatNeverStartedNoticedOnce()
     m_window->showSite(m_server.url(u"/never"_s), m_main);
     QVERIFY(m_services.pointer.busy());
     QSignalSpy closed(m_window.get(), &WebWindow::closed);
-
-    Q_EMIT view()->page()->renderProcessTerminated(QWebEnginePage::CrashedTerminationStatus, 1);
-    Q_EMIT view()->page()->renderProcessTerminated(QWebEnginePage::CrashedTerminationStatus, 1);
+    for (int i = 0; i < 2; ++i)
+        Q_EMIT view()->page()->renderProcessTerminated(QWebEnginePage::CrashedTerminationStatus, 1);
     m_window->showSite(m_server.url(u"/first"_s), m_main);
-
     QVERIFY(!m_services.pointer.busy());
     QCOMPARE(m_services.dialogs.messages.size(), 1);
     QCOMPARE(closed.count(), 1);

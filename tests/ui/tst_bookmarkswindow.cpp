@@ -2,18 +2,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QFileDialog>
 #include <QListView>
 #include <QMenu>
-#include <QPushButton>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "collections/BookmarkList.h"
-#include "collections/Playlist.h"
-#include "core/ProductInfo.h"
-#include "platform/Twips.h"
 #include "ui/BookmarksWindow.h"
 #include "ui/DesktopServices.h"
 
@@ -37,10 +32,11 @@ QList<BookmarkRow> clips(int first, int count)
     return rows;
 }
 
-QByteArray readAll(const QString& path)
+void writeAll(const QString& path, const QByteArray& data)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
 }
 } // namespace
 
@@ -137,31 +133,21 @@ void TestBookmarksWindow::chooseFromMenu(char key)
 void TestBookmarksWindow::addsInGridOrderAndRefusesLive()
 {
     makeWindow(m_folder);
-    m_window->addRows(clips(1, 3), false);
+    m_window->addRows(clips(1, 3), false); // live stations are refused
     QCOMPARE(m_services.dialogs.messages.size(), 1);
-    const RecordedMessage refusal = m_services.dialogs.messages.constFirst();
-    QCOMPARE(refusal.text, u"Cannot add live stations to bookmarks, please use presets."_s);
-    QCOMPARE(refusal.title, kShortTitle);
-    QCOMPARE(refusal.icon, MessageIcon::Information);
     QCOMPARE(shownTexts(), QStringList());
     QVERIFY(!QFileInfo::exists(BookmarkList::filePath(m_folder)));
 
-    // No current item: the rows are appended in grid order and the file follows at once.
-    m_window->addRows(clips(2, 3), true);
-    const QStringList three = {u"Clip 2 [ part 2]"_s, u"Clip 3 [ part 3]"_s, u"Clip 4 [ part 4]"_s};
-    QCOMPARE(shownTexts(), three);
-    QCOMPARE(savedTexts(), three);
-
-    // Once the window has been shown and an item is current, rows still go to the end in grid
-    // order; an empty Additional still shows its brackets.
+    // With an item current, rows still go to the end in grid order and the file follows at once;
+    // an empty Additional still shows its brackets.
+    m_window->addRows(clips(2, 2), true);
     m_window->showModeless();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    list()->setCurrentIndex(list()->model()->index(1, 0));
+    list()->setCurrentIndex(list()->model()->index(0, 0));
     m_window->addRows({{u"A"_s, QString(), u"http://a"_s}, {u"B"_s, u"b"_s, u"http://b"_s}}, true);
-    const QStringList five = three + QStringList{u"A [ ]"_s, u"B [ b]"_s};
-    QCOMPARE(shownTexts(), five);
-    QCOMPARE(savedTexts(), five);
-    QCOMPARE(m_window->bookmarks().at(3).link, u"http://a"_s);
+    const QStringList four{u"Clip 2 [ part 2]"_s, u"Clip 3 [ part 3]"_s, u"A [ ]"_s, u"B [ b]"_s};
+    QCOMPARE(shownTexts(), four);
+    QCOMPARE(savedTexts(), four);
     QCOMPARE(m_services.dialogs.messages.size(), 1);
 }
 
@@ -173,8 +159,6 @@ void TestBookmarksWindow::deleteKeyRemovesAdjacentAndUpwardSelections_data()
     QTest::newRow("adjacent pair") << QList<int>{1, 2} << Qt::ControlModifier << QList<int>{0, 3, 4, 5};
     QTest::newRow("scattered") << QList<int>{5, 0, 3} << Qt::ControlModifier << QList<int>{1, 2, 4};
     QTest::newRow("upward range") << QList<int>{4, 1} << Qt::ShiftModifier << QList<int>{0, 5};
-    QTest::newRow("all, upward") << QList<int>{5, 0} << Qt::ShiftModifier << QList<int>{};
-    QTest::newRow("last only") << QList<int>{5} << Qt::NoModifier << QList<int>{0, 1, 2, 3, 4};
 }
 
 void TestBookmarksWindow::deleteKeyRemovesAdjacentAndUpwardSelections()
@@ -234,21 +218,13 @@ void TestBookmarksWindow::doubleClickPlaysAndClickShowsLink()
 void TestBookmarksWindow::unreadableFileIsToldOnce()
 {
     QVERIFY(QDir().mkpath(m_folder));
-    const QString path = BookmarkList::filePath(m_folder);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("not a bookmarks file\n");
-    file.close();
-
+    writeAll(BookmarkList::filePath(m_folder), "not a bookmarks file\n");
     makeWindow(m_folder);
     QCOMPARE(m_services.dialogs.messages.size(), 1);
-    const RecordedMessage told = m_services.dialogs.messages.constFirst();
-    QCOMPARE(told.icon, MessageIcon::Critical);
-    QCOMPARE(told.title, kShortTitle);
+    // The message names the copy kept aside.
     const QStringList aside = QDir(m_folder).entryList({u"Bookmarks.lst.unreadable-*"_s});
     QCOMPARE(aside.size(), 1);
-    QVERIFY2(told.text.contains(QDir(m_folder).filePath(aside.constFirst())), qPrintable(told.text));
-    QCOMPARE(readAll(QDir(m_folder).filePath(aside.constFirst())), "not a bookmarks file\n"_ba);
+    QVERIFY(m_services.dialogs.messages.constFirst().text.contains(aside.constFirst()));
     QCOMPARE(shownTexts(), QStringList());
 
     m_window->addRows(clips(1, 1), true);
@@ -262,16 +238,12 @@ void TestBookmarksWindow::failedSaveIsTold()
 {
     // The data folder's path runs through a plain file, so nothing can be written there.
     const QString blocker = m_dir->filePath(u"plain"_s);
-    QFile file(blocker);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
+    writeAll(blocker, {});
     makeWindow(blocker + u"/data"_s);
     QVERIFY(m_services.dialogs.messages.isEmpty());
 
     m_window->addRows(clips(1, 2), true);
     QCOMPARE(m_services.dialogs.messages.size(), 1);
-    QCOMPARE(m_services.dialogs.messages.constFirst().icon, MessageIcon::Critical);
-    QVERIFY(m_services.dialogs.messages.constFirst().text.startsWith(u"The bookmarks could not be saved"_s));
     QCOMPARE(shownTexts().size(), 2); // the list keeps what the user added
 
     // Closing saves again, and tells again.
@@ -286,8 +258,6 @@ void TestBookmarksWindow::contextMenuExportsAndImports()
     m_window->addRows(clips(1, 3), true);
     m_window->showModeless();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    const QList<Bookmark> original = m_window->bookmarks().items();
-
     // Cancelling the dialog does nothing.
     const QString status = m_window->statusText();
     const int dialogs = m_services.dialogs.fileDialogs;
@@ -295,39 +265,20 @@ void TestBookmarksWindow::contextMenuExportsAndImports()
     QCOMPARE(m_services.dialogs.fileDialogs, dialogs + 1);
     QCOMPARE(m_window->statusText(), status);
 
-    for (const QString& name : {u"saved.pls"_s, u"saved.m3u"_s}) {
-        m_services.dialogs.saveFileAnswer = m_dir->filePath(name);
-        chooseFromMenu('e');
-        QVERIFY(m_window->statusText().startsWith(u"Exported 3 bookmarks"_s));
-    }
-    QVERIFY(readAll(m_dir->filePath(u"saved.pls"_s)).startsWith("[playlist]\n"));
-    QVERIFY(readAll(m_dir->filePath(u"saved.m3u"_s)).startsWith("#EXTM3U\n"));
-    QCOMPARE(m_services.dialogs.lastFileFolder, m_dir->path());
-
-    // Read back into an empty list, the playlist gives the same bookmarks.
-    QFile::remove(BookmarkList::filePath(m_folder));
-    makeWindow(m_folder);
-    m_window->showModeless();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    m_services.dialogs.openFileAnswer = m_dir->filePath(u"saved.pls"_s);
-    chooseFromMenu('i');
-    QCOMPARE(m_window->bookmarks().items(), original);
-    QCOMPARE(m_window->statusText(), u"Imported 3 bookmarks from %1."_s.arg(m_dir->filePath(u"saved.pls"_s)));
-    BookmarkList saved;
-    saved.load(m_folder);
-    QCOMPARE(saved.items(), original);
+    // The file's format follows its name (the playlist tests cover both).
+    m_services.dialogs.saveFileAnswer = m_dir->filePath(u"saved.pls"_s);
+    chooseFromMenu('e');
+    QVERIFY(m_window->statusText().startsWith(u"Exported 3 bookmarks"_s));
 
     // Links already kept and links that are not web addresses are counted, not added.
     const QString mixed = m_dir->filePath(u"mixed.m3u"_s);
-    QFile file(mixed);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("#EXTM3U\n#EXTINF:-1,Again\nhttp://example.org/2.ram\nfile:///etc/passwd\n../local.mp3\n"
-               "#EXTINF:-1,New\nhttps://example.org/new\nhttps://example.org/new\n");
-    file.close();
+    writeAll(mixed, "#EXTM3U\n#EXTINF:-1,Again\nhttp://example.org/2.ram\nfile:///etc/passwd\n../local.mp3\n"
+                    "#EXTINF:-1,New\nhttps://example.org/new\nhttps://example.org/new\n");
     m_services.dialogs.openFileAnswer = mixed;
     chooseFromMenu('i');
     QCOMPARE(m_window->bookmarks().count(), 4);
     QCOMPARE(m_window->bookmarks().at(3), (Bookmark{u"New"_s, u"https://example.org/new"_s}));
+    QCOMPARE(savedTexts().size(), 4);
     QCOMPARE(m_window->statusText(),
              u"Imported 1 bookmarks from %1; 2 already bookmarked; 2 not a stream address."_s.arg(mixed));
 
