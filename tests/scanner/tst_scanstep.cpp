@@ -585,11 +585,11 @@ void TestScanStep::twentyStationsStayFlat()
     const auto started = [this] { return log().filter(text("projModr ")).size(); };
     QVERIFY(tickUntil(
         scan->tick, [&] { return started() >= 5; }, 200, waitsForTick(*scan->step)));
-    const double memoryBefore = ProcessCounters::residentMiB();
+    [[maybe_unused]] const double memoryBefore = ProcessCounters::residentMiB();
     const qsizetype filesBefore = ProcessCounters::openFiles();
     QVERIFY(tickUntil(
         scan->tick, [&] { return started() >= 20; }, 2000, waitsForTick(*scan->step)));
-    const double memoryAfter = ProcessCounters::residentMiB();
+    [[maybe_unused]] const double memoryAfter = ProcessCounters::residentMiB();
     const qsizetype filesAfter = ProcessCounters::openFiles();
     QVERIFY(scan->view.ends.isEmpty());
     scan->step->close();
