@@ -82,12 +82,9 @@ struct RecordingView : ScanView
     void endScan(MessageIcon icon, const QString& message) override { ends.append({icon, message}); }
 };
 
-// Fake companion programs: each start is logged as "name link programPid"; the mode file
-// decides what the module does: "play" (plays, ends on the terminate marker), "selfend" (plays,
-// then ends by itself), "quit" (writes why it cannot start and the done marker together, and
-// returns), "silent" (never plays, ends on the terminate
-// marker), "stubborn" (plays and ignores the terminate marker and SIGTERM), "quick" (as play,
-// without the pauses).
+// Fake companion programs: each start is logged as "name link programPid"; the mode file says
+// what the module does (play, selfend, quit at once, silent: never plays, stubborn: ignores
+// the marker and SIGTERM, quick: play without pauses).
 const char* const kModuleScript = R"SH(#!/bin/bash
 d='@DATA@'
 log='@LOG@'
@@ -119,10 +116,9 @@ private Q_SLOTS:
     void dwellEndsWithEmptyTerminateMarker();
     void modulePerPlayerCodeAndExhaustedList();
     void nextBeforePlayMarkerDoesTheHandshake();
-    void pauseFreezesTheCount();
     void moduleEndingItselfEndsTheStation();
     void threeFailedStartsStopTheScan();
-    void stubbornModuleEndedBeforeMarkersGo();
+    void heldStubbornModuleEndedBeforeMarkersGo();
     void scanWhileScanningEndsTheOldModuleFirst();
     void refusedLinkStartsNothing();
     void serverOutcomes_data();
@@ -152,6 +148,8 @@ private:
         }
     };
     std::unique_ptr<Scan> makeScan(const QString& host);
+    bool serveMore(Directory& directory, int count);
+    std::unique_ptr<ScanStep> stepFor(Scan& scan, const QString& host) const;
     void setMode(const char* mode) { QVERIFY(writeFile(m_dir.filePath(text("mode")), mode)); }
     QStringList log() const;
     QString marker(const QString& name) const { return MarkerFiles::path(m_data, name); }
@@ -208,9 +206,25 @@ void TestScanStep::init()
 std::unique_ptr<TestScanStep::Scan> TestScanStep::makeScan(const QString& host)
 {
     auto scan = std::make_unique<Scan>();
-    scan->step = std::make_unique<ScanStep>(ScanStep::Context{
-        scan->settings, scan->client, scan->tick, scan->modules, scan->view, m_data, m_modules, host});
+    scan->step = stepFor(*scan, host);
     return scan;
+}
+
+std::unique_ptr<ScanStep> TestScanStep::stepFor(Scan& scan, const QString& host) const
+{
+    return std::make_unique<ScanStep>(ScanStep::Context{scan.settings, scan.client, scan.tick, scan.modules,
+                                                        scan.view, m_data, m_modules, host});
+}
+
+// The test's catalog with count more RealPlayer stations.
+bool TestScanStep::serveMore(Directory& directory, int count)
+{
+    QByteArray catalog = kCatalog;
+    for (int i = 0; i < count; ++i)
+        catalog += "live\tMore " + QByteArray::number(i) + "\t\t\thttp://m.example/" + QByteArray::number(i) +
+                   ".ram\t\t\t\t\t\t\t32\t0\t0\n";
+    const QString path = m_dir.filePath(QStringLiteral("more%1.tsv").arg(count));
+    return writeFile(path, catalog) && directory.start(path);
 }
 
 QStringList TestScanStep::log() const
@@ -235,9 +249,7 @@ void TestScanStep::statusField_data()
     QTest::addColumn<QString>("content");
     QTest::addColumn<QString>("field");
     QTest::newRow("quoted with comma") << text("\"Buffering, 50%\"\r\n") << text("Buffering, 50%");
-    QTest::newRow("plain up to comma") << text("Connecting, wait\r\n") << text("Connecting");
-    QTest::newRow("leading blanks") << text("   Playing\n") << text("Playing");
-    QTest::newRow("first line only") << text("One\nTwo") << text("One");
+    QTest::newRow("plain up to comma, first line") << text("  Connecting, wait\r\nx") << text("Connecting");
     QTest::newRow("unclosed quote") << text("\"Open\nx") << text("Open");
     QTest::newRow("empty") << QString() << QString();
 }
@@ -331,28 +343,6 @@ void TestScanStep::nextBeforePlayMarkerDoesTheHandshake()
     QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
 }
 
-void TestScanStep::pauseFreezesTheCount()
-{
-    auto scan = makeScan(m_directory.host());
-    scan->view.dwell = 3;
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
-    scan->tick.tick();
-    scan->tick.tick();
-    QCOMPARE(scan->step->idleSeconds(), 2);
-    scan->step->setPaused(true);
-    for (int i = 0; i < 10; ++i)
-        scan->tick.tick();
-    QCOMPARE(scan->step->idleSeconds(), 2);
-    QCOMPARE(scan->view.panels[0], text("2 Seconds"));
-    QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
-    // Next still works while held.
-    scan->step->next();
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return log().size() == 3; }, 40, waitsForTick(*scan->step)));
-    QVERIFY(!scan->step->isPaused());
-}
-
 void TestScanStep::moduleEndingItselfEndsTheStation()
 {
     setMode("selfend");
@@ -369,14 +359,8 @@ void TestScanStep::moduleEndingItselfEndsTheStation()
 void TestScanStep::threeFailedStartsStopTheScan()
 {
     setMode("quit");
-    QTemporaryDir catalogDir;
-    QByteArray many = kCatalog;
-    for (int i = 0; i < 6; ++i)
-        many += "live\tMore " + QByteArray::number(i) + "\t\t\thttp://m.example/" + QByteArray::number(i) +
-                ".rm\t\t\t\t\t\t\t0\t0\t0\n";
-    QVERIFY(writeFile(catalogDir.filePath(text("c.tsv")), many));
     Directory directory;
-    QVERIFY(directory.start(catalogDir.filePath(text("c.tsv"))));
+    QVERIFY(serveMore(directory, 6));
     auto scan = makeScan(directory.host());
     scan->view.dwell = 100;
     scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
@@ -398,14 +382,22 @@ void TestScanStep::threeFailedStartsStopTheScan()
     QCOMPARE(scan->settings.text(Settings::Key::RScan), text("2@*All Stations"));
 }
 
-void TestScanStep::stubbornModuleEndedBeforeMarkersGo()
+void TestScanStep::heldStubbornModuleEndedBeforeMarkersGo()
 {
     setMode("stubborn");
     auto scan = makeScan(m_directory.host());
     scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
     QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
-    // Held, then skipped: the bound on the stop runs all the same.
+    scan->tick.tick();
+    scan->tick.tick();
+    // Held: the count stands still.
     scan->step->setPaused(true);
+    for (int i = 0; i < 10; ++i)
+        scan->tick.tick();
+    QCOMPARE(scan->step->idleSeconds(), 2);
+    QCOMPARE(scan->view.panels[0], text("2 Seconds"));
+    QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
+    // Skipped while held: the bound on the stop runs all the same.
     scan->step->next();
     QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Stopping);
     for (int i = 0; i < ScanStep::kDoneWaitTicks; ++i)
@@ -417,57 +409,31 @@ void TestScanStep::stubbornModuleEndedBeforeMarkersGo()
     QCOMPARE(log().size(), 1);
     QVERIFY(tickUntil(
         scan->tick, [&] { return log().size() == 2; }, 40, waitsForTick(*scan->step)));
-    QVERIFY(!scan->modules.isRunning(scan->step->modulePid()) || log()[1].contains(QLatin1String("two.ra")));
     QVERIFY(log()[1].startsWith(QLatin1String("projModr http://f.example/two.ra")));
-    scan->step->close();
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return !scan->modules.anyRunning(); }, 40, waitsForTick(*scan->step)));
+    QVERIFY(!scan->step->isPaused());
 }
 
 void TestScanStep::scanWhileScanningEndsTheOldModuleFirst()
 {
     setMode("stubborn");
-    MemorySettingsBacking backing;
-    Settings settings(backing);
-    HttpClient client;
-    Tick tick;
-    UnixProcessControl processes;
-    ScanModules modules(processes, tick);
-    RecordingView oldView;
-    auto old = std::make_unique<ScanStep>(
-        ScanStep::Context{settings, client, tick, modules, oldView, m_data, m_modules, m_directory.host()});
-    old->start(ScanStationList::Family::RealPlayer, text("0"));
+    auto scan = makeScan(m_directory.host());
+    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
     QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
-    const qint64 oldPid = old->modulePid();
-    old->close();
-    old.reset();
-    QVERIFY(modules.isRunning(oldPid));
+    const qint64 oldPid = scan->step->modulePid();
+    scan->step->close();
+    scan->step = stepFor(*scan, m_directory.host());
+    QVERIFY(scan->modules.isRunning(oldPid));
     QCOMPARE(readFile(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
-
-    RecordingView newView;
-    HttpClient newClient;
-    ScanStep fresh(ScanStep::Context{settings, newClient, tick, modules, newView, m_data, m_modules,
-                                     m_directory.host()});
-    fresh.open();
+    scan->step->open();
     QTest::qWait(200);
     // The old module lives: the opening deletes nothing yet.
     QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
     QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
     QVERIFY(tickUntil(
-        tick, [&] { return !MarkerFiles::exists(m_data, MarkerFiles::kPlay); }, 40, waitsForTick(fresh)));
-    QVERIFY(!modules.isRunning(oldPid));
+        scan->tick, [&] { return !MarkerFiles::exists(m_data, MarkerFiles::kPlay); }, 40,
+        waitsForTick(*scan->step)));
+    QVERIFY(!scan->modules.isRunning(oldPid));
     QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
-    setMode("play");
-    fresh.start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_COMPARE(log().size(), 2);
-    // Ticks no longer reach the old step; only the new one counts.
-    QTRY_COMPARE(fresh.phase(), ScanStep::Phase::Playing);
-    tick.tick();
-    QCOMPARE(fresh.idleSeconds(), 1);
-    QVERIFY(oldView.panels[0].isEmpty() || oldView.panels[0] == text("0 Seconds"));
-    fresh.close();
-    QVERIFY(tickUntil(
-        tick, [&] { return !modules.anyRunning(); }, 40, waitsForTick(fresh)));
 }
 
 void TestScanStep::refusedLinkStartsNothing()
@@ -500,7 +466,6 @@ void TestScanStep::serverOutcomes_data()
         << text("No stations of this type (for selected player) are available for scan.");
     QTest::newRow("not found") << 404 << QByteArray("1@@@@a@@@@b@@@@c.rm@@@@d@@@@e@@@@f@@@@g<")
                                << MessageIcon::Critical << failure;
-    QTest::newRow("malformed") << 200 << QByteArray("<html>Busy</html>") << MessageIcon::Critical << failure;
 }
 
 void TestScanStep::serverOutcomes()
@@ -519,7 +484,6 @@ void TestScanStep::serverOutcomes()
     QTRY_COMPARE(scan->view.ends.size(), 1);
     QCOMPARE(scan->view.ends[0].first, icon);
     QVERIFY(scan->view.ends[0].second.startsWith(message));
-    QCOMPARE(server.targets()[0], QByteArray("/search.asp?V=3&P=L&STYLE=Jazz&T1=R&GS=1&UNK=0&LS=5&SPD=0"));
     QCOMPARE(scan->settings.text(Settings::Key::RScan), text("5@Jazz"));
     QVERIFY(log().isEmpty());
 }
@@ -566,18 +530,10 @@ void TestScanStep::listChangeStartsAtTheBeginning()
 
 void TestScanStep::twentyStationsStayFlat()
 {
-    // A long scan at a one-second dwell, driven by the tick: memory and open files stay flat and
-    // no module is left running.
-    QByteArray catalog = QByteArray(kCatalog).left(QByteArray(kCatalog).indexOf('\n') + 1);
+    // A long scan driven by the tick: memory and open files stay flat, no module is left running.
     setMode("quick");
-    for (int i = 0; i < 20; ++i) {
-        catalog += "live\tStation " + QByteArray::number(i) + "\t\t\thttp://long.example/" +
-                   QByteArray::number(i) + ".ram\thttp://long.example/\t\tOslo\tNO\tJazz\t\t32\t0\t0\n";
-    }
-    const QString path = m_dir.filePath(text("long.tsv"));
-    QVERIFY(writeFile(path, catalog));
     Directory directory;
-    QVERIFY(directory.start(path));
+    QVERIFY(serveMore(directory, 20));
     auto scan = makeScan(directory.host());
     scan->view.dwell = 1;
     scan->step->open();
