@@ -143,32 +143,26 @@ private:
         ~Scan()
         {
             step.reset();
-            for (int i = 0; i < 30 && !QTest::qWaitFor([this] { return !modules.anyRunning(); }, 100); ++i)
+            for (int i = 0; i < 100 && !QTest::qWaitFor([this] { return !modules.anyRunning(); }, 30); ++i)
                 tick.tick();
         }
     };
     std::unique_ptr<Scan> makeScan(const QString& host);
     bool serveMore(Directory& directory, int count);
     std::unique_ptr<ScanStep> stepFor(Scan& scan, const QString& host) const;
-    void setMode(const char* mode) { QVERIFY(writeFile(m_dir.filePath(text("mode")), mode)); }
+    void setMode(const char* mode)
+    {
+        m_mode = mode;
+        QVERIFY(writeFile(m_dir.filePath(text("mode")), mode));
+    }
     QStringList log() const;
     QString marker(const QString& name) const { return MarkerFiles::path(m_data, name); }
-    // Ticks until the condition holds, letting events run between ticks. Between two ticks it
-    // waits up to 300 ms for what processes and the service do, or until ready says that only the
-    // next tick can move the scan on.
-    static bool tickUntil(Tick& tick, const std::function<bool()>& condition, int ticks = 40,
-                          const std::function<bool()>& ready = {});
-    // Ready when the step waits for nothing but the tick: spacing, or a station
-    // that plays (or has no module to wait for).
-    std::function<bool()> waitsForTick(const ScanStep& step) const
-    {
-        return [this, &step] {
-            return step.phase() == ScanStep::Phase::Spacing ||
-                   (step.phase() == ScanStep::Phase::Playing &&
-                    MarkerFiles::exists(m_data, MarkerFiles::kPlay));
-        };
-    }
+    // Ticks until the condition holds, letting events run between ticks: up to 300 ms for what
+    // processes and the service do, none when only the next tick can move the scan on.
+    bool tickUntil(Scan& scan, const std::function<bool()>& condition, int ticks = 40);
+    bool waitsForTick(Scan& scan, int& forcedTicks) const;
 
+    QByteArray m_mode;
     QTemporaryDir m_dir;
     QString m_data;
     QString m_modules;
@@ -233,15 +227,34 @@ QStringList TestScanStep::log() const
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-bool TestScanStep::tickUntil(Tick& tick, const std::function<bool()>& condition, int ticks,
-                             const std::function<bool()>& ready)
+bool TestScanStep::tickUntil(Scan& scan, const std::function<bool()>& condition, int ticks)
 {
+    int forcedTicks = 0;
     for (int i = 0; i < ticks; ++i) {
-        if (QTest::qWaitFor([&] { return condition() || (ready && ready()); }, 300) && condition())
+        if (QTest::qWaitFor([&] { return condition() || waitsForTick(scan, forcedTicks); }, 300) &&
+            condition())
             return true;
-        tick.tick();
+        scan.tick.tick();
     }
     return condition();
+}
+
+// Only the tick moves on spacing, a station that plays (or has no module), and the ending of a
+// module that ignores SIGTERM until it is killed.
+bool TestScanStep::waitsForTick(Scan& scan, int& forcedTicks) const
+{
+    switch (scan.step->phase()) {
+    case ScanStep::Phase::Spacing:
+        return true;
+    case ScanStep::Phase::Playing:
+        return scan.step->modulePid() == 0 || MarkerFiles::exists(m_data, MarkerFiles::kPlay);
+    case ScanStep::Phase::Opening:
+    case ScanStep::Phase::EndingModules:
+        return m_mode == "stubborn" && scan.modules.anyRunning() &&
+               forcedTicks++ < ScanModules::kKillAfterTicks;
+    default:
+        return false;
+    }
 }
 
 void TestScanStep::statusField_data()
@@ -309,7 +322,7 @@ void TestScanStep::modulePerPlayerCodeAndExhaustedList()
     scan->step->open();
     scan->step->start(ScanStationList::Family::WindowsMedia, text("0"));
     QVERIFY(tickUntil(
-        scan->tick, [&] { return !scan->view.ends.isEmpty(); }, 60, waitsForTick(*scan->step)));
+        *scan, [&] { return !scan->view.ends.isEmpty(); }, 60));
     QStringList started;
     for (const QString& line : log()) {
         if (line.startsWith(QLatin1String("projMod")))
@@ -337,8 +350,7 @@ void TestScanStep::nextBeforePlayMarkerDoesTheHandshake()
     scan->step->next();
     QCOMPARE(scan->view.panels[0], text("Next Station.."));
     QTRY_COMPARE(scan->view.panels[0], text("Closing..."));
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return log().size() == 3; }, 40, waitsForTick(*scan->step)));
+    QVERIFY(tickUntil(*scan, [&] { return log().size() == 3; }));
     QCOMPARE(log()[1], text("term http://a.example/live.rm 0"));
     QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
 }
@@ -349,8 +361,9 @@ void TestScanStep::moduleEndingItselfEndsTheStation()
     auto scan = makeScan(m_directory.host());
     scan->view.dwell = 100;
     scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QVERIFY(tickUntil(scan->tick, [&] { return log().size() >= 3; }));
-    QCOMPARE(log()[1], text("selfend http://a.example/live.rm"));
+    QTRY_COMPARE(log().value(1), text("selfend http://a.example/live.rm"));
+    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Spacing);
+    QVERIFY(tickUntil(*scan, [&] { return log().size() >= 3; }));
     QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
     // Nothing was written to end it.
     QVERIFY(scan->view.ends.isEmpty());
@@ -369,8 +382,7 @@ void TestScanStep::threeFailedStartsStopTheScan()
     QTest::qWait(300);
     QCOMPARE(log().size(), 1);
     QCOMPARE(scan->step->phase(), ScanStep::Phase::Spacing);
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return !scan->view.ends.isEmpty(); }, 40, waitsForTick(*scan->step)));
+    QVERIFY(tickUntil(*scan, [&] { return !scan->view.ends.isEmpty(); }));
     QCOMPARE(log().size(), 3);
     QCOMPARE(scan->view.ends[0].first, MessageIcon::Critical);
     QVERIFY(scan->view.ends[0].second.contains(QLatin1String("ended before they started playing")));
@@ -407,8 +419,7 @@ void TestScanStep::heldStubbornModuleEndedBeforeMarkersGo()
     QTest::qWait(200);
     QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
     QCOMPARE(log().size(), 1);
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return log().size() == 2; }, 40, waitsForTick(*scan->step)));
+    QVERIFY(tickUntil(*scan, [&] { return log().size() == 2; }));
     QVERIFY(log()[1].startsWith(QLatin1String("projModr http://f.example/two.ra")));
     QVERIFY(!scan->step->isPaused());
 }
@@ -429,9 +440,7 @@ void TestScanStep::scanWhileScanningEndsTheOldModuleFirst()
     // The old module lives: the opening deletes nothing yet.
     QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
     QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return !MarkerFiles::exists(m_data, MarkerFiles::kPlay); }, 40,
-        waitsForTick(*scan->step)));
+    QVERIFY(tickUntil(*scan, [&] { return !MarkerFiles::exists(m_data, MarkerFiles::kPlay); }));
     QVERIFY(!scan->modules.isRunning(oldPid));
     QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
 }
@@ -517,8 +526,7 @@ void TestScanStep::listChangeStartsAtTheBeginning()
     QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
     scan->view.style = style;
     scan->view.unknown = unknown;
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return server.targets().size() == 2; }, 40, waitsForTick(*scan->step)));
+    QVERIFY(tickUntil(*scan, [&] { return server.targets().size() == 2; }));
     QCOMPARE(server.targets()[0],
              QByteArray("/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=0&LS=3&SPD=0"));
     QCOMPARE(server.targets()[1], second);
@@ -540,17 +548,16 @@ void TestScanStep::twentyStationsStayFlat()
     scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
     const auto started = [this] { return log().filter(text("projModr ")).size(); };
     QVERIFY(tickUntil(
-        scan->tick, [&] { return started() >= 5; }, 200, waitsForTick(*scan->step)));
+        *scan, [&] { return started() >= 5; }, 200));
     const double memoryBefore = ProcessCounters::residentMiB();
     const qsizetype filesBefore = ProcessCounters::openFiles();
     QVERIFY(tickUntil(
-        scan->tick, [&] { return started() >= 20; }, 2000, waitsForTick(*scan->step)));
+        *scan, [&] { return started() >= 20; }, 2000));
     const double memoryAfter = ProcessCounters::residentMiB();
     const qsizetype filesAfter = ProcessCounters::openFiles();
     QVERIFY(scan->view.ends.isEmpty());
     scan->step->close();
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return !scan->modules.anyRunning(); }, 40));
+    QVERIFY(tickUntil(*scan, [&] { return !scan->modules.anyRunning(); }));
 #ifndef __SANITIZE_ADDRESS__ // the sanitizer's quarantine holds freed memory on purpose
     QVERIFY(memoryAfter - memoryBefore < 10);
 #endif
