@@ -4,7 +4,6 @@
 
 #include "core/Settings.h"
 #include "core/Tick.h"
-#include "playback/StreamWorksFetch.h"
 #include "core/ProductInfo.h"
 #include "search/HttpClient.h"
 #include "search/ResultsModel.h"
@@ -88,7 +87,6 @@ private Q_SLOTS:
     void betweenBlocks_data();
     void betweenBlocks();
     void startWhileRunningWaitsForTheFirst();
-    void silenceIsCountedPerWait();
     void faultsEndInTheErrorMessages_data();
     void faultsEndInTheErrorMessages();
     void limitsEndTheSearch_data();
@@ -222,8 +220,6 @@ void TestSearchRun::messagesAfterSearch()
 
 void TestSearchRun::silenceTimesOut()
 {
-    m_f->run.elapsedTick(); // Timer2 is off before a search
-    QVERIFY(m_f->view.panels.value(3).isEmpty());
     m_f->server.setReply(ScriptedReply::silence());
     QSignalSpy events(&m_f->http, &HttpClient::documentEvent);
     startTyped(u"quiet"_s);
@@ -327,29 +323,6 @@ void TestSearchRun::startWhileRunningWaitsForTheFirst()
     QCOMPARE(m_f->finished.size(), 4);
     QVERIFY(!m_f->run.isSearching());
     QCOMPARE(targets().size(), 4);
-}
-
-void TestSearchRun::silenceIsCountedPerWait()
-{
-    // A StreamWorks description trickling in on its own client is no sign of life of the search.
-    TestServer trickle;
-    QVERIFY(trickle.start());
-    trickle.setReply(ScriptedReply::page(QByteArray(200, 'x'), 200, "text/plain", 1, 20));
-    HttpClient streamClient;
-    StreamWorksFetch fetch(streamClient, m_f->tick);
-    QSignalSpy trickled(&streamClient, &HttpClient::documentEvent);
-    m_f->server.setReply(ScriptedReply::silence());
-    startTyped(u"quiet"_s);
-    QTRY_COMPARE(targets().size(), 1);
-    fetch.start(trickle.url(u"/station.xdm"_s));
-    for (int second = 1; second <= SearchRun::kTimeoutSeconds; ++second) {
-        const qsizetype before = trickled.size();
-        QTRY_VERIFY(trickled.size() > before);
-        m_f->tick.tick();
-    }
-    waitFinished();
-    QVERIFY(fetch.isRunning());
-    expectMessages({kRetrieveError, kConnectError});
 }
 
 void TestSearchRun::faultsEndInTheErrorMessages_data()
