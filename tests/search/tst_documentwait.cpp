@@ -32,12 +32,15 @@ void TestDocumentWait::endsOnce_data()
     QTest::addColumn<int>("ticks"); // that end the wait; 0: it ends by itself
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<qsizetype>("bodySize");
-    QTest::newRow("whole page in pieces") << u"page"_s << 0 << Outcome::Complete << qsizetype(5000);
-    QTest::newRow("never stops sending")
-        << u"endless"_s << 0 << Outcome::TooLong << DocumentWait::kDefaultCap;
-    QTest::newRow("goes silent") << u"silent"_s << kSilence << Outcome::Silent << qsizetype(3);
+    QTest::addColumn<qsizetype>("cap");
+    const qsizetype cap = DocumentWait::kDefaultCap;
+    QTest::newRow("whole page in pieces") << u"page"_s << 0 << Outcome::Complete << qsizetype(5000) << cap;
+    QTest::newRow("one over the cap")
+        << u"page"_s << 0 << Outcome::TooLong << qsizetype(4999) << qsizetype(4999);
+    QTest::newRow("never stops sending") << u"endless"_s << 0 << Outcome::TooLong << cap << cap;
+    QTest::newRow("goes silent") << u"silent"_s << kSilence << Outcome::Silent << qsizetype(3) << cap;
     QTest::newRow("drips past the deadline")
-        << u"drip"_s << kDeadline << Outcome::PastDeadline << qsizetype(-1);
+        << u"drip"_s << kDeadline << Outcome::PastDeadline << qsizetype(-1) << cap;
 }
 
 void TestDocumentWait::endsOnce()
@@ -46,6 +49,7 @@ void TestDocumentWait::endsOnce()
     QFETCH(int, ticks);
     QFETCH(Outcome, outcome);
     QFETCH(qsizetype, bodySize);
+    QFETCH(qsizetype, cap);
     TestServer http;
     QVERIFY(http.start());
     const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Length: 9000\r\nConnection: close\r\n\r\n";
@@ -60,7 +64,7 @@ void TestDocumentWait::endsOnce()
     Tick tick;
     HttpClient client;
     QSignalSpy events(&client, &HttpClient::documentEvent);
-    DocumentWait wait(client, tick, {.silenceTicks = kSilence, .deadlineTicks = kDeadline});
+    DocumentWait wait(client, tick, {.cap = cap, .silenceTicks = kSilence, .deadlineTicks = kDeadline});
     QSignalSpy finished(&wait, &DocumentWait::finished);
     wait.start(http.url(u"/doc"_s));
     if (ticks == 0) {
