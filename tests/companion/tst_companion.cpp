@@ -26,20 +26,13 @@ const QString kReal = u"projModr"_s;
 const QString kMedia = u"projModm"_s;
 const QString kLink = u"http://radio.example/live stream.ram"_s;
 
-// How a recording player ends: it plays until ended or ends at once.
-enum class PlayerEnd
-{
-    Plays,
-    EndsAtOnce,
-};
-
 // What ends a station in the process-table test.
 enum class StationEnd
 {
-    PlayerLeaves, // the player exits by itself
+    PlayerLeaves,
     TerminateMarker,
-    ModuleKilled, // someone kills the module outright
-    ProgramKills  // the program ends a module that would not end
+    ModuleKilled,
+    ProgramKills
 };
 
 bool processGone(qint64 pid)
@@ -67,15 +60,11 @@ private Q_SLOTS:
     void linkReachesPlayerWhole();
 
 private:
-    QString writePlayer(const QString& name, PlayerEnd end, const QString& body = {});
+    QString writePlayer(const QString& name, const QString& body = u"exec sleep 60\n"_s);
     QList<qint64> scanProcesses() const;
     void storePlayers(const QString& real, const QString& netshow);
     void startModule(const QString& module, const QString& link);
     bool waitFor(const std::function<bool()>& condition, int milliseconds = 5000);
-    bool waitForPlayer(const QString& name)
-    {
-        return waitFor([&] { return recordedPid(name) > 0; });
-    }
     bool moduleEnded()
     {
         return waitFor([this] { return m_module.state() == QProcess::NotRunning; });
@@ -112,8 +101,8 @@ void TestCompanion::init()
     m_environment.remove(u"SKYLARK_PROGRAM_PID"_s);
     m_tag = QFileInfo(m_home->path()).fileName().toUtf8();
     m_environment.insert(u"SKYLARK_TEST_STATION"_s, QString::fromUtf8(m_tag));
-    m_realPlayer = writePlayer(u"real"_s, PlayerEnd::Plays);
-    m_mediaPlayer = writePlayer(u"media"_s, PlayerEnd::Plays);
+    m_realPlayer = writePlayer(u"real"_s);
+    m_mediaPlayer = writePlayer(u"media"_s);
     storePlayers(m_realPlayer, m_mediaPlayer);
 }
 
@@ -133,20 +122,14 @@ void TestCompanion::cleanup()
     QVERIFY2(m_badStatus.isEmpty(), qPrintable(m_badStatus.join(u" | "_s)));
 }
 
-// A player in a folder with a blank in its name that records its arguments, one a line, and
-// then its process id (last, so the id file means the arguments are complete).
-QString TestCompanion::writePlayer(const QString& name, PlayerEnd end, const QString& body)
+// A player under a path with blanks; it records its arguments, then its id (so the id means both are
+// written).
+QString TestCompanion::writePlayer(const QString& name, const QString& body)
 {
     const QString folder = m_home->filePath(u"rec/"_s + name);
     QDir().mkpath(folder);
     QString script = u"#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1/args'\n"_s.arg(folder);
-    script += u"echo $$ > '%1/pid.part'\nmv '%1/pid.part' '%1/pid'\n"_s.arg(folder);
-    if (!body.isEmpty())
-        script += body;
-    else if (end == PlayerEnd::EndsAtOnce)
-        script += u"exit 0\n"_s;
-    else
-        script += u"exec sleep 60\n"_s;
+    script += u"echo $$ > '%1/pid.part'\nmv '%1/pid.part' '%1/pid'\n"_s.arg(folder) + body;
     const QString path = m_home->filePath(u"players dir/"_s + name + u" player"_s);
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
@@ -262,7 +245,7 @@ void TestCompanion::playerEnds()
         QVERIFY(m_program.waitForStarted());
         m_environment.insert(u"SKYLARK_PROGRAM_PID"_s, QString::number(m_program.processId()));
     } else if (how == u"player") {
-        writePlayer(player, PlayerEnd::EndsAtOnce);
+        writePlayer(player, u"exit 0\n"_s);
         // The player ends long before the usual play delay.
         m_environment.remove(u"SKYLARK_COMPANION_PLAY_DELAY_MS"_s);
     }
@@ -320,30 +303,26 @@ void TestCompanion::nothingOutlivesTheStation()
     QFETCH(QString, body);
     QFETCH(StationEnd, end);
     QFETCH(int, running);
-    writePlayer(u"real"_s, PlayerEnd::Plays, body);
+    writePlayer(u"real"_s, body);
     m_environment.insert(u"SKYLARK_COMPANION_KILL_GRACE_MS"_s, u"200"_s);
     startModule(kReal, kLink);
-    if (end == StationEnd::PlayerLeaves) {
-        QVERIFY(moduleEnded());
-        QVERIFY(marker(MarkerFiles::kDone));
-        // The module finishes only once nothing below it is left.
-        QCOMPARE(scanProcesses(), QList<qint64>());
-        return;
+    const bool ownEnd = end == StationEnd::PlayerLeaves || end == StationEnd::TerminateMarker;
+    if (end != StationEnd::PlayerLeaves) {
+        // The play marker comes after the player has set itself up.
+        QVERIFY(waitFor([&] { return marker(MarkerFiles::kPlay) && scanProcesses().size() == running; }));
     }
-    // The play marker comes after the player has set itself up.
-    QVERIFY(waitFor([&] { return marker(MarkerFiles::kPlay) && scanProcesses().size() == running; }));
-    if (end == StationEnd::TerminateMarker) {
+    if (end == StationEnd::TerminateMarker)
         writeTerminate({});
-        QVERIFY(moduleEnded());
-        QVERIFY(marker(MarkerFiles::kDone));
-        QCOMPARE(scanProcesses(), QList<qint64>());
-        return;
-    }
-    if (end == StationEnd::ModuleKilled)
+    else if (end == StationEnd::ModuleKilled)
         m_module.kill();
-    else
+    else if (end == StationEnd::ProgramKills)
         UnixProcessControl().kill(m_module.processId());
     QVERIFY(moduleEnded());
+    if (ownEnd) {
+        // The module finishes only once nothing below it is left.
+        QVERIFY(marker(MarkerFiles::kDone));
+        QCOMPARE(scanProcesses(), QList<qint64>());
+    }
     // Signals from the kernel arrive a moment later.
     QVERIFY(waitFor([this] { return scanProcesses().isEmpty(); }));
 }
@@ -361,7 +340,6 @@ void TestCompanion::nothingStarted_data()
     QTest::newRow("leading dash") << kReal << player << u"-rf"_s << false << option;
     QTest::newRow("blank, then dash") << kMedia << player << u" --help http://a/"_s << false << option;
     QTest::newRow("control character") << kReal << player << u"http://a/\u0001b"_s << false << control;
-    QTest::newRow("line break") << kMedia << player << u"http://a/\nb"_s << false << control;
     QTest::newRow("no link") << kReal << player << QString() << false
                              << "\"No stream address was given.\"\r\n"_ba;
     QTest::newRow("no RealPlayer stored")
@@ -403,10 +381,8 @@ void TestCompanion::linkReachesPlayerWhole_data()
     QTest::addColumn<QStringList>("leading");
     const QString shell = u"http://h/x?a=1&b=2;echo hi|cat>out $(id) `id` * ~"_s;
     const QString quotes = u"http://h/\"double\" 'single' \\back\\"_s;
-    QTest::newRow("path, blanks") << QString() << u"http://h/a b/c  d.ram"_s << QStringList();
     QTest::newRow("path, shell characters") << QString() << shell << QStringList();
-    QTest::newRow("path, quotes") << QString() << quotes << QStringList();
-    QTest::newRow("path, non-ASCII") << QString() << u"http://h/Müsik/☃.asx"_s << QStringList();
+    QTest::newRow("path, blanks, non-ASCII") << QString() << u"http://h/a b/Müsik  ☃.asx"_s << QStringList();
     QTest::newRow("command, one word") << u" --flag"_s << shell << QStringList{u"--flag"_s};
     QTest::newRow("command, quoted word")
         << u" --title \"two words\""_s << quotes << QStringList{u"--title"_s, u"two words"_s};
@@ -422,7 +398,7 @@ void TestCompanion::linkReachesPlayerWhole()
         storedTail.isEmpty() ? m_realPlayer : u"\""_s + m_realPlayer + u"\""_s + storedTail;
     storePlayers(stored, m_mediaPlayer);
     startModule(kReal, link);
-    QVERIFY(waitForPlayer(u"real"_s));
+    QVERIFY(waitFor([this] { return recordedPid(u"real"_s) > 0; }));
     QCOMPARE(recordedArguments(u"real"_s), leading + QStringList{link});
     writeTerminate({});
     QVERIFY(moduleEnded());

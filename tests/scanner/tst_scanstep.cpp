@@ -82,12 +82,9 @@ struct RecordingView : ScanView
     void endScan(MessageIcon icon, const QString& message) override { ends.append({icon, message}); }
 };
 
-// Fake companion programs: each start is logged as "name link programPid"; the mode file
-// decides what the module does: "play" (plays, ends on the terminate marker), "selfend" (plays,
-// then ends by itself), "quit" (writes why it cannot start and the done marker together, and
-// returns), "silent" (never plays, ends on the terminate
-// marker), "stubborn" (plays and ignores the terminate marker and SIGTERM), "quick" (as play,
-// without the pauses).
+// Fake companion programs: each start is logged as "name link programPid"; the mode file says
+// what the module does (play, selfend, quit at once, silent: never plays, stubborn: ignores
+// the marker and SIGTERM, quick: play without pauses).
 const char* const kModuleScript = R"SH(#!/bin/bash
 d='@DATA@'
 log='@LOG@'
@@ -119,10 +116,9 @@ private Q_SLOTS:
     void dwellEndsWithEmptyTerminateMarker();
     void modulePerPlayerCodeAndExhaustedList();
     void nextBeforePlayMarkerDoesTheHandshake();
-    void pauseFreezesTheCount();
     void moduleEndingItselfEndsTheStation();
     void threeFailedStartsStopTheScan();
-    void stubbornModuleEndedBeforeMarkersGo();
+    void heldStubbornModuleEndedBeforeMarkersGo();
     void scanWhileScanningEndsTheOldModuleFirst();
     void refusedLinkStartsNothing();
     void serverOutcomes_data();
@@ -147,30 +143,26 @@ private:
         ~Scan()
         {
             step.reset();
-            for (int i = 0; i < 30 && !QTest::qWaitFor([this] { return !modules.anyRunning(); }, 100); ++i)
+            for (int i = 0; i < 100 && !QTest::qWaitFor([this] { return !modules.anyRunning(); }, 30); ++i)
                 tick.tick();
         }
     };
     std::unique_ptr<Scan> makeScan(const QString& host);
-    void setMode(const char* mode) { QVERIFY(writeFile(m_dir.filePath(text("mode")), mode)); }
+    bool serveMore(Directory& directory, int count);
+    std::unique_ptr<ScanStep> stepFor(Scan& scan, const QString& host) const;
+    void setMode(const char* mode)
+    {
+        m_mode = mode;
+        QVERIFY(writeFile(m_dir.filePath(text("mode")), mode));
+    }
     QStringList log() const;
     QString marker(const QString& name) const { return MarkerFiles::path(m_data, name); }
-    // Ticks until the condition holds, letting events run between ticks. Between two ticks it
-    // waits up to 300 ms for what processes and the service do, or until ready says that only the
-    // next tick can move the scan on.
-    static bool tickUntil(Tick& tick, const std::function<bool()>& condition, int ticks = 40,
-                          const std::function<bool()>& ready = {});
-    // Ready when the step waits for nothing but the tick: spacing, or a station
-    // that plays (or has no module to wait for).
-    std::function<bool()> waitsForTick(const ScanStep& step) const
-    {
-        return [this, &step] {
-            return step.phase() == ScanStep::Phase::Spacing ||
-                   (step.phase() == ScanStep::Phase::Playing &&
-                    MarkerFiles::exists(m_data, MarkerFiles::kPlay));
-        };
-    }
+    // Ticks until the condition holds, letting events run between ticks: up to 300 ms for what
+    // processes and the service do, none when only the next tick can move the scan on.
+    bool tickUntil(Scan& scan, const std::function<bool()>& condition, int ticks = 40);
+    bool waitsForTick(Scan& scan, int& forcedTicks) const;
 
+    QByteArray m_mode;
     QTemporaryDir m_dir;
     QString m_data;
     QString m_modules;
@@ -208,9 +200,25 @@ void TestScanStep::init()
 std::unique_ptr<TestScanStep::Scan> TestScanStep::makeScan(const QString& host)
 {
     auto scan = std::make_unique<Scan>();
-    scan->step = std::make_unique<ScanStep>(ScanStep::Context{
-        scan->settings, scan->client, scan->tick, scan->modules, scan->view, m_data, m_modules, host});
+    scan->step = stepFor(*scan, host);
     return scan;
+}
+
+std::unique_ptr<ScanStep> TestScanStep::stepFor(Scan& scan, const QString& host) const
+{
+    return std::make_unique<ScanStep>(ScanStep::Context{scan.settings, scan.client, scan.tick, scan.modules,
+                                                        scan.view, m_data, m_modules, host});
+}
+
+// The test's catalog with count more RealPlayer stations.
+bool TestScanStep::serveMore(Directory& directory, int count)
+{
+    QByteArray catalog = kCatalog;
+    for (int i = 0; i < count; ++i)
+        catalog += "live\tMore " + QByteArray::number(i) + "\t\t\thttp://m.example/" + QByteArray::number(i) +
+                   ".ram\t\t\t\t\t\t\t32\t0\t0\n";
+    const QString path = m_dir.filePath(QStringLiteral("more%1.tsv").arg(count));
+    return writeFile(path, catalog) && directory.start(path);
 }
 
 QStringList TestScanStep::log() const
@@ -219,15 +227,34 @@ QStringList TestScanStep::log() const
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-bool TestScanStep::tickUntil(Tick& tick, const std::function<bool()>& condition, int ticks,
-                             const std::function<bool()>& ready)
+bool TestScanStep::tickUntil(Scan& scan, const std::function<bool()>& condition, int ticks)
 {
+    int forcedTicks = 0;
     for (int i = 0; i < ticks; ++i) {
-        if (QTest::qWaitFor([&] { return condition() || (ready && ready()); }, 300) && condition())
+        if (QTest::qWaitFor([&] { return condition() || waitsForTick(scan, forcedTicks); }, 300) &&
+            condition())
             return true;
-        tick.tick();
+        scan.tick.tick();
     }
     return condition();
+}
+
+// Only the tick moves on spacing, a station that plays (or has no module), and the ending of a
+// module that ignores SIGTERM until it is killed.
+bool TestScanStep::waitsForTick(Scan& scan, int& forcedTicks) const
+{
+    switch (scan.step->phase()) {
+    case ScanStep::Phase::Spacing:
+        return true;
+    case ScanStep::Phase::Playing:
+        return scan.step->modulePid() == 0 || MarkerFiles::exists(m_data, MarkerFiles::kPlay);
+    case ScanStep::Phase::Opening:
+    case ScanStep::Phase::EndingModules:
+        return m_mode == "stubborn" && scan.modules.anyRunning() &&
+               forcedTicks++ < ScanModules::kKillAfterTicks;
+    default:
+        return false;
+    }
 }
 
 void TestScanStep::statusField_data()
@@ -235,9 +262,7 @@ void TestScanStep::statusField_data()
     QTest::addColumn<QString>("content");
     QTest::addColumn<QString>("field");
     QTest::newRow("quoted with comma") << text("\"Buffering, 50%\"\r\n") << text("Buffering, 50%");
-    QTest::newRow("plain up to comma") << text("Connecting, wait\r\n") << text("Connecting");
-    QTest::newRow("leading blanks") << text("   Playing\n") << text("Playing");
-    QTest::newRow("first line only") << text("One\nTwo") << text("One");
+    QTest::newRow("plain up to comma, first line") << text("  Connecting, wait\r\nx") << text("Connecting");
     QTest::newRow("unclosed quote") << text("\"Open\nx") << text("Open");
     QTest::newRow("empty") << QString() << QString();
 }
@@ -297,7 +322,7 @@ void TestScanStep::modulePerPlayerCodeAndExhaustedList()
     scan->step->open();
     scan->step->start(ScanStationList::Family::WindowsMedia, text("0"));
     QVERIFY(tickUntil(
-        scan->tick, [&] { return !scan->view.ends.isEmpty(); }, 60, waitsForTick(*scan->step)));
+        *scan, [&] { return !scan->view.ends.isEmpty(); }, 60));
     QStringList started;
     for (const QString& line : log()) {
         if (line.startsWith(QLatin1String("projMod")))
@@ -325,32 +350,9 @@ void TestScanStep::nextBeforePlayMarkerDoesTheHandshake()
     scan->step->next();
     QCOMPARE(scan->view.panels[0], text("Next Station.."));
     QTRY_COMPARE(scan->view.panels[0], text("Closing..."));
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return log().size() == 3; }, 40, waitsForTick(*scan->step)));
+    QVERIFY(tickUntil(*scan, [&] { return log().size() == 3; }));
     QCOMPARE(log()[1], text("term http://a.example/live.rm 0"));
     QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
-}
-
-void TestScanStep::pauseFreezesTheCount()
-{
-    auto scan = makeScan(m_directory.host());
-    scan->view.dwell = 3;
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
-    scan->tick.tick();
-    scan->tick.tick();
-    QCOMPARE(scan->step->idleSeconds(), 2);
-    scan->step->setPaused(true);
-    for (int i = 0; i < 10; ++i)
-        scan->tick.tick();
-    QCOMPARE(scan->step->idleSeconds(), 2);
-    QCOMPARE(scan->view.panels[0], text("2 Seconds"));
-    QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
-    // Next still works while held.
-    scan->step->next();
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return log().size() == 3; }, 40, waitsForTick(*scan->step)));
-    QVERIFY(!scan->step->isPaused());
 }
 
 void TestScanStep::moduleEndingItselfEndsTheStation()
@@ -359,8 +361,9 @@ void TestScanStep::moduleEndingItselfEndsTheStation()
     auto scan = makeScan(m_directory.host());
     scan->view.dwell = 100;
     scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QVERIFY(tickUntil(scan->tick, [&] { return log().size() >= 3; }));
-    QCOMPARE(log()[1], text("selfend http://a.example/live.rm"));
+    QTRY_COMPARE(log().value(1), text("selfend http://a.example/live.rm"));
+    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Spacing);
+    QVERIFY(tickUntil(*scan, [&] { return log().size() >= 3; }));
     QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
     // Nothing was written to end it.
     QVERIFY(scan->view.ends.isEmpty());
@@ -369,14 +372,8 @@ void TestScanStep::moduleEndingItselfEndsTheStation()
 void TestScanStep::threeFailedStartsStopTheScan()
 {
     setMode("quit");
-    QTemporaryDir catalogDir;
-    QByteArray many = kCatalog;
-    for (int i = 0; i < 6; ++i)
-        many += "live\tMore " + QByteArray::number(i) + "\t\t\thttp://m.example/" + QByteArray::number(i) +
-                ".rm\t\t\t\t\t\t\t0\t0\t0\n";
-    QVERIFY(writeFile(catalogDir.filePath(text("c.tsv")), many));
     Directory directory;
-    QVERIFY(directory.start(catalogDir.filePath(text("c.tsv"))));
+    QVERIFY(serveMore(directory, 6));
     auto scan = makeScan(directory.host());
     scan->view.dwell = 100;
     scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
@@ -385,8 +382,7 @@ void TestScanStep::threeFailedStartsStopTheScan()
     QTest::qWait(300);
     QCOMPARE(log().size(), 1);
     QCOMPARE(scan->step->phase(), ScanStep::Phase::Spacing);
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return !scan->view.ends.isEmpty(); }, 40, waitsForTick(*scan->step)));
+    QVERIFY(tickUntil(*scan, [&] { return !scan->view.ends.isEmpty(); }));
     QCOMPARE(log().size(), 3);
     QCOMPARE(scan->view.ends[0].first, MessageIcon::Critical);
     QVERIFY(scan->view.ends[0].second.contains(QLatin1String("ended before they started playing")));
@@ -398,14 +394,22 @@ void TestScanStep::threeFailedStartsStopTheScan()
     QCOMPARE(scan->settings.text(Settings::Key::RScan), text("2@*All Stations"));
 }
 
-void TestScanStep::stubbornModuleEndedBeforeMarkersGo()
+void TestScanStep::heldStubbornModuleEndedBeforeMarkersGo()
 {
     setMode("stubborn");
     auto scan = makeScan(m_directory.host());
     scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
     QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
-    // Held, then skipped: the bound on the stop runs all the same.
+    scan->tick.tick();
+    scan->tick.tick();
+    // Held: the count stands still.
     scan->step->setPaused(true);
+    for (int i = 0; i < 10; ++i)
+        scan->tick.tick();
+    QCOMPARE(scan->step->idleSeconds(), 2);
+    QCOMPARE(scan->view.panels[0], text("2 Seconds"));
+    QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
+    // Skipped while held: the bound on the stop runs all the same.
     scan->step->next();
     QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Stopping);
     for (int i = 0; i < ScanStep::kDoneWaitTicks; ++i)
@@ -415,59 +419,30 @@ void TestScanStep::stubbornModuleEndedBeforeMarkersGo()
     QTest::qWait(200);
     QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
     QCOMPARE(log().size(), 1);
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return log().size() == 2; }, 40, waitsForTick(*scan->step)));
-    QVERIFY(!scan->modules.isRunning(scan->step->modulePid()) || log()[1].contains(QLatin1String("two.ra")));
+    QVERIFY(tickUntil(*scan, [&] { return log().size() == 2; }));
     QVERIFY(log()[1].startsWith(QLatin1String("projModr http://f.example/two.ra")));
-    scan->step->close();
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return !scan->modules.anyRunning(); }, 40, waitsForTick(*scan->step)));
+    QVERIFY(!scan->step->isPaused());
 }
 
 void TestScanStep::scanWhileScanningEndsTheOldModuleFirst()
 {
     setMode("stubborn");
-    MemorySettingsBacking backing;
-    Settings settings(backing);
-    HttpClient client;
-    Tick tick;
-    UnixProcessControl processes;
-    ScanModules modules(processes, tick);
-    RecordingView oldView;
-    auto old = std::make_unique<ScanStep>(
-        ScanStep::Context{settings, client, tick, modules, oldView, m_data, m_modules, m_directory.host()});
-    old->start(ScanStationList::Family::RealPlayer, text("0"));
+    auto scan = makeScan(m_directory.host());
+    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
     QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
-    const qint64 oldPid = old->modulePid();
-    old->close();
-    old.reset();
-    QVERIFY(modules.isRunning(oldPid));
+    const qint64 oldPid = scan->step->modulePid();
+    scan->step->close();
+    scan->step = stepFor(*scan, m_directory.host());
+    QVERIFY(scan->modules.isRunning(oldPid));
     QCOMPARE(readFile(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
-
-    RecordingView newView;
-    HttpClient newClient;
-    ScanStep fresh(ScanStep::Context{settings, newClient, tick, modules, newView, m_data, m_modules,
-                                     m_directory.host()});
-    fresh.open();
+    scan->step->open();
     QTest::qWait(200);
     // The old module lives: the opening deletes nothing yet.
     QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
     QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
-    QVERIFY(tickUntil(
-        tick, [&] { return !MarkerFiles::exists(m_data, MarkerFiles::kPlay); }, 40, waitsForTick(fresh)));
-    QVERIFY(!modules.isRunning(oldPid));
+    QVERIFY(tickUntil(*scan, [&] { return !MarkerFiles::exists(m_data, MarkerFiles::kPlay); }));
+    QVERIFY(!scan->modules.isRunning(oldPid));
     QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
-    setMode("play");
-    fresh.start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_COMPARE(log().size(), 2);
-    // Ticks no longer reach the old step; only the new one counts.
-    QTRY_COMPARE(fresh.phase(), ScanStep::Phase::Playing);
-    tick.tick();
-    QCOMPARE(fresh.idleSeconds(), 1);
-    QVERIFY(oldView.panels[0].isEmpty() || oldView.panels[0] == text("0 Seconds"));
-    fresh.close();
-    QVERIFY(tickUntil(
-        tick, [&] { return !modules.anyRunning(); }, 40, waitsForTick(fresh)));
 }
 
 void TestScanStep::refusedLinkStartsNothing()
@@ -500,7 +475,6 @@ void TestScanStep::serverOutcomes_data()
         << text("No stations of this type (for selected player) are available for scan.");
     QTest::newRow("not found") << 404 << QByteArray("1@@@@a@@@@b@@@@c.rm@@@@d@@@@e@@@@f@@@@g<")
                                << MessageIcon::Critical << failure;
-    QTest::newRow("malformed") << 200 << QByteArray("<html>Busy</html>") << MessageIcon::Critical << failure;
 }
 
 void TestScanStep::serverOutcomes()
@@ -519,7 +493,6 @@ void TestScanStep::serverOutcomes()
     QTRY_COMPARE(scan->view.ends.size(), 1);
     QCOMPARE(scan->view.ends[0].first, icon);
     QVERIFY(scan->view.ends[0].second.startsWith(message));
-    QCOMPARE(server.targets()[0], QByteArray("/search.asp?V=3&P=L&STYLE=Jazz&T1=R&GS=1&UNK=0&LS=5&SPD=0"));
     QCOMPARE(scan->settings.text(Settings::Key::RScan), text("5@Jazz"));
     QVERIFY(log().isEmpty());
 }
@@ -553,8 +526,7 @@ void TestScanStep::listChangeStartsAtTheBeginning()
     QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
     scan->view.style = style;
     scan->view.unknown = unknown;
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return server.targets().size() == 2; }, 40, waitsForTick(*scan->step)));
+    QVERIFY(tickUntil(*scan, [&] { return server.targets().size() == 2; }));
     QCOMPARE(server.targets()[0],
              QByteArray("/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=0&LS=3&SPD=0"));
     QCOMPARE(server.targets()[1], second);
@@ -566,35 +538,26 @@ void TestScanStep::listChangeStartsAtTheBeginning()
 
 void TestScanStep::twentyStationsStayFlat()
 {
-    // A long scan at a one-second dwell, driven by the tick: memory and open files stay flat and
-    // no module is left running.
-    QByteArray catalog = QByteArray(kCatalog).left(QByteArray(kCatalog).indexOf('\n') + 1);
+    // A long scan driven by the tick: memory and open files stay flat, no module is left running.
     setMode("quick");
-    for (int i = 0; i < 20; ++i) {
-        catalog += "live\tStation " + QByteArray::number(i) + "\t\t\thttp://long.example/" +
-                   QByteArray::number(i) + ".ram\thttp://long.example/\t\tOslo\tNO\tJazz\t\t32\t0\t0\n";
-    }
-    const QString path = m_dir.filePath(text("long.tsv"));
-    QVERIFY(writeFile(path, catalog));
     Directory directory;
-    QVERIFY(directory.start(path));
+    QVERIFY(serveMore(directory, 20));
     auto scan = makeScan(directory.host());
     scan->view.dwell = 1;
     scan->step->open();
     scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
     const auto started = [this] { return log().filter(text("projModr ")).size(); };
     QVERIFY(tickUntil(
-        scan->tick, [&] { return started() >= 5; }, 200, waitsForTick(*scan->step)));
+        *scan, [&] { return started() >= 5; }, 200));
     [[maybe_unused]] const double memoryBefore = ProcessCounters::residentMiB();
     const qsizetype filesBefore = ProcessCounters::openFiles();
     QVERIFY(tickUntil(
-        scan->tick, [&] { return started() >= 20; }, 2000, waitsForTick(*scan->step)));
+        *scan, [&] { return started() >= 20; }, 2000));
     [[maybe_unused]] const double memoryAfter = ProcessCounters::residentMiB();
     const qsizetype filesAfter = ProcessCounters::openFiles();
     QVERIFY(scan->view.ends.isEmpty());
     scan->step->close();
-    QVERIFY(tickUntil(
-        scan->tick, [&] { return !scan->modules.anyRunning(); }, 40));
+    QVERIFY(tickUntil(*scan, [&] { return !scan->modules.anyRunning(); }));
 #ifndef __SANITIZE_ADDRESS__ // the sanitizer's quarantine holds freed memory on purpose
     QVERIFY(memoryAfter - memoryBefore < 10);
 #endif

@@ -1,14 +1,18 @@
 #include "TestServer.h"
 
+#include "core/Tick.h"
+#include "search/DocumentWait.h"
 #include "search/HttpClient.h"
 #include "search/HttpProxy.h"
 #include "search/PageDecoder.h"
+#include "search/ServerLookup.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using Outcome = DocumentWait::Outcome;
 
 namespace {
 // A client with its events recorded.
@@ -40,6 +44,8 @@ struct Fetch
                                10000);
     }
 };
+constexpr int kSilence = 3;
+constexpr int kDeadline = 5;
 } // namespace
 
 class TestHttpClient : public QObject
@@ -54,6 +60,10 @@ private Q_SLOTS:
     void proxy();
     void conflictingLengthsFail();
     void largePageComesInSlices();
+    void waitEndsOnce_data();
+    void waitEndsOnce();
+    void lookupAgainstServer_data();
+    void lookupAgainstServer();
 
 private:
     TestServer m_server;
@@ -182,6 +192,110 @@ void TestHttpClient::largePageComesInSlices()
     for (const QList<QVariant>& event : std::as_const(fetch.events))
         largest = std::max(largest, event.at(1).toString().size());
     QVERIFY(largest <= HttpClient::kSliceSize);
+}
+
+void TestHttpClient::waitEndsOnce_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<int>("ticks"); // that end the wait; 0: it ends by itself
+    QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<qsizetype>("bodySize");
+    QTest::addColumn<qsizetype>("cap");
+    const qsizetype cap = DocumentWait::kDefaultCap;
+    QTest::newRow("whole page in pieces") << u"page"_s << 0 << Outcome::Complete << qsizetype(5000) << cap;
+    QTest::newRow("one over the cap")
+        << u"page"_s << 0 << Outcome::TooLong << qsizetype(4999) << qsizetype(4999);
+    QTest::newRow("never stops sending") << u"endless"_s << 0 << Outcome::TooLong << cap << cap;
+    QTest::newRow("goes silent") << u"silent"_s << kSilence << Outcome::Silent << qsizetype(3) << cap;
+    QTest::newRow("drips past the deadline")
+        << u"drip"_s << kDeadline << Outcome::PastDeadline << qsizetype(-1) << cap;
+}
+
+void TestHttpClient::waitEndsOnce()
+{
+    QFETCH(QString, server);
+    QFETCH(int, ticks);
+    QFETCH(Outcome, outcome);
+    QFETCH(qsizetype, bodySize);
+    QFETCH(qsizetype, cap);
+    TestServer http;
+    QVERIFY(http.start());
+    const QByteArray head = "HTTP/1.1 200 OK\r\nContent-Length: 9000\r\nConnection: close\r\n\r\n";
+    if (server == u"page"_s)
+        http.setReply(ScriptedReply::page(QByteArray(5000, 'p'), 200, "text/plain", 1000, 1));
+    else if (server == u"endless"_s)
+        http.setReply(ScriptedReply::endless(QByteArray(8192, 'e')));
+    else if (server == u"silent"_s)
+        http.setReply(ScriptedReply{{head + "abc", "rest"}, 600000});
+    else
+        http.setReply(ScriptedReply::page(QByteArray(9000, 'd'), 200, "text/plain", 1, 5));
+    Tick tick;
+    HttpClient client;
+    QSignalSpy events(&client, &HttpClient::documentEvent);
+    DocumentWait wait(client, tick, {.cap = cap, .silenceTicks = kSilence, .deadlineTicks = kDeadline});
+    QSignalSpy finished(&wait, &DocumentWait::finished);
+    wait.start(http.url(u"/doc"_s));
+    if (ticks == 0) {
+        QVERIFY(finished.wait(10000));
+    } else {
+        // Each tick follows a sign of life, except from the server gone silent.
+        while (server == u"silent"_s && wait.result().body.isEmpty())
+            QVERIFY(events.wait(5000));
+        for (int i = 0; i < ticks; ++i) {
+            if (server == u"drip"_s)
+                QVERIFY(events.wait(5000));
+            QCOMPARE(finished.size(), 0);
+            tick.tick();
+        }
+    }
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(wait.result().outcome, outcome);
+    QCOMPARE(wait.result().status, 200);
+    if (bodySize >= 0)
+        QCOMPARE(wait.result().body.size(), bodySize);
+    QVERIFY(!client.isBusy());
+    QVERIFY(!wait.isRunning());
+}
+
+void TestHttpClient::lookupAgainstServer_data()
+{
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("chunk");
+    QTest::addColumn<int>("status");       // 0: nothing listens on the port
+    QTest::addColumn<QString>("expected"); // "@" stands for the server's own host:port
+    QTest::newRow("host answer in pieces")
+        << QByteArray("dir.example.com:81<HTML>ok</HTML>") << 3 << 200 << "dir.example.com:81";
+    QTest::newRow("empty answer") << QByteArray() << 0 << 200 << "@";
+    QTest::newRow("markup answer") << QByteArray("<HTML>down</HTML>") << 0 << 200 << "";
+    // An error page's text is no host name.
+    QTest::newRow("server error") << QByteArray("oops.example.com") << 0 << 500 << "@";
+    QTest::newRow("connection refused") << QByteArray() << 0 << 0 << "@";
+}
+
+void TestHttpClient::lookupAgainstServer()
+{
+    QFETCH(QByteArray, body);
+    QFETCH(int, chunk);
+    QFETCH(int, status);
+    QFETCH(QString, expected);
+    TestServer server;
+    QVERIFY(server.start());
+    server.setReply(ScriptedReply::page(body, status, "text/html", chunk, 5));
+    QString host = server.hostPort();
+    if (status == 0) {
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        host = QStringLiteral("127.0.0.1:") + QString::number(closed.serverPort());
+    }
+    Tick tick;
+    HttpClient client;
+    ServerLookup lookup(client, tick);
+    QSignalSpy done(&lookup, &ServerLookup::finished);
+    lookup.start(host);
+    QVERIFY(done.wait(5000));
+    if (status != 0)
+        QCOMPARE(server.targets(), QList<QByteArray>{"/redirect.asp?P=Q"});
+    QCOMPARE(done.at(0).at(0).toString(), expected == QStringLiteral("@") ? host : expected);
 }
 
 QTEST_GUILESS_MAIN(TestHttpClient)

@@ -1,5 +1,7 @@
+#include "search/ErrorPages.h"
 #include "search/ResultsModel.h"
 #include "search/ResultsParser.h"
+#include "search/SearchRequest.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -16,36 +18,21 @@ QStringList fields(const char* joined)
     return QString::fromUtf8(joined).split(u'|');
 }
 
-QString link(const QString& url, const QString& text)
-{
-    return u"<A HREF=\""_s + url + u"\">"_s + text + u"</A><BR>\n"_s;
-}
-
-QString record(const QString& name, const QString& speed)
-{
-    return name + u"**RealAudio&&Chicago, Illinois^^"_s + speed + u"$$0@@http://page.example/"_s;
-}
-
 QString livePage(int count)
 {
     QString page = u"<HTML><BODY><H1>Results</H1>\n"_s;
-    for (int at = 0; at < count; ++at) {
-        page += link(u"http://s.example/"_s + QString::number(at) + u".ram"_s,
-                     record(u"Station "_s + QString::number(at), QString::number(16 + at % 40)));
-    }
+    for (int at = 0; at < count; ++at)
+        page +=
+            u"<A HREF=\"http://s.example/%1.ram\">Station %1**Real&&Ohio^^%2$$0@@p</A><BR>\n"_s.arg(at).arg(
+                16 + at % 40);
     return page + u"</BODY></HTML>"_s;
 }
 
-// One column of every row, or every cell of every row when column is -1.
-QStringList cells(const ResultsModel& model, int column = -1)
+QStringList cells(const ResultsModel& model, int column)
 {
     QStringList result;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        for (int at = 0; at < ResultsModel::kColumnCount; ++at) {
-            if (column < 0 || at == column)
-                result.append(model.cell(row, at));
-        }
-    }
+    for (int row = 0; row < model.rowCount(); ++row)
+        result.append(model.cell(row, column));
     return result;
 }
 
@@ -70,7 +57,11 @@ private Q_SLOTS:
     void archiveRecord_data();
     void archiveRecord();
     void linkRules();
-    void countProgressAndStop();
+    void countAndStop();
+    void url_data();
+    void url();
+    void errorPages_data();
+    void errorPages();
 
 private:
     std::unique_ptr<ResultsModel> m_model;
@@ -99,10 +90,8 @@ void TestResultsParser::liveRecord_data()
                              << fields("WXYZ Radio|RealAudio|Chicago, Illinois|20k|http://s.example/wxyz.ram|"
                                        "http://wxyz.example/|||20|");
     QTest::newRow("empty fields") << "u" << u"**&&^^$$@@"_s << fields("Unknown|Unknown||Unknown|u||||5000|");
-    QTest::newRow("name and format trimmed")
-        << "u" << u"  KXYZ  **  MP3  &&Ohio^^56k$$1@@p"_s << fields("KXYZ|MP3|Ohio|56k|u|p|||56|");
-    QTest::newRow("blank format stays blank")
-        << "u" << u"K**   &&Ohio^^56$$1@@p"_s << fields("K||Ohio|56k|u|p|||56|");
+    QTest::newRow("name and format trimmed, blank format stays blank")
+        << "u" << u"  KXYZ  **   &&Ohio^^56k$$1@@p"_s << fields("KXYZ||Ohio|56k|u|p|||56|");
     QTest::newRow("speed 0") << "u" << u"K**F&&L^^0$$@@p"_s << fields("K|F|L|Unknown|u|p|||5000|");
     QTest::newRow("fractional speed") << "u" << u"K**F&&L^^28.8$$@@p"_s << fields("K|F|L|28.8k|u|p|||28.8|");
     QTest::newRow("url stripped of blanks and quotes, speed with k kept")
@@ -183,26 +172,92 @@ void TestResultsParser::linkRules()
     QCOMPARE(m_model->cell(0, ResultsModel::ArchiveUrl), u" http://c/a.rm "_s);
 }
 
-void TestResultsParser::countProgressAndStop()
+void TestResultsParser::countAndStop()
 {
     QSignalSpy counts(m_parser.get(), &ResultsParser::countShown);
-    QSignalSpy maximum(m_parser.get(), &ResultsParser::progressMaximum);
-    QSignalSpy values(m_parser.get(), &ResultsParser::progressValue);
-    const QString page = livePage(250);
-    m_parser->append(page);
+    m_parser->append(livePage(250));
     QCOMPARE(counts.size(), 101); // 1 to 100, then 200
     QCOMPARE(counts.at(99).at(0).toInt(), 100);
     QCOMPARE(counts.at(100).at(0).toInt(), 200);
-    QCOMPARE(maximum.size(), 1);
-    QCOMPARE(maximum.at(0).at(0).toInt(), page.size());
-    QCOMPARE(values.size(), 250);
-    QCOMPARE(values.at(0).at(0).toInt(), page.size());
-    QVERIFY(values.at(1).at(0).toInt() < values.at(0).at(0).toInt());
     // Once the stop flag is set, later blocks add nothing.
     bool stop = true;
     m_parser->setStopFlag(&stop);
     m_parser->append(livePage(3));
     QCOMPARE(m_parser->resultCount(), 250);
+}
+
+void TestResultsParser::url_data()
+{
+    QTest::addColumn<QString>("boxText");
+    QTest::addColumn<FormatFilters>("formats");
+    QTest::addColumn<bool>("archive");
+    QTest::addColumn<int>("searchFormat");
+    QTest::addColumn<QString>("conSpeed");
+    QTest::addColumn<QString>("expected");
+
+    const QString head = u"http://dir.example:8642/search.asp?V=3&P=L&T1="_s;
+    const QString all = u"&F=1&RA=1&MA=1&RV=1&NA=1&NV=1&SW=1"_s;
+    const FormatFilters every = FormatFilters::allSelected();
+    QTest::newRow("live, two words, 56k, all formats")
+        << "blues rock" << every << false << -1 << "Phone Modem 56k"
+        << head + u"blues+rock"_s + all + u"&LIVE=1&SPD=56"_s;
+    QTest::newRow("no format selected, Cable/DSL")
+        << "blues" << FormatFilters() << false << -1 << "Cable/DSL" << head + u"blues&F=1&LIVE=1&SPD=300"_s;
+    QTest::newRow("some formats, 28.8")
+        << "x" << FormatFilters{false, true, false, false, true, false} << false << -1 << "Phone Modem 28.8"
+        << head + u"x&F=1&MA=1&NV=1&LIVE=1&SPD=28"_s;
+    QTest::newRow("archive mode sends no LIVE, ISDN 64k")
+        << "blues" << every << true << -1 << "ISDN 64k" << head + u"blues"_s + all + u"&SPD=64"_s;
+    QTest::newRow("genre Big Band, ISDN 128k") << "Big Band" << every << false << 2 << "ISDN 128k"
+                                               << head + u"Big+Band"_s + all + u"&LIVE=1&FMT=2&SPD=128"_s;
+    QTest::newRow("connection names are case-sensitive")
+        << "x" << every << false << -1 << "cable/dsl" << head + u"x"_s + all + u"&LIVE=1&SPD=0"_s;
+    QTest::newRow("connection name with a trailing blank")
+        << "x" << every << false << -1 << "ISDN 64k " << head + u"x"_s + all + u"&LIVE=1&SPD=0"_s;
+}
+
+void TestResultsParser::url()
+{
+    QFETCH(QString, boxText);
+    QFETCH(FormatFilters, formats);
+    QFETCH(bool, archive);
+    QFETCH(int, searchFormat);
+    QFETCH(QString, conSpeed);
+    QFETCH(QString, expected);
+    SearchRequest request;
+    request.host = u"dir.example:8642"_s;
+    request.keywords = SearchRequest::encodeKeywords(boxText);
+    request.formats = formats;
+    request.archive = archive;
+    request.searchFormat = searchFormat;
+    request.conSpeed = conSpeed;
+    QCOMPARE(request.url(), expected);
+}
+
+void TestResultsParser::errorPages_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("message"); // empty: not an error page
+    QTest::newRow("302") << "<H1>302 Moved Temporarily</H1>" << u"Error 302 : Document Moved Temporarily"_s;
+    QTest::newRow("301") << "301 Moved Permanently" << u"Error 301 : Document Moved Permanently"_s;
+    QTest::newRow("404 object") << "x 404 Object Not Found x" << u"Error 404 : Object Not Found"_s;
+    QTest::newRow("Forbidden") << "HTTP Error 403 - Forbidden"
+                               << u"Error (Forbidden) : You are not permitted to access this site."_s;
+    QTest::newRow("302 wins over Forbidden")
+        << "Forbidden 302 Moved Temporarily" << u"Error 302 : Document Moved Temporarily"_s;
+    QTest::newRow("301 wins over 404")
+        << "404 Object Not Found 301 Moved Permanently" << u"Error 301 : Document Moved Permanently"_s;
+    QTest::newRow("object before file")
+        << "404 File Not Found, 404 Object Not Found" << u"Error 404 : Object Not Found"_s;
+    QTest::newRow("case-sensitive") << "forbidden 404 object not found" << u""_s;
+    QTest::newRow("ordinary text") << "</A> end of results" << u""_s;
+}
+
+void TestResultsParser::errorPages()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, message);
+    QCOMPARE(ErrorPages::checkErrorPage(page).value_or(QString()), message);
 }
 
 QTEST_GUILESS_MAIN(TestResultsParser)
