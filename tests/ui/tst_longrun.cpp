@@ -28,11 +28,11 @@ void TestLongRun::manySearchesInARow()
     const QStringList words = strings({"jazz", "rock", "news", "classical", "radio"});
     for (int i = 0; i < 20; ++i) // warm-up: caches, fonts, the first connections
         QVERIFY(fixture.search(words.at(i % words.size())));
-    const double memoryBefore = ProcessCounters::residentMiB();
+    [[maybe_unused]] const double memoryBefore = ProcessCounters::residentMiB();
     const qsizetype filesBefore = ProcessCounters::openFiles();
     for (int i = 0; i < 200; ++i)
         QVERIFY(fixture.search(words.at(i % words.size())));
-    const double memoryAfter = ProcessCounters::residentMiB();
+    [[maybe_unused]] const double memoryAfter = ProcessCounters::residentMiB();
     const qsizetype filesAfter = ProcessCounters::openFiles();
     QVERIFY(fixture.services.dialogs.messages.isEmpty());
 #ifndef __SANITIZE_ADDRESS__ // the sanitizer's quarantine holds freed memory on purpose
