@@ -10,8 +10,8 @@ bin_dir=${1:-build/bin}
 source "$(dirname "$0")/gui-session.sh"
 gui_session_start
 
-cat >"$work/server.py" <<'PY'
-import http.server
+python3 - >"$work/page" <<'PY'
+import sys
 formats = [b"RealAudio", b"MP3 ShoutCast", b"Microsoft Media (Audio)", b"RealVideo"]
 places = [b"Chicago, Illinois", b"Unknown, Internet", b"Dayton, Ohio", "München, Bayern".encode()]
 rows = []
@@ -20,22 +20,10 @@ for at in range(100000):
     rows.append(b'<A HREF="http://stream' + n + b'.example.net:8000/live/station' + n + b'.ram">Station ' + n +
                 b' FM**' + formats[at % 4] + b'&&' + places[at % 4] + b'^^' + b"%d" % (16 + at % 300) +
                 b'$$0@@http://www.station' + n + b'.example.com/</A><BR>\n')
-page = (b"<HTML><HEAD><TITLE>Search Results</TITLE></HEAD><BODY>\n<H2>Live broadcasts</H2>\n" +
-        b"".join(rows) + b"</BODY></HTML>\n")
-class Handler(http.server.BaseHTTPRequestHandler):
-    def do_GET(self):
-        body = b"" if self.path.startswith("/redirect") else page
-        self.send_response(200)
-        self.send_header("Content-Length", str(len(body)))
-        self.end_headers()
-        self.wfile.write(body)
-    def log_message(self, *args):
-        pass
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-print(server.server_address[1], flush=True)
-server.serve_forever()
+sys.stdout.buffer.write(b"<HTML><HEAD><TITLE>Search Results</TITLE></HEAD><BODY>\n<H2>Live broadcasts</H2>\n" +
+                        b"".join(rows) + b"</BODY></HTML>\n")
 PY
-gui_server
+gui_page_server "$work/page"
 
 # Processor time in clock ticks and resident memory in kB of the program.
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$program_pid/stat"; }

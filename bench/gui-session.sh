@@ -46,6 +46,16 @@ gui_search() {
 # it prints.
 gui_server() {
     python3 "$work/server.py" "$@" >"$work/port" &
+    gui_await_port
+}
+
+# Serves the results page in file $1 (bench/page_server.py) and sets $port.
+gui_page_server() {
+    python3 "$(dirname "${BASH_SOURCE[0]}")/page_server.py" "$1" >"$work/port" &
+    gui_await_port
+}
+
+gui_await_port() {
     pids+=($!)
     for _ in $(seq 50); do [ -s "$work/port" ] && break; sleep 0.1; done
     port=$(head -1 "$work/port")

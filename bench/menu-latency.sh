@@ -13,26 +13,14 @@ rows=${3:-1}
 source "$(dirname "$0")/gui-session.sh"
 gui_session_start
 
-cat >"$work/server.py" <<'EOF'
-import http.server, sys
+python3 - "$field_bytes" "$rows" >"$work/page" <<'EOF'
+import sys
 text = b"n" * int(sys.argv[1])
-page = b"<HTML><BODY>\n" + b"".join(
+sys.stdout.buffer.write(b"<HTML><BODY>\n" + b"".join(
     b'<A HREF="http://s.example/%d.ram">' % i + text + b"**RealAudio&&" + text +
-    b"^^20$$0@@http://p.example/</A><BR>\n" for i in range(int(sys.argv[2]))) + b"</BODY></HTML>\n"
-class Handler(http.server.BaseHTTPRequestHandler):
-    def do_GET(self):
-        body = b"" if self.path.startswith("/redirect") else page
-        self.send_response(200)
-        self.send_header("Content-Length", str(len(body)))
-        self.end_headers()
-        self.wfile.write(body)
-    def log_message(self, *args):
-        pass
-server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), Handler)
-print(server.server_address[1], flush=True)
-server.serve_forever()
+    b"^^20$$0@@http://p.example/</A><BR>\n" for i in range(int(sys.argv[2]))) + b"</BODY></HTML>\n")
 EOF
-gui_server "$field_bytes" "$rows"
+gui_page_server "$work/page"
 
 gui_search "$program" "$port"
 sleep 5
