@@ -70,18 +70,18 @@ walk '^Skylark! Broadcast v3\.0$' '^Skylark! Broadcast - Setup$'
 xdotool key Escape
 # Search > Bookmarks > Show Bookmarks; Alt+S is shared, so the way goes through Edit.
 await '^Skylark! Broadcast v3\.0$'
-xdotool key alt+e Right b s
+xdotool key --delay 300 alt+e Right b s
 await '^Bookmarks$'
 walk '^Bookmarks$'
 xdotool key Escape
 await '^Skylark! Broadcast v3\.0$'
-xdotool key alt+e Right c
+xdotool key --delay 300 alt+e Right c
 await '^Skylark! Broadcast$'
 xdotool key Return
 await '^Skylark! Broadcast - Station Scan$'
 walk '^Skylark! Broadcast - Station Scan$'
 # A chosen player opens the whole window: the station's rows and the buttons.
-xdotool key Tab alt+Down
+xdotool key --delay 300 Tab alt+Down
 sleep 0.5
 xdotool key Home Return
 sleep 1
