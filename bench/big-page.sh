@@ -29,18 +29,7 @@ gui_page_server "$work/page"
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$program_pid/stat"; }
 rss_kb() { awk '/^VmRSS/ {print $2}' "/proc/$program_pid/status"; }
 
-export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-mkdir -p "$XDG_CONFIG_HOME/Skylark! Broadcast"
-printf '[Settings]\nServiceHost=127.0.0.1:%s\nConSpeed=Cable/DSL\nMiniB=False\n' "$port" \
-    >"$XDG_CONFIG_HOME/Skylark! Broadcast/Skylark! Broadcast.ini"
-"$bin_dir/skylark-broadcast" >"$work/log" 2>&1 &
-program_pid=$!
-pids+=("$program_pid")
-window=$(xdotool search --sync --onlyvisible --name '^Skylark! Broadcast v3.0$' | head -1)
-xdotool windowfocus --sync "$window"
-xdotool type "x"
+gui_start "$bin_dir/skylark-broadcast" "$port"
 sleep 2
 ticks_before=$(cpu_ticks)
 rss_before=$(rss_kb)

@@ -1,8 +1,9 @@
 # Shared by the benchmarks that drive the built program under Xvfb; sourced, not run.
 # gui_session_start: a work folder ($work, removed on exit with every process in $pids), an X
-# server and openbox. gui_search PROGRAM PORT: starts the program on a fresh settings file that
-# names the server on PORT as its directory, and searches for "x" as a person types it;
-# $program_pid is the program's process.
+# server and openbox. gui_start PROGRAM PORT: starts the program on a fresh settings file that
+# names the server on PORT as its directory and waits for its window, with "x" typed into the
+# search box; $program_pid is the program's process. gui_search PROGRAM PORT: the same, then
+# Return starts the search.
 
 gui_session_start() {
     for tool in Xvfb openbox xdotool xwininfo python3; do
@@ -25,7 +26,7 @@ gui_session_end() {
     rm -rf "$work"
 }
 
-gui_search() {
+gui_start() {
     export XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" XDG_CACHE_HOME="$work/cache"
     export XDG_RUNTIME_DIR="$work/runtime"
     mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -39,6 +40,10 @@ gui_search() {
     window=$(xdotool search --sync --onlyvisible --name '^Skylark! Broadcast v3.0$' | head -1)
     xdotool windowfocus --sync "$window"
     xdotool type "x"
+}
+
+gui_search() {
+    gui_start "$@"
     xdotool key Return
 }
 
