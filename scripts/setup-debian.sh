@@ -11,7 +11,9 @@ packages=(
     fonts-dejavu-core
     # Packaging checks: AppStream and unit validators, socket activation, the .deb's dependencies.
     appstream systemd dpkg-dev file curl python3
-    xvfb openbox xdotool x11-utils x11-apps xclip
+    # The desktop tests: an X server, a window manager, keys and clicks, screen and clipboard reads,
+    # and pgrep for the scan's processes.
+    xvfb openbox xdotool x11-utils x11-apps xclip procps
     # The accessibility test: a session bus, the AT-SPI registry and its Python client.
     dbus at-spi2-core python3-pyatspi
 )
