@@ -304,12 +304,27 @@ void MainWindow::setResultsCaption(const QString& text)
 
 void MainWindow::setProgressMaximum(int maximum)
 {
-    m_controls.progress->setMaximum(std::max(1, maximum));
+    m_progressMaximum = std::max(1, maximum);
+    showProgressSoon();
 }
 
 void MainWindow::setProgressValue(int value)
 {
-    m_controls.progress->setValue(std::clamp(value, 0, m_controls.progress->maximum()));
+    m_progressValue = value;
+    showProgressSoon();
+}
+
+void MainWindow::showProgressSoon()
+{
+    // Progress comes for every link of a page, and a progress bar repaints the whole window at
+    // each change it can show; the bar takes the latest value once per turn of the event loop.
+    if (std::exchange(m_progressQueued, true))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        m_progressQueued = false;
+        m_controls.progress->setMaximum(m_progressMaximum);
+        m_controls.progress->setValue(std::clamp(m_progressValue, 0, m_progressMaximum));
+    });
 }
 
 void MainWindow::setGridRedraw(bool on)

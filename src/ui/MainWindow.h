@@ -83,6 +83,7 @@ private:
     void connectControls();
     void layOut();
     void showStreamFormat();
+    void showProgressSoon();
     void startStationDrag(const QPoint& pos);
 
     const ResultsModel& m_model;
@@ -92,5 +93,9 @@ private:
     bool m_ending = false;
     // The locked control that had the focus when a search began.
     QPointer<QWidget> m_focusBeforeSearch;
+    // The progress the bar shows at the next turn of the event loop.
+    int m_progressMaximum = 1;
+    int m_progressValue = 0;
+    bool m_progressQueued = false;
     MainControls m_controls;
 };
