@@ -2,7 +2,9 @@
 
 #include <QLocale>
 
+#include <array>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 bool isDigit(QChar c)
@@ -55,9 +57,26 @@ double NumericText::value(QStringView text)
 
 QString NumericText::text(double value)
 {
-    if (value == std::trunc(value) && std::fabs(value) < 1e15)
-        return QString::number(static_cast<qint64>(value));
-    return QString::number(value, 'f', QLocale::FloatingPointShortest);
+    QString text;
+    writeText(value, text);
+    return text;
+}
+
+void NumericText::writeText(double value, QString& out)
+{
+    if (value != std::trunc(value) || std::fabs(value) >= 1e15) {
+        out = QString::number(value, 'f', QLocale::FloatingPointShortest);
+        return;
+    }
+    // Whole numbers, nearly every value read from a page, are written into out's own memory.
+    std::array<char16_t, 16> digits{};
+    auto digit = digits.end();
+    for (qint64 rest = std::llabs(static_cast<qint64>(value)); digit == digits.end() || rest > 0; rest /= 10)
+        *--digit = char16_t(u'0' + rest % 10);
+    out.resize(0);
+    if (value < 0)
+        out.append(u'-');
+    out.append(QStringView(digit, digits.end()));
 }
 
 bool NumericText::isNumber(QStringView text)

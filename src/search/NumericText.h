@@ -12,6 +12,8 @@ public:
     static double value(QStringView text);
     // Shortest decimal rendering without trailing zeros and without exponent: 28, 28.8.
     static QString text(double value);
+    // text() written over out, whose memory is reused.
+    static void writeText(double value, QString& out);
     // value() rendered by text(): " 28.80k" gives "28.8".
     static QString normalized(QStringView number) { return text(value(number)); }
     // True when the whole text, blanks aside, is one decimal number (optionally signed).

@@ -2,40 +2,13 @@
 
 #include <array>
 
-#include "search/NumericText.h"
-
-#include <algorithm>
-#include <numeric>
-
-namespace {
-// Text order by code point: UTF-16 order puts characters above U+FFFF (surrogate pairs)
-// before U+E000-U+FFFF, so surrogates are moved above them before comparing.
-char16_t codePointRank(char16_t unit)
-{
-    if (unit < 0xD800)
-        return unit;
-    return unit >= 0xE000 ? char16_t(unit - 0x800) : char16_t(unit + 0x2000);
-}
-
-bool codePointLess(QStringView left, QStringView right)
-{
-    const qsizetype common = std::min(left.size(), right.size());
-    for (qsizetype at = 0; at < common; ++at) {
-        const char16_t a = left[at].unicode();
-        const char16_t b = right[at].unicode();
-        if (a != b)
-            return codePointRank(a) < codePointRank(b);
-    }
-    return left.size() < right.size();
-}
-} // namespace
-
-ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent), m_rows(1), m_headers(kColumnCount)
-{}
+ResultsModel::ResultsModel(QObject* parent) : QAbstractTableModel(parent), m_headers(kColumnCount) {}
 
 int ResultsModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+    if (parent.isValid())
+        return 0;
+    return m_placeholder ? 1 : m_shown;
 }
 
 int ResultsModel::columnCount(const QModelIndex& parent) const
@@ -47,11 +20,11 @@ QVariant ResultsModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const ResultRow& row = m_rows.at(index.row());
     if (role == Qt::DisplayRole)
-        return row.cell(index.column());
-    if (role == Qt::DecorationRole && index.column() == 0 && row.picture() != ResultPicture::None)
-        return QVariant::fromValue(row.picture());
+        return m_rows.cell(index.row(), index.column());
+    const ResultPicture picture = m_rows.picture(index.row());
+    if (role == Qt::DecorationRole && index.column() == 0 && picture != ResultPicture::None)
+        return QVariant::fromValue(picture);
     return {};
 }
 
@@ -69,14 +42,12 @@ void ResultsModel::sort(int column, Qt::SortOrder order)
 
 QString ResultsModel::cell(int row, int column) const
 {
-    if (row < 0 || row >= m_rows.size())
-        return {};
-    return m_rows.at(row).cell(column);
+    return row < rowCount() ? m_rows.cell(row, column) : QString();
 }
 
 ResultPicture ResultsModel::picture(int row) const
 {
-    return row >= 0 && row < m_rows.size() ? m_rows.at(row).picture() : ResultPicture::None;
+    return row < rowCount() ? m_rows.picture(row) : ResultPicture::None;
 }
 
 QString ResultsModel::header(int column) const
@@ -87,51 +58,47 @@ QString ResultsModel::header(int column) const
 void ResultsModel::resetForSearch()
 {
     beginResetModel();
-    m_rows = QList<ResultRow>(1);
+    m_rows.release();
+    m_shown = 0;
     m_headers = QStringList(kColumnCount);
     m_placeholder = true;
     endResetModel();
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
 }
 
-void ResultsModel::appendRecords(QList<ResultRow> rows)
+void ResultsModel::appendRecords(const QList<ResultRow>& rows)
 {
-    if (rows.isEmpty())
-        return;
-    auto first = rows.begin();
-    if (m_placeholder) {
-        fillPlaceholder(std::move(*first));
-        ++first;
-    }
-    if (first == rows.end())
-        return;
-    const auto start = static_cast<int>(m_rows.size());
-    const auto count = static_cast<int>(std::distance(first, rows.end()));
-    beginInsertRows(QModelIndex(), start, start + count - 1);
-    std::move(first, rows.end(), std::back_inserter(m_rows));
-    endInsertRows();
+    for (const ResultRow& row : rows)
+        m_rows.append(row);
+    showAddedRows();
 }
 
-void ResultsModel::fillPlaceholder(ResultRow row)
+qsizetype ResultsModel::addRow(const ResultRow::Cells& cells, ResultPicture picture)
 {
-    if (m_rows.isEmpty()) {
-        beginInsertRows(QModelIndex(), 0, 0);
-        m_rows.append(std::move(row));
-        endInsertRows();
-    } else {
-        m_rows.first() = std::move(row);
+    return m_rows.append(cells, picture);
+}
+
+void ResultsModel::showAddedRows()
+{
+    if (m_rows.size() == m_shown)
+        return;
+    if (m_placeholder) {
+        m_placeholder = false;
+        m_shown = 1;
         Q_EMIT dataChanged(index(0, 0), index(0, kColumnCount - 1));
     }
-    m_placeholder = false;
+    if (m_rows.size() == m_shown)
+        return;
+    beginInsertRows(QModelIndex(), m_shown, m_rows.size() - 1);
+    m_shown = m_rows.size();
+    endInsertRows();
 }
 
 void ResultsModel::clearCells()
 {
-    for (ResultRow& row : m_rows)
-        row = ResultRow();
+    m_rows.clearCells();
     m_headers = QStringList(kColumnCount);
-    if (!m_rows.isEmpty())
-        Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
+    Q_EMIT dataChanged(index(0, 0), index(rowCount() - 1, kColumnCount - 1));
     Q_EMIT headerDataChanged(Qt::Horizontal, 0, kColumnCount - 1);
 }
 
@@ -166,40 +133,20 @@ void ResultsModel::writeModeHeaders(bool archive)
 
 void ResultsModel::sortRows(int column, Qt::SortOrder order, SortKind kind)
 {
+    showAddedRows();
     if (column < 0 || column >= kColumnCount || m_rows.size() < 2)
         return;
-    QList<int> permutation(m_rows.size());
-    std::iota(permutation.begin(), permutation.end(), 0);
-    const bool ascending = order == Qt::AscendingOrder;
-    if (kind == SortKind::Number) {
-        QList<double> values;
-        values.reserve(m_rows.size());
-        for (const ResultRow& row : std::as_const(m_rows))
-            values.append(NumericText::value(row.cellView(column)));
-        std::stable_sort(permutation.begin(), permutation.end(), [&](int a, int b) {
-            return ascending ? values.at(a) < values.at(b) : values.at(b) < values.at(a);
-        });
-    } else {
-        std::stable_sort(permutation.begin(), permutation.end(), [&](int a, int b) {
-            const QStringView left = m_rows.at(a).cellView(column);
-            const QStringView right = m_rows.at(b).cellView(column);
-            return ascending ? codePointLess(left, right) : codePointLess(right, left);
-        });
-    }
-    reorder(permutation);
+    reorder(m_rows.sortedOrder(column, order,
+                               kind == SortKind::Number ? ResultRows::Key::Number : ResultRows::Key::Text));
 }
 
 void ResultsModel::reorder(const QList<int>& newOrder)
 {
     Q_EMIT layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     QList<int> newPosition(newOrder.size());
-    QList<ResultRow> sorted;
-    sorted.reserve(m_rows.size());
-    for (int at = 0; at < newOrder.size(); ++at) {
+    for (int at = 0; at < newOrder.size(); ++at)
         newPosition[newOrder.at(at)] = at;
-        sorted.append(std::move(m_rows[newOrder.at(at)]));
-    }
-    m_rows = std::move(sorted);
+    m_rows.reorder(newOrder);
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());

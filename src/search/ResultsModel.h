@@ -1,6 +1,6 @@
 #pragma once
 
-#include "search/ResultRow.h"
+#include "search/ResultRows.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -65,9 +65,13 @@ public:
 
     // Start of a search: all cells and headers cleared, one empty row.
     void resetForSearch();
-    // Rows of one received block: the first record of a search fills the empty row, the others
-    // are appended in one insertion.
-    void appendRecords(QList<ResultRow> rows);
+    // A row added after the others, unseen by views until showAddedRows(). Returns what it costs
+    // in memory.
+    qsizetype addRow(const ResultRow::Cells& cells, ResultPicture picture);
+    // The added rows are shown: the first of a search fills the empty row, the others are
+    // inserted in one insertion.
+    void showAddedRows();
+    void appendRecords(const QList<ResultRow>& rows);
     // Change of mode: texts, pictures and headers cleared, the number of rows kept.
     void clearCells();
     void setHeaders(const QStringList& headers);
@@ -79,10 +83,11 @@ public:
     void sortRows(int column, Qt::SortOrder order, SortKind kind);
 
 private:
-    void fillPlaceholder(ResultRow row);
     void reorder(const QList<int>& newOrder);
 
-    QList<ResultRow> m_rows;
+    ResultRows m_rows;
+    // Rows views know of; those after them are added but not yet shown.
+    int m_shown = 0;
     QStringList m_headers;
     // True while the single row is the empty one left by a reset.
     bool m_placeholder = true;

@@ -72,9 +72,43 @@ QStringView stripUrl(QStringView url)
     return url.trimmed();
 }
 
-ResultRow archiveRow(const Fields& fields, QStringView url, const QString& speed)
+// The speed as shown, written over out (whose memory is reused).
+void speedTextInto(QStringView speed, QString& out)
 {
-    ResultRow::Cells cells{};
+    out.resize(0);
+    if (NumericText::value(speed) == 0 || speed == u"0") {
+        out.append(kUnknown);
+        return;
+    }
+    out.append(speed);
+    if (!speed.endsWith(u'k'))
+        out.append(u'k');
+}
+
+// The location as shown: most are the trimmed field itself; the others are made in made.
+QStringView shownLocation(QStringView location, QString& made)
+{
+    const QStringView trimmed = NumericText::trimBlanks(location);
+    if (!trimmed.startsWith(u',') && !trimmed.endsWith(u',') && !trimmed.contains(kUnknown))
+        return trimmed;
+    QString text = trimmed.toString();
+    if (text == QLatin1String(","))
+        text = kUnknown.toString();
+    else if (text.startsWith(u','))
+        text = NumericText::trimBlanks(QStringView(text).mid(1)).toString();
+    if (text.endsWith(u','))
+        text = NumericText::trimBlanks(QStringView(text).left(text.indexOf(u','))).toString();
+    text.replace(QLatin1String("Unknown, Internet"), QLatin1String("Internet Based"));
+    text.replace(QLatin1String("Unknown, Unknown"), QLatin1String("Unknown"));
+    text.remove(QLatin1String("Unknown, "));
+    made = NumericText::trimBlanks(text).toString();
+    return made;
+}
+
+// Cells of an archive record; returns its picture.
+ResultPicture archiveCells(const Fields& fields, QStringView url, ResultsParser::MadeTexts& made,
+                           ResultRow::Cells& cells)
+{
     ResultPicture picture = ResultPicture::None;
     if (fields.flag == u"0") {
         picture = ResultPicture::Audio;
@@ -85,9 +119,9 @@ ResultRow archiveRow(const Fields& fields, QStringView url, const QString& speed
     } else {
         cells[ResultsModel::ArchivePicture] = u"?";
     }
-    const QString length = ResultsParser::lengthText(fields.length);
-    cells[ResultsModel::ArchiveLength] = length;
-    cells[ResultsModel::ArchiveSpeed] = speed;
+    made.length = ResultsParser::lengthText(fields.length);
+    cells[ResultsModel::ArchiveLength] = made.length;
+    cells[ResultsModel::ArchiveSpeed] = made.speed;
     cells[ResultsModel::ArchiveSeconds] = fields.length;
     QStringView name = fields.name;
     if (name.startsWith(u':'))
@@ -97,28 +131,47 @@ ResultRow archiveRow(const Fields& fields, QStringView url, const QString& speed
     cells[ResultsModel::ArchiveAdditional] = colon < 0 ? QStringView() : name.mid(colon + 1);
     cells[ResultsModel::ArchiveUrl] = url;
     cells[ResultsModel::ArchivePage] = fields.page;
-    const qsizetype k = speed.indexOf(u'k');
-    const QString speedValue =
-        NumericText::normalized(k < 0 ? QStringView(speed) : QStringView(speed).left(k));
-    cells[ResultsModel::ArchiveSpeedValue] = speedValue;
-    return ResultRow(cells, picture);
+    const qsizetype k = made.speed.indexOf(u'k');
+    made.speedValue =
+        NumericText::normalized(k < 0 ? QStringView(made.speed) : QStringView(made.speed).left(k));
+    cells[ResultsModel::ArchiveSpeedValue] = made.speedValue;
+    return picture;
 }
 
-ResultRow liveRow(const Fields& fields, QStringView url, const QString& speed)
+void liveCells(const Fields& fields, QStringView url, ResultsParser::MadeTexts& made, ResultRow::Cells& cells)
 {
-    ResultRow::Cells cells{};
     cells[ResultsModel::LiveStation] = orUnknown(fields.name);
     cells[ResultsModel::LiveFormat] =
         fields.format.isEmpty() ? kUnknown : NumericText::trimBlanks(fields.format);
-    const QString location = ResultsParser::cleanLocation(fields.location);
-    cells[ResultsModel::LiveLocation] = location;
-    cells[ResultsModel::LiveSpeed] = speed;
+    cells[ResultsModel::LiveLocation] = shownLocation(fields.location, made.location);
+    cells[ResultsModel::LiveSpeed] = made.speed;
     cells[ResultsModel::LiveUrl] = stripUrl(url);
     cells[ResultsModel::LivePage] = fields.page;
-    const double value = NumericText::value(speed);
-    const QString speedValue = value == 0 ? QStringLiteral("5000") : NumericText::text(value);
-    cells[ResultsModel::LiveSpeedValue] = speedValue;
-    return ResultRow(cells);
+    const double value = NumericText::value(made.speed);
+    if (value == 0) {
+        cells[ResultsModel::LiveSpeedValue] = u"5000";
+    } else {
+        NumericText::writeText(value, made.speedValue);
+        cells[ResultsModel::LiveSpeedValue] = made.speedValue;
+    }
+}
+
+// The cells and picture of one record, or nothing when it is dropped.
+std::optional<ResultPicture> recordCells(QStringView url, QStringView text, bool archive,
+                                         std::optional<int> speedCeiling, ResultsParser::MadeTexts& made,
+                                         ResultRow::Cells& cells)
+{
+    const std::optional<Fields> fields = cutFields(text, archive);
+    if (!fields || url.size() > ResultRow::kCellLimit || fields->page.size() > ResultRow::kCellLimit)
+        return std::nullopt;
+    speedTextInto(fields->speed, made.speed);
+    if (speedCeiling && NumericText::value(made.speed) > *speedCeiling)
+        return std::nullopt;
+    cells = {};
+    if (archive)
+        return archiveCells(*fields, url, made, cells);
+    liveCells(*fields, url, made, cells);
+    return ResultPicture::None;
 }
 } // namespace
 
@@ -198,8 +251,7 @@ void ResultsParser::extract()
             parseResultRecord(url, text);
     }
     compact();
-    if (!m_blockRows.isEmpty())
-        m_model.appendRecords(std::exchange(m_blockRows, {}));
+    m_model.showAddedRows();
 }
 
 void ResultsParser::compact()
@@ -216,14 +268,14 @@ void ResultsParser::compact()
 
 void ResultsParser::parseResultRecord(QStringView url, QStringView text)
 {
-    std::optional<ResultRow> row = recordRow(url, text, m_archive, m_ceiling);
-    if (!row)
+    ResultRow::Cells cells;
+    const std::optional<ResultPicture> picture = recordCells(url, text, m_archive, m_ceiling, m_made, cells);
+    if (!picture)
         return;
     ++m_resultCount;
     if (m_resultCount <= 100 || m_resultCount % 100 == 0)
         Q_EMIT countShown(m_resultCount);
-    m_rowBytes += row->byteSize();
-    m_blockRows.append(std::move(*row));
+    m_rowBytes += m_model.addRow(cells, *picture);
     if (m_resultCount >= kRowLimit)
         m_limit = Limit::Rows;
     else if (m_rowBytes >= m_byteLimit)
@@ -233,40 +285,25 @@ void ResultsParser::parseResultRecord(QStringView url, QStringView text)
 std::optional<ResultRow> ResultsParser::recordRow(QStringView url, QStringView text, bool archive,
                                                   std::optional<int> speedCeiling)
 {
-    const std::optional<Fields> fields = cutFields(text, archive);
-    if (!fields || url.size() > ResultRow::kCellLimit || fields->page.size() > ResultRow::kCellLimit)
+    MadeTexts made;
+    ResultRow::Cells cells;
+    const std::optional<ResultPicture> picture = recordCells(url, text, archive, speedCeiling, made, cells);
+    if (!picture)
         return std::nullopt;
-    const QString speed = speedText(fields->speed);
-    if (speedCeiling && NumericText::value(speed) > *speedCeiling)
-        return std::nullopt;
-    return archive ? archiveRow(*fields, url, speed) : liveRow(*fields, url, speed);
+    return ResultRow(cells, *picture);
 }
 
 QString ResultsParser::speedText(QStringView speed)
 {
-    if (NumericText::value(speed) == 0 || speed == u"0")
-        return QStringLiteral("Unknown");
-    if (speed.endsWith(u'k'))
-        return speed.toString();
-    return speed.toString() + u'k';
+    QString text;
+    speedTextInto(speed, text);
+    return text;
 }
 
 QString ResultsParser::cleanLocation(QStringView location)
 {
-    const QStringView trimmed = NumericText::trimBlanks(location);
-    if (!trimmed.startsWith(u',') && !trimmed.endsWith(u',') && !trimmed.contains(kUnknown))
-        return trimmed.toString();
-    QString text = trimmed.toString();
-    if (text == QLatin1String(","))
-        text = QStringLiteral("Unknown");
-    else if (text.startsWith(u','))
-        text = NumericText::trimBlanks(QStringView(text).mid(1)).toString();
-    if (text.endsWith(u','))
-        text = NumericText::trimBlanks(QStringView(text).left(text.indexOf(u','))).toString();
-    text.replace(QLatin1String("Unknown, Internet"), QLatin1String("Internet Based"));
-    text.replace(QLatin1String("Unknown, Unknown"), QLatin1String("Unknown"));
-    text.remove(QLatin1String("Unknown, "));
-    return NumericText::trimBlanks(text).toString();
+    QString made;
+    return shownLocation(location, made).toString();
 }
 
 QString ResultsParser::lengthText(QStringView seconds)

@@ -77,6 +77,16 @@ public:
     // "20k" for a speed field of 20, "Unknown" when it holds no speed.
     static QString speedText(QStringView speed);
 
+    // Texts a record makes rather than cuts from the page. The parser keeps one set for all its
+    // records, so that making them seldom allocates.
+    struct MadeTexts
+    {
+        QString speed;
+        QString location;
+        QString length;
+        QString speedValue;
+    };
+
 Q_SIGNALS:
     // The unparsed length when a block starts being parsed.
     void progressMaximum(int maximum);
@@ -103,5 +113,5 @@ private:
     qsizetype m_rowBytes = 0;
     qsizetype m_byteLimit = kByteLimit;
     Limit m_limit = Limit::None;
-    QList<ResultRow> m_blockRows;
+    MadeTexts m_made;
 };

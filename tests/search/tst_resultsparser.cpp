@@ -58,6 +58,7 @@ private Q_SLOTS:
     void archiveRecord();
     void linkRules();
     void countAndStop();
+    void textSort();
     void url_data();
     void url();
     void errorPages_data();
@@ -184,6 +185,25 @@ void TestResultsParser::countAndStop()
     m_parser->setStopFlag(&stop);
     m_parser->append(livePage(3));
     QCOMPARE(m_parser->resultCount(), 250);
+}
+
+// Names alike in their first 16 bytes, letters past ASCII and past 16 bits, and two equal
+// names, which keep their page order in both directions.
+void TestResultsParser::textSort()
+{
+    const QStringList names{u"Radio Station Number Two"_s, u"Same"_s,   u"\U0001F600"_s,  u"Zz"_s,
+                            u"Radio Station Number One"_s, u"\uFF21"_s, u"Z\u00FCrich"_s, u"Same"_s};
+    QString page;
+    for (int at = 0; at < names.size(); ++at)
+        page += u"<A HREF=\"http://s/%1\">%2**F&&L^^20$$0@@p</A>"_s.arg(at).arg(names.at(at));
+    m_parser->append(page);
+    const auto order = [this](Qt::SortOrder direction) {
+        m_model->sortRows(ResultsModel::LiveStation, direction, ResultsModel::SortKind::Text);
+        QStringList urls = cells(*m_model, ResultsModel::LiveUrl);
+        return urls.replaceInStrings(u"http://s/"_s, QString()).join(u' ');
+    };
+    QCOMPARE(order(Qt::AscendingOrder), u"4 0 1 7 3 6 5 2"_s);
+    QCOMPARE(order(Qt::DescendingOrder), u"2 5 6 3 1 7 0 4"_s);
 }
 
 void TestResultsParser::url_data()
