@@ -1,10 +1,6 @@
 #include "core/Settings.h"
 
-#include "Recorders.h"
-
 #include <QTest>
-
-using Key = Settings::Key;
 
 class TestSettings : public QObject
 {
@@ -52,22 +48,6 @@ private Q_SLOTS:
             got = QString::number(*value);
         }
         QCOMPARE(got, read);
-    }
-
-    void writtenForms()
-    {
-        MemorySettingsBacking backing;
-        Settings settings(backing);
-        settings.setBoolean(Key::MiniB, false);
-        settings.setCheckState(Key::ChkNV, 0);
-        settings.setSingle(Key::Top, 1234.0f);
-        QCOMPARE(backing.values.value(QStringLiteral("MiniB")), QStringLiteral("False"));
-        QCOMPARE(backing.values.value(QStringLiteral("chkNV")), QStringLiteral("0"));
-        QCOMPARE(backing.values.value(QStringLiteral("Top")), QStringLiteral("1234"));
-        QCOMPARE(settings.boolean(Key::MiniB), std::optional<bool>(false));
-        backing.values.insert(QStringLiteral("Width"), QStringLiteral("abc"));
-        QVERIFY(!settings.single(Key::Width, 7095).has_value());
-        QCOMPARE(settings.single(Key::Height, 5595), std::optional<float>(5595));
     }
 };
 

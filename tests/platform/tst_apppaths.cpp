@@ -1,9 +1,11 @@
 #include "platform/AppPaths.h"
 
-#include <QDir>
-#include <QFile>
+#include "TestFiles.h"
+
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 // The companions' folder: beside the program when built, the private folder when installed.
 class TestAppPaths : public QObject
@@ -15,22 +17,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("expected");
-        const QString installed = QStringLiteral("libexec/skylark-broadcast");
-        QTest::newRow("build folder")
-            << QStringList{QStringLiteral("bin/projModr"), QStringLiteral("bin/projModm")}
-            << QStringLiteral("bin");
-        QTest::newRow("installed") << QStringList{installed + QStringLiteral("/projModr"),
-                                                  installed + QStringLiteral("/projModm")}
-                                   << installed;
+        const QString lib = u"libexec/skylark-broadcast/"_s;
+        QTest::newRow("build folder") << QStringList{u"bin/projModr"_s, u"bin/projModm"_s} << u"bin"_s;
+        QTest::newRow("installed") << QStringList{lib + u"projModr"_s, lib + u"projModm"_s} << lib.chopped(1);
         QTest::newRow("beside the program wins")
-            << QStringList{QStringLiteral("bin/projModr"), installed + QStringLiteral("/projModr")}
-            << QStringLiteral("bin");
+            << QStringList{u"bin/projModr"_s, lib + u"projModr"_s} << u"bin"_s;
         // The scanner then reports the companions missing from the program's own folder.
-        QTest::newRow("nowhere") << QStringList{} << QStringLiteral("bin");
-        QTest::newRow("installed folder empty")
-            << QStringList{installed + QStringLiteral("/other")} << QStringLiteral("bin");
+        QTest::newRow("installed folder empty") << QStringList{lib + u"other"_s} << u"bin"_s;
         QTest::newRow("a folder named like a companion is not one")
-            << QStringList{installed + QStringLiteral("/projModr/x")} << QStringLiteral("bin");
+            << QStringList{lib + u"projModr/x"_s} << u"bin"_s;
     }
 
     void companionDir()
@@ -38,14 +33,10 @@ private Q_SLOTS:
         QFETCH(QStringList, files);
         QFETCH(QString, expected);
         QTemporaryDir prefix;
-        QVERIFY(prefix.isValid());
-        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
-        for (const QString& file : files) {
-            QVERIFY(QDir(prefix.path()).mkpath(QFileInfo(file).path()));
-            QFile created(prefix.filePath(file));
-            QVERIFY(created.open(QIODevice::WriteOnly));
-        }
-        QCOMPARE(AppPaths::companionDir(prefix.filePath(QStringLiteral("bin"))), prefix.filePath(expected));
+        QVERIFY(QDir(prefix.path()).mkpath(u"bin"_s));
+        for (const QString& file : files)
+            QVERIFY(TestFiles::write(prefix.filePath(file), {}));
+        QCOMPARE(AppPaths::companionDir(prefix.filePath(u"bin"_s)), prefix.filePath(expected));
     }
 };
 

@@ -1,10 +1,7 @@
-#include "ui/MainWindow.h"
 
 #include "DirectoryProcess.h"
 #include "ProcessCounters.h"
 #include "ProgramFixture.h"
-
-#include <QTest>
 
 // Many searches in a row against the bundled directory service: what the program holds stays flat.
 class TestLongRun : public QObject

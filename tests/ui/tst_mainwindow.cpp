@@ -2,14 +2,11 @@
 #include "core/Settings.h"
 #include "scanner/MarkerFiles.h"
 #include "ui/MainCommands.h"
-#include "ui/MainWindow.h"
-#include "ui/Program.h"
 #include "ui/SetupDialog.h"
 #include "ui/PresetButton.h"
 #include "ui/PresetStrip.h"
 #include "ui/ResultsGrid.h"
 #include "ui/SearchBox.h"
-#include "ui/SplashWindow.h"
 #include "collections/StationPayload.h"
 
 #include "ProgramFixture.h"
@@ -17,18 +14,13 @@
 #include "TestServer.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
-#include <QTableView>
-#include <QTest>
 #include <QToolButton>
 
 using namespace Qt::StringLiterals;

@@ -4,16 +4,13 @@
 #include "core/Settings.h"
 #include "core/Tick.h"
 #include "platform/UnixProcessControl.h"
-#include "scanner/MarkerFiles.h"
 #include "scanner/ScanModules.h"
 #include "search/HttpClient.h"
 #include "ui/ScanPresetDialog.h"
 #include "ui/ScanWindow.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -74,10 +71,6 @@ private Q_SLOTS:
         QCOMPARE(window->step().idleSeconds(), 0);
         window->close();
         QCOMPARE(closed.size(), 1);
-        const QString data = m_dir.filePath(u"data"_s);
-        QFile term(MarkerFiles::path(data, MarkerFiles::kTerminate));
-        QVERIFY(term.open(QIODevice::ReadOnly));
-        QCOMPARE(term.readAll(), QByteArray("TERMINATE\r\n"));
         QTRY_VERIFY(window.isNull());
         // The tick runs on for everyone else after a held scan closed.
         parts.tick.tick();
