@@ -74,7 +74,6 @@ private Q_SLOTS:
         QTest::addColumn<Qt::KeyboardModifier>("modifier");
         QTest::addColumn<QList<int>>("left");
         QTest::newRow("adjacent pair") << QList<int>{1, 2} << Qt::ControlModifier << QList<int>{0, 3, 4, 5};
-        QTest::newRow("scattered") << QList<int>{5, 0, 3} << Qt::ControlModifier << QList<int>{1, 2, 4};
         QTest::newRow("upward range") << QList<int>{4, 1} << Qt::ShiftModifier << QList<int>{0, 5};
     }
 

@@ -316,7 +316,6 @@ private Q_SLOTS:
         QVERIFY(m_fx->program->commands().lastPreviewSite().isEmpty());
         option->trigger();
         clickRow(1);
-        QCOMPARE(previewed.size(), 2);
         // A click on the header shows the format but previews nothing.
         QTest::mouseClick(grid->horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(previewed.size(), 2);

@@ -25,28 +25,13 @@ class TestScanWindow : public QObject
 private Q_SLOTS:
     void init() { QDir(m_dir.filePath(u"data"_s)).removeRecursively(); }
 
-    void maximisedMainWindowReturnsToNormal()
-    {
-        Parts parts;
-        QWidget main;
-        main.showMaximized();
-        QVERIFY(QTest::qWaitForWindowExposed(&main));
-        QVERIFY(main.isMaximized());
-        QPointer<ScanWindow> window = makeWindow(parts, u"127.0.0.1:1"_s, &main);
-        QTRY_COMPARE(main.windowState(), Qt::WindowNoState);
-        window->close();
-        QTRY_VERIFY(window.isNull());
-    }
-
     void stationShownAndSiteOpened()
     {
         TestServer server;
-        QVERIFY(server.start());
-        server.setReply(ScriptedReply::page(
-            "1@@@@https://site.example/@@@@Name@@@@http://x/a.m3u@@@@MP3@@@@Oslo@@@@NO@@@@128<HTML>"));
         Parts parts;
-        ScanWindow* window = makeWindow(parts, server.hostPort());
-        window->pickPlayer(0);
+        ScanWindow* window =
+            playing(parts, server, 0,
+                    "1@@@@https://site.example/@@@@Name@@@@http://x/a.m3u@@@@MP3@@@@Oslo@@@@NO@@@@128<HTML>");
         QVERIFY(!window->findChild<QComboBox*>(u"comboS"_s)->isEnabled());
         auto* name = window->findChild<QLabel*>(u"lblInfo0"_s);
         QTRY_COMPARE(name->text(), u"Name"_s);
@@ -135,27 +120,36 @@ private:
         UnixProcessControl processes;
         ScanModules modules{processes, tick};
         QStringList sites;
-        QList<int> assigned;
     };
-    ScanWindow* makeWindow(Parts& parts, const QString& host, QWidget* mainWindow = nullptr)
+    ScanWindow* makeWindow(Parts& parts, const QString& host)
     {
         parts.settings.setText(Settings::Key::Real, u"/usr/bin/true"_s);
         parts.settings.setText(Settings::Key::Netshow, u"/usr/bin/true"_s);
-        auto* window = new ScanWindow(ScanWindow::Context{
-            parts.settings, parts.presets, parts.services.services(), parts.modules, parts.client, parts.tick,
-            m_dir.filePath(u"data"_s), m_dir.filePath(u"modules"_s), host, mainWindow,
-            [&parts](const QString& site) { parts.sites.append(site); },
-            [&parts](int index) { parts.assigned.append(index); }});
+        auto* window =
+            new ScanWindow(ScanWindow::Context{parts.settings,
+                                               parts.presets,
+                                               parts.services.services(),
+                                               parts.modules,
+                                               parts.client,
+                                               parts.tick,
+                                               m_dir.filePath(u"data"_s),
+                                               m_dir.filePath(u"modules"_s),
+                                               host,
+                                               nullptr,
+                                               [&parts](const QString& site) { parts.sites.append(site); },
+                                               {}});
         window->show();
         return window;
     }
 
     // A window whose first station (from server) is playing with the given player.
-    ScanWindow* playing(Parts& parts, TestServer& server, int player)
+    ScanWindow*
+    playing(Parts& parts, TestServer& server, int player,
+            const QByteArray& page = "1@@@@@@@@Name@@@@http://x/a.m3u@@@@MP3@@@@A@@@@B@@@@1<HTML>")
     {
         if (!server.start())
             qFatal("no test server");
-        server.setReply(ScriptedReply::page("1@@@@@@@@Name@@@@http://x/a.m3u@@@@MP3@@@@A@@@@B@@@@1<HTML>"));
+        server.setReply(ScriptedReply::page(page));
         ScanWindow* window = makeWindow(parts, server.hostPort());
         window->pickPlayer(player);
         if (!QTest::qWaitFor([window] { return window->step().phase() == ScanStep::Phase::Playing; }))
