@@ -5,14 +5,11 @@
 #include "platform/UnixProcessControl.h"
 #include "scanner/ScanModules.h"
 #include "search/HttpClient.h"
-#include "ui/AboutWindow.h"
 #include "ui/BookmarksWindow.h"
 #include "ui/MainCommands.h"
 #include "ui/MainMenus.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
-#include "ui/QuickHelpWindow.h"
-#include "ui/ScanPresetDialog.h"
 #include "ui/ScanWindow.h"
 #include "ui/SetupDialog.h"
 #include "ui/Translations.h"
@@ -100,31 +97,17 @@ private Q_SLOTS:
         MemorySettingsBacking backing;
         Settings settings(backing);
         PresetTable presets;
-        const QString name = u"Station"_s, link = u"http://s.example/a.ram"_s;
-        MainMenus::rowMenu(main, program.commands().table(), presets, {name, link});
+        MainMenus::rowMenu(main, program.commands().table(), presets,
+                           {u"Station"_s, u"http://s.example/a.ram"_s});
         Tick tick;
         UnixProcessControl processes;
         ScanModules modules(processes, tick);
         HttpClient client;
-        const auto none = [](const QString&) {};
         BookmarksWindow bookmarks(dir.path(), services.services(), {});
-        AboutWindow about({}, settings, none);
-        QuickHelpWindow help(settings, none);
-        ScanPresetDialog assign(presets, settings, services.dialogs, name, link, {});
-        ScanWindow scan(ScanWindow::Context{settings,
-                                            presets,
-                                            services.services(),
-                                            modules,
-                                            client,
-                                            tick,
-                                            dir.path(),
-                                            dir.path(),
-                                            u"127.0.0.1:1"_s,
-                                            nullptr,
-                                            none,
-                                            {}});
-        for (QWidget* window :
-             QList<QWidget*>{&main, &program.setupDialog(), &bookmarks, &about, &help, &assign, &scan})
+        ScanWindow scan(ScanWindow::Context{settings, presets, services.services(), modules, client, tick,
+                                            dir.path(), dir.path(), u"127.0.0.1:1"_s, nullptr, nullptr,
+                                            nullptr});
+        for (QWidget* window : QList<QWidget*>{&main, &program.setupDialog(), &bookmarks, &scan})
             checkWindow(*window);
     }
 
