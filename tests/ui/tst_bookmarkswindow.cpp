@@ -33,8 +33,7 @@ QList<BookmarkRow> clips(int first, int count)
 }
 } // namespace
 
-// The desktop test adds clips from the grid, plays them by mouse and Enter and closes the window;
-// these are the paths beside that one.
+// Beside the desktop test's path (add clips from the grid, play by mouse and Enter, close).
 class TestBookmarksWindow : public QObject
 {
     Q_OBJECT
@@ -49,9 +48,8 @@ private Q_SLOTS:
     }
     void cleanup() { m_window.reset(); }
 
-    // Live stations are refused; with an item current, rows still go to the end and an empty
-    // Additional still shows its brackets. A click shows the link as plain text; a double-click
-    // plays the current item, also below the last one, and nothing in an empty list.
+    // Live rows refused; new rows at the end, "[ ]" for an empty Additional; the link as plain text;
+    // a double-click plays the current item, also below the last one, and nothing in an empty list.
     void addsAtTheEndShowsAndPlays()
     {
         makeWindow(m_folder);
@@ -112,7 +110,6 @@ private Q_SLOTS:
         QVERIFY(TestFiles::write(BookmarkList::filePath(m_folder), "not a bookmarks file\n"));
         makeWindow(m_folder);
         QCOMPARE(m_services->dialogs.messages.size(), 1);
-        // The message names the copy kept aside.
         const QStringList aside = QDir(m_folder).entryList({u"Bookmarks.lst.unreadable-*"_s});
         QCOMPARE(aside.size(), 1);
         QVERIFY(m_services->dialogs.messages.constFirst().text.contains(aside.constFirst()));

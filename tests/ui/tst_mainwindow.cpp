@@ -43,9 +43,7 @@ void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 }
 } // namespace
 
-// The program as a user meets it: start-up against a directory, the main window, its keys and
-// its shut-down, with recorders in place of the desktop. The desktop test drives the main paths
-// end to end; these are the paths beside them.
+// The program with recorders in place of the desktop: the paths beside the desktop test's main ones.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -66,9 +64,8 @@ private Q_SLOTS:
 
     void cleanup()
     {
-        const bool unbalanced = m_fx->services.pointer.unbalanced;
+        QVERIFY(!m_fx->services.pointer.unbalanced);
         m_fx.reset();
-        QVERIFY(!unbalanced);
     }
 
     void firstRunPromptCannotBeLeft()
@@ -228,8 +225,7 @@ private Q_SLOTS:
         QVERIFY(shown.height() > 100 && shown.height() <= available.height());
     }
 
-    // The desktop test drags a row onto an empty preset; here the name's separator, the question
-    // before a preset is replaced, and drops that are not stations.
+    // Beside the desktop test's drag: the name's separator, the question first, foreign drops.
     void stationDroppedOnPreset()
     {
         startProgram(u"jazz"_s);
@@ -290,7 +286,6 @@ private Q_SLOTS:
     }
 
 private:
-    // Starts the program; with a search for text, the main window active.
     void startProgram(const QString& text = QString())
     {
         m_fx->start();

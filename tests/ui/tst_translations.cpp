@@ -10,6 +10,7 @@
 #include "ui/MainMenus.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
+#include "ui/ScanPresetDialog.h"
 #include "ui/ScanWindow.h"
 #include "ui/SetupDialog.h"
 #include "ui/Translations.h"
@@ -69,8 +70,7 @@ void checkWindow(QWidget& window)
 }
 } // namespace
 
-// Each translation, loaded as the program loads it: the access keys of every menu and of every
-// window's controls stay unique, so no key reaches a control it was not meant for.
+// In each translation the access keys of every menu and every window's controls stay unique.
 class TestTranslations : public QObject
 {
     Q_OBJECT
