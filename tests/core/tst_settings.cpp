@@ -1,79 +1,55 @@
 #include "core/Settings.h"
 
-#include "Recorders.h"
-
 #include <QTest>
-
-using Key = Settings::Key;
 
 class TestSettings : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void conversions_data();
-    void conversions();
-    void writtenForms();
-};
-
-// Each stored text as read back by the three readers; "-" when it does not convert.
-void TestSettings::conversions_data()
-{
-    QTest::addColumn<char>("kind");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("read");
-    const auto row = [](const char* name, char kind, const char* text, const char* read) {
-        QTest::newRow(name) << kind << QString::fromUtf8(text) << QString::fromUtf8(read);
-    };
-    row("single plain", 's', "7095", "7095");
-    row("single blanks", 's', " 12.5 ", "12.5");
-    row("single trailing junk", 's', "12px", "-");
-    row("single infinite", 's', "1e60", "-");
-    row("single rounds to the largest", 's', "3.40282356e+38", "3.4028235e+38");
-    row("single rounds to infinity", 's', "3.4028236e+38", "-");
-    row("single too small", 's', "1e-50", "-");
-    row("boolean True", 'b', "True", "1");
-    row("boolean lower case", 'b', "false", "0");
-    row("boolean minus one", 'b', "-1", "1");
-    row("boolean word", 'b', "yes", "-");
-    row("check half to even", 'i', "2.5", "2");
-    row("check largest", 'i', "32767", "32767");
-    row("check overflow", 'i', "32768", "-");
-}
-
-void TestSettings::conversions()
-{
-    QFETCH(char, kind);
-    QFETCH(QString, text);
-    QFETCH(QString, read);
-    QString got = QStringLiteral("-");
-    if (kind == 's') {
-        if (const auto value = Settings::textToSingle(text))
-            got = Settings::singleToText(*value);
-    } else if (kind == 'b') {
-        if (const auto value = Settings::textToBoolean(text))
-            got = QString::number(int(*value));
-    } else if (const auto value = Settings::textToInt16(text)) {
-        got = QString::number(*value);
+    // Each stored text as read back by the three readers; "-" when it does not convert.
+    void conversions_data()
+    {
+        QTest::addColumn<char>("kind");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("read");
+        const auto row = [](const char* name, char kind, const char* text, const char* read) {
+            QTest::newRow(name) << kind << QString::fromUtf8(text) << QString::fromUtf8(read);
+        };
+        row("single plain", 's', "7095", "7095");
+        row("single blanks", 's', " 12.5 ", "12.5");
+        row("single trailing junk", 's', "12px", "-");
+        row("single infinite", 's', "1e60", "-");
+        row("single rounds to the largest", 's', "3.40282356e+38", "3.4028235e+38");
+        row("single rounds to infinity", 's', "3.4028236e+38", "-");
+        row("single too small", 's', "1e-50", "-");
+        row("boolean True", 'b', "True", "1");
+        row("boolean lower case", 'b', "false", "0");
+        row("boolean minus one", 'b', "-1", "1");
+        row("boolean word", 'b', "yes", "-");
+        row("check half to even", 'i', "2.5", "2");
+        row("check largest", 'i', "32767", "32767");
+        row("check overflow", 'i', "32768", "-");
     }
-    QCOMPARE(got, read);
-}
 
-void TestSettings::writtenForms()
-{
-    MemorySettingsBacking backing;
-    Settings settings(backing);
-    settings.setBoolean(Key::MiniB, false);
-    settings.setCheckState(Key::ChkNV, 0);
-    settings.setSingle(Key::Top, 1234.0f);
-    QCOMPARE(backing.values.value(QStringLiteral("MiniB")), QStringLiteral("False"));
-    QCOMPARE(backing.values.value(QStringLiteral("chkNV")), QStringLiteral("0"));
-    QCOMPARE(backing.values.value(QStringLiteral("Top")), QStringLiteral("1234"));
-    QCOMPARE(settings.boolean(Key::MiniB), std::optional<bool>(false));
-    backing.values.insert(QStringLiteral("Width"), QStringLiteral("abc"));
-    QVERIFY(!settings.single(Key::Width, 7095).has_value());
-    QCOMPARE(settings.single(Key::Height, 5595), std::optional<float>(5595));
-}
+    void conversions()
+    {
+        QFETCH(char, kind);
+        QFETCH(QString, text);
+        QFETCH(QString, read);
+        QString got = QStringLiteral("-");
+        if (kind == 's') {
+            if (const auto value = Settings::textToSingle(text))
+                got = Settings::singleToText(*value);
+        } else if (kind == 'b') {
+            if (const auto value = Settings::textToBoolean(text))
+                got = QString::number(int(*value));
+        } else if (const auto value = Settings::textToInt16(text)) {
+            got = QString::number(*value);
+        }
+        QCOMPARE(got, read);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSettings)
 #include "tst_settings.moc"

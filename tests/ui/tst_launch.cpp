@@ -1,9 +1,6 @@
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -13,37 +10,33 @@ class TestLaunch : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void twoLaunchesGiveOneProgram();
-};
-
-void TestLaunch::twoLaunchesGiveOneProgram()
-{
-    QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
-    environment.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
-    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    std::array<std::unique_ptr<QProcess>, 2> programs;
-    for (auto& program : programs) {
-        program = std::make_unique<QProcess>();
-        program->setProcessEnvironment(environment);
-        program->setProgram(QStringLiteral(SKYLARK_BIN_DIR "/skylark-broadcast"));
+    void twoLaunchesGiveOneProgram()
+    {
+        QTemporaryDir home;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
+        environment.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        QProcess programs[2];
+        for (QProcess& program : programs) {
+            program.setProcessEnvironment(environment);
+            program.start(QStringLiteral(SKYLARK_BIN_DIR "/skylark-broadcast"), {});
+        }
+        for (QProcess& program : programs)
+            QVERIFY(program.waitForStarted(5000));
+        // One of them ends at once, quietly; the other goes on (its splash and start-up).
+        const auto ended = [&programs](int i) { return programs[i].state() == QProcess::NotRunning; };
+        QTRY_VERIFY_WITH_TIMEOUT(ended(0) || ended(1), 10000);
+        QProcess& first = programs[ended(0) ? 0 : 1];
+        QProcess& other = programs[ended(0) ? 1 : 0];
+        QCOMPARE(first.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(first.exitCode(), 0);
+        QTest::qWait(300);
+        QCOMPARE(other.state(), QProcess::Running);
+        other.kill();
+        other.waitForFinished(5000);
     }
-    for (auto& program : programs)
-        program->start();
-    for (auto& program : programs)
-        QVERIFY(program->waitForStarted(5000));
-    // One of them ends at once, quietly; the other goes on (its splash and start-up).
-    QTRY_VERIFY_WITH_TIMEOUT(
-        programs[0]->state() == QProcess::NotRunning || programs[1]->state() == QProcess::NotRunning, 10000);
-    const int ended = programs[0]->state() == QProcess::NotRunning ? 0 : 1;
-    QCOMPARE(programs.at(std::size_t(ended))->exitStatus(), QProcess::NormalExit);
-    QCOMPARE(programs.at(std::size_t(ended))->exitCode(), 0);
-    QTest::qWait(300);
-    QCOMPARE(programs.at(std::size_t(1 - ended))->state(), QProcess::Running);
-    programs.at(std::size_t(1 - ended))->kill();
-    programs.at(std::size_t(1 - ended))->waitForFinished(5000);
-}
+};
 
 QTEST_GUILESS_MAIN(TestLaunch)
 #include "tst_launch.moc"

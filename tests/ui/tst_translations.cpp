@@ -5,13 +5,11 @@
 #include "platform/UnixProcessControl.h"
 #include "scanner/ScanModules.h"
 #include "search/HttpClient.h"
-#include "ui/AboutWindow.h"
 #include "ui/BookmarksWindow.h"
 #include "ui/MainCommands.h"
 #include "ui/MainMenus.h"
 #include "ui/MainWindow.h"
 #include "ui/Program.h"
-#include "ui/QuickHelpWindow.h"
 #include "ui/ScanPresetDialog.h"
 #include "ui/ScanWindow.h"
 #include "ui/SetupDialog.h"
@@ -29,18 +27,6 @@
 #include <QTranslator>
 
 using namespace Qt::StringLiterals;
-
-// Each translation, loaded as the program loads it: the access keys of every menu and of every
-// window's controls stay unique, so no key reaches a control it was not meant for.
-class TestTranslations : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void accessKeysAreUnique_data();
-    void accessKeysAreUnique();
-    void cleanup();
-};
 
 namespace {
 void checkUnique(const QString& where, const QStringList& texts)
@@ -84,65 +70,55 @@ void checkWindow(QWidget& window)
 }
 } // namespace
 
-void TestTranslations::accessKeysAreUnique_data()
+// In each translation the access keys of every menu and every window's controls stay unique.
+class TestTranslations : public QObject
 {
-    QTest::addColumn<QString>("language");
-    QTest::newRow("German") << u"de"_s;
-    QTest::newRow("Spanish") << u"es"_s;
-}
+    Q_OBJECT
 
-void TestTranslations::accessKeysAreUnique()
-{
-    QFETCH(QString, language);
-    Translations::install(*qApp, QLocale(language));
-    QTemporaryDir dir;
-    TestServices services;
-    NoDefaultApps apps;
-    Program program({dir.filePath(u"settings.ini"_s), dir.path(), services.services(), apps});
-    MainWindow& main = program.window();
-    QVERIFY2(main.menuBar()->actions().constFirst()->text() != u"&File"_s, "the translation was not loaded");
-
-    MemorySettingsBacking backing;
-    Settings settings(backing);
-    PresetTable presets;
-    MainMenus::rowMenu(main, program.commands().table(), presets,
-                       {u"Station"_s, u"http://s.example/a.ram"_s});
-    checkWindow(main);
-    checkWindow(program.setupDialog());
-
-    Tick tick;
-    UnixProcessControl processes;
-    ScanModules modules(processes, tick);
-    HttpClient client;
-    const auto none = [](const QString&) {};
-    BookmarksWindow bookmarks(dir.path(), services.services(), {});
-    AboutWindow about({}, settings, none);
-    QuickHelpWindow help(settings, none);
-    ScanPresetDialog assign(presets, settings, services.dialogs, u"Station"_s, u"http://s.example/a.ram"_s,
-                            {});
-    ScanWindow scan({settings,
-                     presets,
-                     services.services(),
-                     modules,
-                     client,
-                     tick,
-                     dir.path(),
-                     dir.path(),
-                     u"127.0.0.1:1"_s,
-                     nullptr,
-                     none,
-                     {}});
-    for (QWidget* window : QList<QWidget*>{&bookmarks, &about, &help, &assign, &scan})
-        checkWindow(*window);
-}
-
-void TestTranslations::cleanup()
-{
-    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
+private Q_SLOTS:
+    void accessKeysAreUnique_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << u"de"_s;
+        QTest::newRow("Spanish") << u"es"_s;
     }
-}
+
+    void accessKeysAreUnique()
+    {
+        QFETCH(QString, language);
+        Translations::install(*qApp, QLocale(language));
+        QTemporaryDir dir;
+        TestServices services;
+        NoDefaultApps apps;
+        Program program({dir.filePath(u"settings.ini"_s), dir.path(), services.services(), apps});
+        MainWindow& main = program.window();
+        QVERIFY2(main.menuBar()->actions().constFirst()->text() != u"&File"_s,
+                 "the translation was not loaded");
+        MemorySettingsBacking backing;
+        Settings settings(backing);
+        PresetTable presets;
+        MainMenus::rowMenu(main, program.commands().table(), presets,
+                           {u"Station"_s, u"http://s.example/a.ram"_s});
+        Tick tick;
+        UnixProcessControl processes;
+        ScanModules modules(processes, tick);
+        HttpClient client;
+        BookmarksWindow bookmarks(dir.path(), services.services(), {});
+        ScanWindow scan(ScanWindow::Context{settings, presets, services.services(), modules, client, tick,
+                                            dir.path(), dir.path(), u"127.0.0.1:1"_s, nullptr, nullptr,
+                                            nullptr});
+        for (QWidget* window : QList<QWidget*>{&main, &program.setupDialog(), &bookmarks, &scan})
+            checkWindow(*window);
+    }
+
+    void cleanup()
+    {
+        for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+        }
+    }
+};
 
 QTEST_MAIN(TestTranslations)
 #include "tst_translations.moc"
