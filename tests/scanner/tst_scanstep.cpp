@@ -1,6 +1,7 @@
 #include "DirectoryProcess.h"
 #include "ProcessCounters.h"
 #include "Recorders.h"
+#include "TestFiles.h"
 #include "TestServer.h"
 #include "core/Settings.h"
 #include "core/Tick.h"
@@ -18,24 +19,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-QString text(const char* literal)
-{
-    return QString::fromUtf8(literal);
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The stations the tests scan, in list order.
 const QByteArray kCatalog =
     "kind\tname\ttitle\tadditional\tstream_url\tsite\tformat\tcity\tregion\tstyles\tcategory\t"
@@ -52,14 +38,14 @@ struct Directory : DirectoryProcess
 {
     bool start(const QString& catalog)
     {
-        return DirectoryProcess::start({text("--port"), text("0"), text("--catalog"), catalog});
+        return DirectoryProcess::start({u"--port"_s, u"0"_s, u"--catalog"_s, catalog});
     }
     QString host() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
 };
 
 struct RecordingView : ScanView
 {
-    QString style = text("*All Stations");
+    QString style = u"*All Stations"_s;
     bool unknown = false;
     int dwell = 3;
     QString panels[2];
@@ -111,8 +97,6 @@ class TestScanStep : public QObject
 private Q_SLOTS:
     void initTestCase();
     void init();
-    void statusField_data();
-    void statusField();
     void dwellEndsWithEmptyTerminateMarker();
     void modulePerPlayerCodeAndExhaustedList();
     void nextBeforePlayMarkerDoesTheHandshake();
@@ -153,7 +137,7 @@ private:
     void setMode(const char* mode)
     {
         m_mode = mode;
-        QVERIFY(writeFile(m_dir.filePath(text("mode")), mode));
+        QVERIFY(TestFiles::write(m_dir.filePath(u"mode"_s), mode));
     }
     QStringList log() const;
     QString marker(const QString& name) const { return MarkerFiles::path(m_data, name); }
@@ -172,20 +156,19 @@ private:
 void TestScanStep::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    m_data = m_dir.filePath(text("data"));
-    m_modules = m_dir.filePath(text("modules"));
-    QVERIFY(QDir().mkpath(m_modules));
+    m_data = m_dir.filePath(u"data"_s);
+    m_modules = m_dir.filePath(u"modules"_s);
     QByteArray script = kModuleScript;
     script.replace("@DATA@", m_data.toUtf8())
-        .replace("@LOG@", m_dir.filePath(text("log")).toUtf8())
-        .replace("@MODE@", m_dir.filePath(text("mode")).toUtf8());
+        .replace("@LOG@", m_dir.filePath(u"log"_s).toUtf8())
+        .replace("@MODE@", m_dir.filePath(u"mode"_s).toUtf8());
     for (const char* name : {"projModr", "projModm"}) {
         const QString path = m_modules + QLatin1Char('/') + QString::fromLatin1(name);
-        QVERIFY(writeFile(path, script));
+        QVERIFY(TestFiles::write(path, script));
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     }
-    const QString catalog = m_dir.filePath(text("catalog.tsv"));
-    QVERIFY(writeFile(catalog, kCatalog));
+    const QString catalog = m_dir.filePath(u"catalog.tsv"_s);
+    QVERIFY(TestFiles::write(catalog, kCatalog));
     QVERIFY(m_directory.start(catalog));
 }
 
@@ -193,7 +176,7 @@ void TestScanStep::init()
 {
     QDir(m_data).removeRecursively();
     QVERIFY(QDir().mkpath(m_data));
-    QFile::remove(m_dir.filePath(text("log")));
+    QFile::remove(m_dir.filePath(u"log"_s));
     setMode("play");
 }
 
@@ -218,12 +201,12 @@ bool TestScanStep::serveMore(Directory& directory, int count)
         catalog += "live\tMore " + QByteArray::number(i) + "\t\t\thttp://m.example/" + QByteArray::number(i) +
                    ".ram\t\t\t\t\t\t\t32\t0\t0\n";
     const QString path = m_dir.filePath(QStringLiteral("more%1.tsv").arg(count));
-    return writeFile(path, catalog) && directory.start(path);
+    return TestFiles::write(path, catalog) && directory.start(path);
 }
 
 QStringList TestScanStep::log() const
 {
-    return QString::fromUtf8(readFile(m_dir.filePath(text("log"))))
+    return QString::fromUtf8(TestFiles::read(m_dir.filePath(u"log"_s)))
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
@@ -257,60 +240,43 @@ bool TestScanStep::waitsForTick(Scan& scan, int& forcedTicks) const
     }
 }
 
-void TestScanStep::statusField_data()
-{
-    QTest::addColumn<QString>("content");
-    QTest::addColumn<QString>("field");
-    QTest::newRow("quoted with comma") << text("\"Buffering, 50%\"\r\n") << text("Buffering, 50%");
-    QTest::newRow("plain up to comma, first line") << text("  Connecting, wait\r\nx") << text("Connecting");
-    QTest::newRow("unclosed quote") << text("\"Open\nx") << text("Open");
-    QTest::newRow("empty") << QString() << QString();
-}
-
-void TestScanStep::statusField()
-{
-    QFETCH(QString, content);
-    QFETCH(QString, field);
-    QCOMPARE(MarkerFiles::statusField(content), field);
-}
-
 void TestScanStep::dwellEndsWithEmptyTerminateMarker()
 {
     auto scan = makeScan(m_directory.host());
     // Left from an earlier run: neither may end the new station.
-    QVERIFY(writeFile(marker(MarkerFiles::kDone), ""));
-    QVERIFY(writeFile(marker(MarkerFiles::kTerminate), "TERMINATE\r\n"));
+    QVERIFY(TestFiles::write(marker(MarkerFiles::kDone), ""));
+    QVERIFY(TestFiles::write(marker(MarkerFiles::kTerminate), "TERMINATE\r\n"));
     scan->view.dwell = 3;
     scan->step->open();
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
     QTRY_COMPARE(log().size(), 1);
     const QString pid = QString::number(QCoreApplication::applicationPid());
-    QCOMPARE(log()[0], text("projModr http://a.example/live.rm ") + pid);
+    QCOMPARE(log()[0], u"projModr http://a.example/live.rm "_s + pid);
     QCOMPARE(scan->view.stations.size(), 1);
-    QCOMPARE(scan->view.stations[0].name, text("Lower Real"));
-    QCOMPARE(scan->view.heading, text("Playing..."));
-    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("0@*All Stations"));
+    QCOMPARE(scan->view.stations[0].name, u"Lower Real"_s);
+    QCOMPARE(scan->view.heading, u"Playing..."_s);
+    QCOMPARE(scan->settings.text(Settings::Key::RScan), u"0@*All Stations"_s);
     QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
     QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kDone));
     QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
     for (int second = 1; second <= 3; ++second) {
         scan->tick.tick();
-        QCOMPARE(scan->view.panels[0], QString::number(second) + text(" Seconds"));
+        QCOMPARE(scan->view.panels[0], QString::number(second) + u" Seconds"_s);
     }
     QVERIFY(scan->view.playing);
     QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
     // A dwell of 3 ends when the count reads 4.
     scan->tick.tick();
-    QCOMPARE(scan->view.panels[0], text("Closing..."));
-    QCOMPARE(readFile(marker(MarkerFiles::kTerminate)), QByteArray());
+    QCOMPARE(scan->view.panels[0], u"Closing..."_s);
+    QCOMPARE(TestFiles::read(marker(MarkerFiles::kTerminate)), QByteArray());
     QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
     QTRY_COMPARE(log().size(), 3);
-    QCOMPARE(log()[1], text("term http://a.example/live.rm 0"));
-    QCOMPARE(log()[2], text("projModr http://f.example/two.ra ") + pid);
-    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("1@*All Stations"));
-    QCOMPARE(scan->view.stations.last().name, text("Second Real"));
+    QCOMPARE(log()[1], u"term http://a.example/live.rm 0"_s);
+    QCOMPARE(log()[2], u"projModr http://f.example/two.ra "_s + pid);
+    QCOMPARE(scan->settings.text(Settings::Key::RScan), u"1@*All Stations"_s);
+    QCOMPARE(scan->view.stations.last().name, u"Second Real"_s);
     scan->step->close();
-    QCOMPARE(readFile(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
+    QCOMPARE(TestFiles::read(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
     QTRY_VERIFY(!scan->modules.anyRunning());
 }
 
@@ -320,7 +286,7 @@ void TestScanStep::modulePerPlayerCodeAndExhaustedList()
     scan->view.unknown = true;
     scan->view.dwell = 1;
     scan->step->open();
-    scan->step->start(ScanStationList::Family::WindowsMedia, text("0"));
+    scan->step->start(ScanStationList::Family::WindowsMedia, u"0"_s);
     QVERIFY(tickUntil(
         *scan, [&] { return !scan->view.ends.isEmpty(); }, 60));
     QStringList started;
@@ -328,30 +294,30 @@ void TestScanStep::modulePerPlayerCodeAndExhaustedList()
         if (line.startsWith(QLatin1String("projMod")))
             started.append(line.section(QLatin1Char(' '), 0, 1));
     }
-    QCOMPARE(started, QStringList({text("projModm http://b.example/live.asx"),
-                                   text("projModm http://c.example/cgi/makeasx?id=4")}));
+    QCOMPARE(started, QStringList({u"projModm http://b.example/live.asx"_s,
+                                   u"projModm http://c.example/cgi/makeasx?id=4"_s}));
     QStringList names;
     for (const auto& station : std::as_const(scan->view.stations))
         names.append(station.name);
-    QCOMPARE(names, QStringList({text("Media Asx"), text("Maker"), text("Query")}));
+    QCOMPARE(names, QStringList({u"Media Asx"_s, u"Maker"_s, u"Query"_s}));
     QCOMPARE(scan->view.ends.size(), 1);
     QCOMPARE(scan->view.ends[0].first, MessageIcon::None);
-    QCOMPARE(scan->view.ends[0].second, text("No more stations available for scan."));
-    QCOMPARE(scan->settings.text(Settings::Key::WScan), text("0@*All Stations"));
+    QCOMPARE(scan->view.ends[0].second, u"No more stations available for scan."_s);
+    QCOMPARE(scan->settings.text(Settings::Key::WScan), u"0@*All Stations"_s);
 }
 
 void TestScanStep::nextBeforePlayMarkerDoesTheHandshake()
 {
     setMode("silent");
     auto scan = makeScan(m_directory.host());
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
     QTRY_COMPARE(log().size(), 1);
     QVERIFY(scan->view.nextEnabled);
     scan->step->next();
-    QCOMPARE(scan->view.panels[0], text("Next Station.."));
-    QTRY_COMPARE(scan->view.panels[0], text("Closing..."));
+    QCOMPARE(scan->view.panels[0], u"Next Station.."_s);
+    QTRY_COMPARE(scan->view.panels[0], u"Closing..."_s);
     QVERIFY(tickUntil(*scan, [&] { return log().size() == 3; }));
-    QCOMPARE(log()[1], text("term http://a.example/live.rm 0"));
+    QCOMPARE(log()[1], u"term http://a.example/live.rm 0"_s);
     QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
 }
 
@@ -360,8 +326,8 @@ void TestScanStep::moduleEndingItselfEndsTheStation()
     setMode("selfend");
     auto scan = makeScan(m_directory.host());
     scan->view.dwell = 100;
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_COMPARE(log().value(1), text("selfend http://a.example/live.rm"));
+    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
+    QTRY_COMPARE(log().value(1), u"selfend http://a.example/live.rm"_s);
     QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Spacing);
     QVERIFY(tickUntil(*scan, [&] { return log().size() >= 3; }));
     QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
@@ -376,7 +342,7 @@ void TestScanStep::threeFailedStartsStopTheScan()
     QVERIFY(serveMore(directory, 6));
     auto scan = makeScan(directory.host());
     scan->view.dwell = 100;
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
     QTRY_COMPARE(log().size(), 1);
     // The next request waits for the tick: at least a second between requests.
     QTest::qWait(300);
@@ -387,18 +353,18 @@ void TestScanStep::threeFailedStartsStopTheScan()
     QCOMPARE(scan->view.ends[0].first, MessageIcon::Critical);
     QVERIFY(scan->view.ends[0].second.contains(QLatin1String("ended before they started playing")));
     // The module's reason reaches the panel, and nothing seems to play behind the message.
-    QCOMPARE(scan->view.panels[1], text("No player here"));
-    QVERIFY(scan->view.heading != text("Playing..."));
+    QCOMPARE(scan->view.panels[1], u"No player here"_s);
+    QVERIFY(scan->view.heading != u"Playing..."_s);
     QVERIFY(!scan->view.nextEnabled);
     // The record still names the third station, not the end of the list.
-    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("2@*All Stations"));
+    QCOMPARE(scan->settings.text(Settings::Key::RScan), u"2@*All Stations"_s);
 }
 
 void TestScanStep::heldStubbornModuleEndedBeforeMarkersGo()
 {
     setMode("stubborn");
     auto scan = makeScan(m_directory.host());
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
     QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
     scan->tick.tick();
     scan->tick.tick();
@@ -407,7 +373,7 @@ void TestScanStep::heldStubbornModuleEndedBeforeMarkersGo()
     for (int i = 0; i < 10; ++i)
         scan->tick.tick();
     QCOMPARE(scan->step->idleSeconds(), 2);
-    QCOMPARE(scan->view.panels[0], text("2 Seconds"));
+    QCOMPARE(scan->view.panels[0], u"2 Seconds"_s);
     QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
     // Skipped while held: the bound on the stop runs all the same.
     scan->step->next();
@@ -428,13 +394,13 @@ void TestScanStep::scanWhileScanningEndsTheOldModuleFirst()
 {
     setMode("stubborn");
     auto scan = makeScan(m_directory.host());
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
     QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
     const qint64 oldPid = scan->step->modulePid();
     scan->step->close();
     scan->step = stepFor(*scan, m_directory.host());
     QVERIFY(scan->modules.isRunning(oldPid));
-    QCOMPARE(readFile(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
+    QCOMPARE(TestFiles::read(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
     scan->step->open();
     QTest::qWait(200);
     // The old module lives: the opening deletes nothing yet.
@@ -452,9 +418,9 @@ void TestScanStep::refusedLinkStartsNothing()
     server.setReply(ScriptedReply::page("1@@@@http://s/@@@@Bad@@@@-oops.rm@@@@Real@@@@A@@@@B@@@@32<HTML>"));
     auto scan = makeScan(server.hostPort());
     scan->view.dwell = 1;
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
+    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
     QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
-    QCOMPARE(scan->view.panels[1], text("The stream address begins with \"-\" and cannot be played."));
+    QCOMPARE(scan->view.panels[1], u"The stream address begins with \"-\" and cannot be played."_s);
     QCOMPARE(scan->step->modulePid(), 0);
     scan->tick.tick();
     scan->tick.tick();
@@ -469,10 +435,10 @@ void TestScanStep::serverOutcomes_data()
     QTest::addColumn<QByteArray>("body");
     QTest::addColumn<MessageIcon>("icon");
     QTest::addColumn<QString>("message");
-    const QString failure = text("Error Contacting Server, Please Try Back Later or Contact ");
+    const QString failure = u"Error Contacting Server, Please Try Back Later or Contact "_s;
     QTest::newRow("none of kind")
         << 200 << QByteArray("ERROR<BR><HTML>") << MessageIcon::Information
-        << text("No stations of this type (for selected player) are available for scan.");
+        << u"No stations of this type (for selected player) are available for scan."_s;
     QTest::newRow("not found") << 404 << QByteArray("1@@@@a@@@@b@@@@c.rm@@@@d@@@@e@@@@f@@@@g<")
                                << MessageIcon::Critical << failure;
 }
@@ -487,13 +453,13 @@ void TestScanStep::serverOutcomes()
     QVERIFY(server.start());
     server.setReply(ScriptedReply::page(body, status));
     auto scan = makeScan(server.hostPort());
-    scan->settings.setText(Settings::Key::RScan, text("5@Jazz"));
-    scan->view.style = text("Jazz");
-    scan->step->start(ScanStationList::Family::RealPlayer, text("5"));
+    scan->settings.setText(Settings::Key::RScan, u"5@Jazz"_s);
+    scan->view.style = u"Jazz"_s;
+    scan->step->start(ScanStationList::Family::RealPlayer, u"5"_s);
     QTRY_COMPARE(scan->view.ends.size(), 1);
     QCOMPARE(scan->view.ends[0].first, icon);
     QVERIFY(scan->view.ends[0].second.startsWith(message));
-    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("5@Jazz"));
+    QCOMPARE(scan->settings.text(Settings::Key::RScan), u"5@Jazz"_s);
     QVERIFY(log().isEmpty());
 }
 
@@ -502,12 +468,12 @@ void TestScanStep::listChangeStartsAtTheBeginning_data()
     QTest::addColumn<QString>("style");
     QTest::addColumn<bool>("unknown");
     QTest::addColumn<QByteArray>("second");
-    QTest::newRow("style") << text("Blues") << false
+    QTest::newRow("style") << u"Blues"_s << false
                            << QByteArray("/search.asp?V=3&P=L&STYLE=Blues&T1=N&GS=1&UNK=0&LS=0&SPD=0");
-    QTest::newRow("unknown formats") << text("Big Band") << true
+    QTest::newRow("unknown formats") << u"Big Band"_s << true
                                      << QByteArray(
                                             "/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=1&LS=0&SPD=0");
-    QTest::newRow("no change") << text("Big Band") << false
+    QTest::newRow("no change") << u"Big Band"_s << false
                                << QByteArray("/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=0&LS=8&SPD=0");
 }
 
@@ -521,8 +487,8 @@ void TestScanStep::listChangeStartsAtTheBeginning()
     server.setReply(ScriptedReply::page("8@@@@@@@@Name@@@@http://x/a.m3u@@@@MP3@@@@A@@@@B@@@@32<HTML>"));
     auto scan = makeScan(server.hostPort());
     scan->view.dwell = 1;
-    scan->view.style = text("Big Band");
-    scan->step->start(ScanStationList::Family::WindowsMedia, text("3"));
+    scan->view.style = u"Big Band"_s;
+    scan->step->start(ScanStationList::Family::WindowsMedia, u"3"_s);
     QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
     scan->view.style = style;
     scan->view.unknown = unknown;
@@ -545,8 +511,8 @@ void TestScanStep::twentyStationsStayFlat()
     auto scan = makeScan(directory.host());
     scan->view.dwell = 1;
     scan->step->open();
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    const auto started = [this] { return log().filter(text("projModr ")).size(); };
+    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
+    const auto started = [this] { return log().filter(u"projModr "_s).size(); };
     QVERIFY(tickUntil(
         *scan, [&] { return started() >= 5; }, 200));
     [[maybe_unused]] const double memoryBefore = ProcessCounters::residentMiB();
