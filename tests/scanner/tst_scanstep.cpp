@@ -7,6 +7,7 @@
 #include "core/Tick.h"
 #include "platform/UnixProcessControl.h"
 #include "scanner/MarkerFiles.h"
+#include "scanner/ScanReplyWait.h"
 #include "scanner/ScanModules.h"
 #include "scanner/ScanStep.h"
 #include "scanner/ScanView.h"
@@ -15,11 +16,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using Family = ScanStationList::Family;
+using Outcome = ScanStationList::Outcome;
+
+Q_DECLARE_METATYPE(ScanStationList::Request)
+Q_DECLARE_METATYPE(ScanStationList::Outcome)
 
 namespace {
 // The stations the tests scan, in list order.
@@ -96,6 +102,14 @@ class TestScanStep : public QObject
 private Q_SLOTS:
     void initTestCase();
     void init();
+    void requestUrl_data();
+    void requestUrl();
+    void resumeRead_data();
+    void resumeRead();
+    void evaluate_data();
+    void evaluate();
+    void stationFieldsTakenAsTheyStand();
+    void drippingReplyFailsAtDeadline();
     void dwellEndsWithEmptyTerminateMarker();
     void modulePerPlayerCodeAndExhaustedList();
     void nextBeforePlayMarkerDoesTheHandshake();
@@ -246,7 +260,7 @@ void TestScanStep::dwellEndsWithEmptyTerminateMarker()
     QVERIFY(TestFiles::write(marker(MarkerFiles::kTerminate), "TERMINATE\r\n"));
     scan->view.dwell = 3;
     scan->step->open();
-    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
+    scan->step->start(Family::RealPlayer, u"0"_s);
     QTRY_COMPARE(log().size(), 1);
     const QString pid = QString::number(QCoreApplication::applicationPid());
     QCOMPARE(log()[0], u"projModr http://a.example/live.rm "_s + pid);
@@ -284,7 +298,7 @@ void TestScanStep::modulePerPlayerCodeAndExhaustedList()
     scan->view.unknown = true;
     scan->view.dwell = 1;
     scan->step->open();
-    scan->step->start(ScanStationList::Family::WindowsMedia, u"0"_s);
+    scan->step->start(Family::WindowsMedia, u"0"_s);
     QVERIFY(tickUntil(
         *scan, [&] { return !scan->view.ends.isEmpty(); }, 60));
     QStringList started;
@@ -308,7 +322,7 @@ void TestScanStep::nextBeforePlayMarkerDoesTheHandshake()
 {
     setMode("silent");
     auto scan = makeScan(m_directory.host());
-    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
+    scan->step->start(Family::RealPlayer, u"0"_s);
     QTRY_COMPARE(log().size(), 1);
     QVERIFY(scan->view.nextEnabled);
     scan->step->next();
@@ -324,7 +338,7 @@ void TestScanStep::moduleEndingItselfEndsTheStation()
     setMode("selfend");
     auto scan = makeScan(m_directory.host());
     scan->view.dwell = 100;
-    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
+    scan->step->start(Family::RealPlayer, u"0"_s);
     QTRY_COMPARE(log().value(1), u"selfend http://a.example/live.rm"_s);
     QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Spacing);
     QVERIFY(tickUntil(*scan, [&] { return log().size() >= 3; }));
@@ -340,7 +354,7 @@ void TestScanStep::threeFailedStartsStopTheScan()
     QVERIFY(serveMore(directory, 6));
     auto scan = makeScan(directory.host());
     scan->view.dwell = 100;
-    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
+    scan->step->start(Family::RealPlayer, u"0"_s);
     QTRY_COMPARE(log().size(), 1);
     // The next request waits for the tick: at least a second between requests.
     QTest::qWait(300);
@@ -362,7 +376,7 @@ void TestScanStep::heldStubbornModuleEndedBeforeMarkersGo()
 {
     setMode("stubborn");
     auto scan = makeScan(m_directory.host());
-    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
+    scan->step->start(Family::RealPlayer, u"0"_s);
     QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
     scan->tick.tick();
     scan->tick.tick();
@@ -392,7 +406,7 @@ void TestScanStep::scanWhileScanningEndsTheOldModuleFirst()
 {
     setMode("stubborn");
     auto scan = makeScan(m_directory.host());
-    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
+    scan->step->start(Family::RealPlayer, u"0"_s);
     QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
     const qint64 oldPid = scan->step->modulePid();
     scan->step->close();
@@ -435,7 +449,7 @@ void TestScanStep::serverOutcomes()
     auto scan = makeScan(server.hostPort());
     scan->settings.setText(Settings::Key::RScan, u"5@Jazz"_s);
     scan->view.style = u"Jazz"_s;
-    scan->step->start(ScanStationList::Family::RealPlayer, u"5"_s);
+    scan->step->start(Family::RealPlayer, u"5"_s);
     QTRY_COMPARE(scan->view.ends.size(), 1);
     QCOMPARE(scan->view.ends[0].first, icon);
     QVERIFY(scan->view.ends[0].second.startsWith(message));
@@ -476,7 +490,7 @@ void TestScanStep::listChangeStartsAtTheBeginning()
     auto scan = makeScan(server.hostPort());
     scan->view.dwell = 1;
     scan->view.style = u"Big Band"_s;
-    scan->step->start(ScanStationList::Family::WindowsMedia, u"3"_s);
+    scan->step->start(Family::WindowsMedia, u"3"_s);
     QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
     QCOMPARE(scan->view.panels[1] == u"The stream address begins with \"-\" and cannot be played."_s,
              link.startsWith('-'));
@@ -500,7 +514,7 @@ void TestScanStep::twentyStationsStayFlat()
     auto scan = makeScan(directory.host());
     scan->view.dwell = 1;
     scan->step->open();
-    scan->step->start(ScanStationList::Family::RealPlayer, u"0"_s);
+    scan->step->start(Family::RealPlayer, u"0"_s);
     const auto started = [this] { return log().filter(u"projModr "_s).size(); };
     QVERIFY(tickUntil(
         *scan, [&] { return started() >= 5; }, 200));
@@ -517,6 +531,140 @@ void TestScanStep::twentyStationsStayFlat()
     QVERIFY(memoryAfter - memoryBefore < 10);
 #endif
     QVERIFY(filesAfter - filesBefore <= 4);
+}
+
+void TestScanStep::requestUrl_data()
+{
+    QTest::addColumn<ScanStationList::Request>("request");
+    QTest::addColumn<QString>("query");
+    const QString host = u"dir.example:81"_s;
+    QTest::newRow("big band, blanks to plus")
+        << ScanStationList::Request{host,  u"Big Band"_s, Family::RealPlayer,
+                                    false, u"0"_s,        u"Phone Modem 56k"_s}
+        << u"&STYLE=Big+Band&T1=R&GS=1&UNK=0&LS=0&SPD=56"_s;
+    QTest::newRow("all stations has no style")
+        << ScanStationList::Request{host,    u"*All Stations"_s, Family::WindowsMedia, true,
+                                    u"17"_s, u"Cable/DSL"_s}
+        << u"&T1=N&GS=1&UNK=1&LS=17&SPD=300"_s;
+    QTest::newRow("slash stays") << ScanStationList::Request{host,  u"Talk/News"_s, Family::RealPlayer,
+                                                             false, u"3"_s,         QString()}
+                                 << u"&STYLE=Talk/News&T1=R&GS=1&UNK=0&LS=3&SPD=0"_s;
+    QTest::newRow("special") << ScanStationList::Request{host,
+                                                         u"Special (Police, Emergency, Scanner)"_s,
+                                                         Family::RealPlayer,
+                                                         false,
+                                                         u"0"_s,
+                                                         u"ISDN 128k"_s}
+                             << u"&STYLE=special&T1=R&GS=1&UNK=0&LS=0&SPD=128"_s;
+}
+
+void TestScanStep::requestUrl()
+{
+    QFETCH(ScanStationList::Request, request);
+    QFETCH(QString, query);
+    QCOMPARE(ScanStationList::requestUrl(request), u"http://dir.example:81/search.asp?V=3&P=L"_s + query);
+}
+
+// The record is "position@style"; an answer given means the one question was asked.
+void TestScanStep::resumeRead_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("style");
+    QTest::addColumn<QList<MessageAnswer>>("answers");
+    QTest::addColumn<QString>("position");
+    using A = QList<MessageAnswer>;
+    QTest::newRow("same style, yes") << u"17@Jazz"_s << u"Jazz"_s << A{MessageAnswer::Yes} << u"17"_s;
+    QTest::newRow("default record") << u"0@*All Stations"_s << u"*All Stations"_s << A{} << u"0"_s;
+    QTest::newRow("another style") << u"17@Jazz"_s << u"Blues"_s << A{} << u"0"_s;
+    QTest::newRow("style is exact") << u"17@jazz"_s << u"Jazz"_s << A{} << u"0"_s;
+    QTest::newRow("not a number") << u"1x7@Jazz"_s << u"Jazz"_s << A{} << u"0"_s;
+    QTest::newRow("style with @") << u"5@Rock@Pop"_s << u"Rock@Pop"_s << A{MessageAnswer::Yes} << u"5"_s;
+}
+
+void TestScanStep::resumeRead()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, style);
+    QFETCH(QList<MessageAnswer>, answers);
+    QFETCH(QString, position);
+    MemorySettingsBacking backing;
+    Settings settings(backing);
+    settings.setText(Settings::Key::WScan, stored);
+    settings.setText(Settings::Key::RScan, u"9@"_s + style); // the other family's record
+    ScriptedDialogs dialogs;
+    for (MessageAnswer answer : answers)
+        dialogs.answers.enqueue(answer);
+    QCOMPARE(ScanStationList::resumePosition(settings, Family::WindowsMedia, style, dialogs), position);
+    QCOMPARE(dialogs.messages.size(), answers.size());
+    if (!answers.isEmpty())
+        QCOMPARE(dialogs.messages[0].buttons, MessageButtons::YesNo);
+}
+
+void TestScanStep::evaluate_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("failed");
+    QTest::addColumn<Outcome>("outcome");
+    const QString station =
+        u"4@@@@http://site@@@@Name@@@@http://s/a.rm@@@@RealAudio@@@@City@@@@Region@@@@32<HTML>"_s;
+    QTest::newRow("station") << station << 200 << false << Outcome::Station;
+    QTest::newRow("transfer failed") << station << 200 << true << Outcome::Failure;
+    QTest::newRow("not found status") << station << 404 << false << Outcome::Failure;
+    QTest::newRow("no headers") << station << 0 << false << Outcome::Failure;
+    QTest::newRow("none of kind") << u"<p>error<br></p>"_s << 200 << false << Outcome::NoneOfKind;
+    QTest::newRow("exhausted") << u"Exception OC<BR><HTML>"_s << 200 << false << Outcome::Exhausted;
+    QTest::newRow("error page") << u"<html><body>Service unavailable</body></html>"_s << 200 << false
+                                << Outcome::Failure;
+    QTest::newRow("six separators") << u"4@@@@a@@@@b@@@@c@@@@d@@@@e@@@@f<"_s << 200 << false
+                                    << Outcome::Failure;
+    QTest::newRow("position not digits")
+        << u"4&X=1@@@@a@@@@b@@@@c@@@@d@@@@e@@@@f@@@@g<"_s << 200 << false << Outcome::Failure;
+    QTest::newRow("empty reply") << QString() << 200 << false << Outcome::Failure;
+    QTest::newRow("oversized") << station + QString(ScanStationList::kReplyLimit, u'x') << 200 << false
+                               << Outcome::Failure;
+}
+
+void TestScanStep::evaluate()
+{
+    QFETCH(QString, reply);
+    QFETCH(int, status);
+    QFETCH(bool, failed);
+    QFETCH(Outcome, outcome);
+    QCOMPARE(ScanStationList::evaluate(reply, status, failed).outcome, outcome);
+}
+
+void TestScanStep::stationFieldsTakenAsTheyStand()
+{
+    const auto evaluation = ScanStationList::evaluate(
+        u"0012@@@@ http://site/ @@@@A &amp; B@@@@http://s/a.rm?x@@@@Real@@@@@@@@Region@@@@ 32 k<HTML>@@@@"_s,
+        200, false);
+    QCOMPARE(evaluation.outcome, Outcome::Station);
+    const ScanStationList::Station& s = evaluation.station;
+    QCOMPARE((QStringList{s.position, s.site, s.name, s.link, s.format, s.location1, s.location2, s.bitRate}),
+             (QStringList{u"0012"_s, u" http://site/ "_s, u"A &amp; B"_s, u"http://s/a.rm?x"_s, u"Real"_s,
+                          QString(), u"Region"_s, u" 32 k"_s}));
+}
+
+// One station record is small: a server that keeps it coming byte by byte fails.
+void TestScanStep::drippingReplyFailsAtDeadline()
+{
+    TestServer server;
+    QVERIFY(server.start());
+    server.setReply(ScriptedReply::page(QByteArray(1000, '7'), 200, "text/html", 1, 5));
+    HttpClient client;
+    QSignalSpy events(&client, &HttpClient::documentEvent);
+    Tick tick;
+    ScanReplyWait wait(client, tick);
+    QSignalSpy finished(&wait, &ScanReplyWait::finished);
+    wait.start(server.url(u"/search.asp"_s));
+    for (int i = 0; i < ScanReplyWait::kDeadlineTicks; ++i) {
+        QVERIFY(events.wait(5000));
+        QCOMPARE(finished.size(), 0);
+        tick.tick();
+    }
+    QCOMPARE(finished.size(), 1);
+    QCOMPARE(ScanStationList::evaluate(wait.text(), wait.status(), wait.failed()).outcome, Outcome::Failure);
 }
 
 QTEST_GUILESS_MAIN(TestScanStep)
