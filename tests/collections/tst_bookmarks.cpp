@@ -32,11 +32,6 @@ QList<Bookmark> hostileBookmarks()
         {u"SkylarkBookmarks 1"_s, u"SkylarkBookmarks 1\n"_s},
     };
 }
-
-PlaylistEntry web(const char* name, const char* link)
-{
-    return {QString::fromUtf8(name), QString::fromUtf8(link)};
-}
 } // namespace
 
 class TestBookmarks : public QObject
@@ -194,13 +189,13 @@ void TestBookmarks::playlistRoundTrip()
 {
     QFETCH(QString, fileName);
     const QList<PlaylistEntry> entries = {
-        web("Concert [ Live, 1999]", "http://example.org/a.ram"),
-        web("Title=with \"quotes\", commas [ ]", "https://example.org/b.asx?x=1&y=2"),
-        web("Ĳssel \xc3\xbf 東京 😀 [ Ünïcödé]", "http://example.org/%C3%BF"),
-        web("#EXTINF:-1,not a directive", "http://example.org/c.mp3#part"),
-        web("  spaced  ", "http://127.0.0.1:8642/d.pls"),
-        web("RealAudio [ ]", "rtsp://example.org:554/e.rm"),
-        web("Windows Media [ ]", "mms://example.org/f.asf"),
+        {u"Concert [ Live, 1999]"_s, u"http://example.org/a.ram"_s},
+        {u"Title=with \"quotes\", commas [ ]"_s, u"https://example.org/b.asx?x=1&y=2"_s},
+        {u"Ĳssel \u00ff 東京 😀 [ Ünïcödé]"_s, u"http://example.org/%C3%BF"_s},
+        {u"#EXTINF:-1,not a directive"_s, u"http://example.org/c.mp3#part"_s},
+        {u"  spaced  "_s, u"http://127.0.0.1:8642/d.pls"_s},
+        {u"RealAudio [ ]"_s, u"rtsp://example.org:554/e.rm"_s},
+        {u"Windows Media [ ]"_s, u"mms://example.org/f.asf"_s},
     };
     const QString path = m_dir->filePath(fileName);
     QString error;

@@ -298,10 +298,8 @@ void TestPlayDispatch::classification_data()
     QTest::newRow(".ram") << "http://host/live.ram" << real << Player::RealPlayer << toReal;
     QTest::newRow(".RPM shows real, plays winamp") << "HTTP://HOST/A.RPM" << real << Player::Winamp << toReal;
     QTest::newRow(".rmm shows mp3, plays real") << "http://host/a.rmm" << mp3 << Player::RealPlayer << toNone;
-    QTest::newRow(".asx") << "http://host/a.asx" << media << Player::MediaPlayer << toMedia;
     QTest::newRow(".xdm") << "http://host/a.xdm"
                           << "Xing StreamWorks Stream" << Player::StreamWorks << QStringLiteral("X");
-    QTest::newRow(".pls") << "http://host/a.pls" << mp3 << Player::Winamp << toNone;
     QTest::newRow(".m3u before makeasx") << "http://h/makeasx/a.m3u" << mp3 << Player::MediaPlayer << toNone;
     QTest::newRow("makeasx before makeram")
         << "http://h/makeram/makeasx.cgi" << media << Player::MediaPlayer << toMedia;
