@@ -40,9 +40,6 @@ private:
     const RecordingPointer& m_pointer;
 };
 
-const QString kReal = u"/players/real"_s;
-const QString kMedia = u"/players/media"_s;
-const QString kWinamp = u"/players/winamp"_s;
 const QString kStreamWorks = u"/players/streamworks"_s;
 const QString kOption = u"The stream address begins with \"-\" and cannot be played."_s;
 const QString kControl = u"The stream address contains control characters and cannot be played."_s;
@@ -64,9 +61,9 @@ private Q_SLOTS:
             std::make_unique<PlayDispatch>(m_services->services(), m_players, *m_client, m_tick, *m_view);
         m_server = std::make_unique<TestServer>();
         QVERIFY(m_server->start());
-        m_players.use(Player::RealPlayer, kReal);
-        m_players.use(Player::MediaPlayer, kMedia);
-        m_players.use(Player::Winamp, kWinamp);
+        m_players.use(Player::RealPlayer, u"/players/real"_s);
+        m_players.use(Player::MediaPlayer, u"/players/media"_s);
+        m_players.use(Player::Winamp, u"/players/winamp"_s);
         m_players.use(Player::StreamWorks, kStreamWorks);
     }
 
@@ -76,38 +73,6 @@ private Q_SLOTS:
         m_dispatch.reset();
         m_client.reset();
         m_server.reset();
-    }
-
-    void playsInThePlayerOfTheLink_data()
-    {
-        QTest::addColumn<QString>("link");
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("status");
-        QTest::newRow(".ram") << "http://host/a.ram" << kReal << "Launching RealPlayer";
-        QTest::newRow(".pls with blanks and shell characters")
-            << "http://h/a b;$(rm -rf ~)`id`&'x'\"y\".pls" << kWinamp << "Launching WinAMP";
-        QTest::newRow("no dot does nothing") << "rtsp://localhost/live" << QString() << QString();
-    }
-
-    void playsInThePlayerOfTheLink()
-    {
-        QFETCH(QString, link);
-        QFETCH(QString, program);
-        QFETCH(QString, status);
-        launch(link);
-
-        if (program.isEmpty()) {
-            QVERIFY(m_services->launcher.launches.isEmpty());
-            QVERIFY(m_view->statuses.isEmpty());
-        } else {
-            QCOMPARE(m_services->launcher.launches.size(), 1);
-            QCOMPARE(m_services->launcher.launches[0].program, program);
-            QCOMPARE(m_services->launcher.launches[0].arguments, QStringList{link});
-            QCOMPARE(m_view->statuses, (QStringList{u"Looking for Player.."_s, u"Playing..."_s, status}));
-        }
-        QVERIFY(m_services->dialogs.messages.isEmpty());
-        QVERIFY(m_services->pointer.spans > 0);
-        QVERIFY(!m_services->pointer.busy());
     }
 
     // The player's own line, then the two general lines about missing players; setup opens on the

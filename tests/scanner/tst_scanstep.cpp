@@ -228,19 +228,6 @@ private Q_SLOTS:
         QCOMPARE(ScanStationList::evaluate(reply, status, failed).outcome, outcome);
     }
 
-    void stationFieldsTakenAsTheyStand()
-    {
-        const auto evaluation = ScanStationList::evaluate(
-            u"0012@@@@ http://site/ @@@@A &amp; B@@@@http://s/a.rm?x@@@@Real@@@@@@@@Region@@@@ 32 k<HTML>@@@@"_s,
-            200, false);
-        QCOMPARE(evaluation.outcome, Outcome::Station);
-        const ScanStationList::Station& s = evaluation.station;
-        QCOMPARE(
-            (QStringList{s.position, s.site, s.name, s.link, s.format, s.location1, s.location2, s.bitRate}),
-            (QStringList{u"0012"_s, u" http://site/ "_s, u"A &amp; B"_s, u"http://s/a.rm?x"_s, u"Real"_s,
-                         QString(), u"Region"_s, u" 32 k"_s}));
-    }
-
     // One station record is small: a server that keeps it coming byte by byte fails.
     void drippingReplyFailsAtDeadline()
     {
