@@ -79,6 +79,8 @@ private Q_SLOTS:
     // player's tab. Nothing is fetched for a StreamWorks link when there is no player for it.
     void missingPlayer()
     {
+        launch(u"rtsp://localhost/live"_s); // no dot: nothing to play, nothing said
+        QVERIFY(m_view->statuses.isEmpty());
         m_players.use(Player::StreamWorks, QString());
         launch(u"http://h/a.xdm"_s);
         const QList<RecordedMessage>& messages = m_services->dialogs.messages;
