@@ -7,6 +7,7 @@
 #include "platform/GioDefaultApps.h"
 #include "playback/PlayDispatch.h"
 #include "playback/PlayView.h"
+#include "playback/PlayerCommand.h"
 #include "playback/PlayerDiscovery.h"
 #include "search/HttpClient.h"
 
@@ -26,6 +27,9 @@ class TestGioDefaultApps : public QObject
 private Q_SLOTS:
     void initTestCase();
     void discoverAndPlay();
+    void openCommand_data();
+    void openCommand();
+    void storedCommandKeepsProgramWhole();
 };
 
 // Real GIO lookups on a desktop the test makes under temporary XDG folders, which GIO reads
@@ -85,7 +89,8 @@ void TestGioDefaultApps::initTestCase()
     runTool(u"update-mime-database"_s, {rootPath(u"data/mime"_s)});
 
     // Every program records its arguments, one a line, in <program>.args.
-    for (const char* name : {"realplay", "wmplay", "wmplay-chosen", "plsplay", "editor", "hexview"}) {
+    for (const char* name : {"realplay", "wmplay", "wmplay-chosen", "plsplay", "editor", "hexview", "mpv",
+                             "My Players/play er"}) {
         const QString program = u"bin/"_s + QLatin1String(name);
         writeFile(program, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.part\"\n"
                            "mv \"$0.part\" \"$0.args\"\n");
@@ -110,6 +115,8 @@ void TestGioDefaultApps::initTestCase()
         writeFile(u"data/applications/"_s + app[0] + u".desktop"_s, text.toUtf8());
     }
     runTool(u"update-desktop-database"_s, {rootPath(u"data/applications"_s)});
+    // The test's own programs come first on the search path.
+    qputenv("PATH", rootPath(u"bin:"_s).toLocal8Bit() + qgetenv("PATH"));
 
     writeFile(u"config/mimeapps.list"_s, "[Default Applications]\n"
                                          "application/vnd.ms-asf=wmplay-chosen.desktop\n"
@@ -124,12 +131,8 @@ void TestGioDefaultApps::discoverAndPlay()
 {
     GioDefaultApps apps;
     const QString bin = rootPath(u"bin/"_s);
-    // The desktop as made: an unknown ending is the generic type, types have their aliases,
-    // a default chosen by hand counts although the application does not declare the type, and
+    // A default chosen by hand counts although the application does not declare the type, and
     // the generic handler is there, to be refused for the types that descend from it.
-    QCOMPARE(apps.mimeTypeForExtension(u".xdm"_s), u"application/octet-stream"_s);
-    QCOMPARE(apps.aliasesOf(u"application/vnd.ms-asf"_s),
-             (QStringList{u"video/x-ms-asf"_s, u"video/x-ms-wm"_s}));
     QCOMPARE(apps.openCommandForMimeType(u"audio/mpeg"_s), bin + u"plsplay --mpeg %U"_s);
     QCOMPARE(apps.openCommandForMimeType(u"text/plain"_s), bin + u"editor %F"_s);
 
@@ -169,6 +172,50 @@ void TestGioDefaultApps::discoverAndPlay()
     QCOMPARE(QString::fromUtf8(TestFiles::read(argsFile)).split(u'\n'),
              (QStringList{u"--gui"_s, u"--"_s, link, QString()}));
     QVERIFY(!QFile::exists(marker));
+}
+
+void TestGioDefaultApps::openCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("expected");
+    const QString mpv = rootPath(u"bin/mpv"_s);
+    QTest::newRow("quoted path, quoted %1")
+        << uR"("C:\Program Files\Player\play.exe" "%1")"_s << uR"(C:\Program Files\Player\play.exe)"_s;
+    QTest::newRow("arguments after .EXE")
+        << uR"(C:\PLAYER\PLAY.EXE /ADD "%1")"_s << uR"(C:\PLAYER\PLAY.EXE)"_s;
+    QTest::newRow("program found on PATH") << u"mpv --player-operation-mode=pseudo-gui -- %U"_s
+                                           << mpv + u" --player-operation-mode=pseudo-gui --"_s;
+    QTest::newRow("every field code goes") << u"mpv %f %F %u %i %c %k --x=%U"_s << mpv + u" --x="_s;
+    QTest::newRow("literal percent") << u"mpv --title=100%% %U"_s << mpv + u" --title=100%"_s;
+    QTest::newRow("unknown program") << u"no-such-player %U"_s << QString();
+    QTest::newRow("missing absolute program") << u"/nonexistent/player %U"_s << QString();
+}
+
+void TestGioDefaultApps::openCommand()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, expected);
+    QCOMPARE(PlayerDiscovery::commandFromOpenCommand(command), expected);
+}
+
+// What discovery stores must come apart again into the program and its arguments, the link last
+// and whole.
+void TestGioDefaultApps::storedCommandKeepsProgramWhole()
+{
+    const QString link = u"http://h/a b.ram"_s;
+    const QString player = rootPath(u"bin/My Players/play er"_s);
+    const auto lone =
+        PlayerCommand::forLink(PlayerDiscovery::commandFromOpenCommand(u"\""_s + player + u"\" %U"_s), link);
+    QVERIFY(lone);
+    QCOMPARE(lone->program, player);
+    QCOMPARE(lone->arguments, QStringList{link});
+    const auto withArgument = PlayerCommand::forLink(
+        PlayerDiscovery::commandFromOpenCommand(u"\""_s + player + u"\" \"--name=a \"\"\"b\"\"\"\" %U"_s),
+        link);
+    QVERIFY(withArgument);
+    QCOMPARE(withArgument->program, player);
+    QCOMPARE(withArgument->arguments, (QStringList{u"--name=a \"b\""_s, link}));
+    QVERIFY(!PlayerCommand::forLink(u"   "_s, link));
 }
 
 int main(int argc, char** argv)

@@ -1,11 +1,13 @@
 #include "DirectoryProcess.h"
 #include "ProcessCounters.h"
 #include "Recorders.h"
+#include "TestFiles.h"
 #include "TestServer.h"
 #include "core/Settings.h"
 #include "core/Tick.h"
 #include "platform/UnixProcessControl.h"
 #include "scanner/MarkerFiles.h"
+#include "scanner/ScanReplyWait.h"
 #include "scanner/ScanModules.h"
 #include "scanner/ScanStep.h"
 #include "scanner/ScanView.h"
@@ -14,28 +16,18 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+using Family = ScanStationList::Family;
+using Outcome = ScanStationList::Outcome;
+
+Q_DECLARE_METATYPE(ScanStationList::Request)
+Q_DECLARE_METATYPE(ScanStationList::Outcome)
+
 namespace {
-QString text(const char* literal)
-{
-    return QString::fromUtf8(literal);
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The stations the tests scan, in list order.
 const QByteArray kCatalog =
     "kind\tname\ttitle\tadditional\tstream_url\tsite\tformat\tcity\tregion\tstyles\tcategory\t"
@@ -52,14 +44,14 @@ struct Directory : DirectoryProcess
 {
     bool start(const QString& catalog)
     {
-        return DirectoryProcess::start({text("--port"), text("0"), text("--catalog"), catalog});
+        return DirectoryProcess::start({u"--port"_s, u"0"_s, u"--catalog"_s, catalog});
     }
     QString host() const { return QStringLiteral("127.0.0.1:%1").arg(port()); }
 };
 
 struct RecordingView : ScanView
 {
-    QString style = text("*All Stations");
+    QString style = u"*All Stations"_s;
     bool unknown = false;
     int dwell = 3;
     QString panels[2];
@@ -67,7 +59,6 @@ struct RecordingView : ScanView
     QList<ScanStationList::Station> stations;
     bool playing = false;
     bool nextEnabled = false;
-    int switches = 0;
     QList<std::pair<MessageIcon, QString>> ends;
 
     QString styleShown() const override { return style; }
@@ -76,7 +67,7 @@ struct RecordingView : ScanView
     void setStatusPanel(int panel, const QString& t) override { panels[panel - 1] = t; }
     void setHeading(const QString& t) override { heading = t; }
     void showStation(const ScanStationList::Station& station) override { stations.append(station); }
-    void stationSwitching() override { ++switches; }
+    void stationSwitching() override {}
     void setPlaying(bool p) override { playing = p; }
     void setNextEnabled(bool e) override { nextEnabled = e; }
     void endScan(MessageIcon icon, const QString& message) override { ends.append({icon, message}); }
@@ -109,23 +100,431 @@ class TestScanStep : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void init();
-    void statusField_data();
-    void statusField();
-    void dwellEndsWithEmptyTerminateMarker();
-    void modulePerPlayerCodeAndExhaustedList();
-    void nextBeforePlayMarkerDoesTheHandshake();
-    void moduleEndingItselfEndsTheStation();
-    void threeFailedStartsStopTheScan();
-    void heldStubbornModuleEndedBeforeMarkersGo();
-    void scanWhileScanningEndsTheOldModuleFirst();
-    void refusedLinkStartsNothing();
-    void serverOutcomes_data();
-    void serverOutcomes();
-    void listChangeStartsAtTheBeginning_data();
-    void listChangeStartsAtTheBeginning();
-    void twentyStationsStayFlat();
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_data = m_dir.filePath(u"data"_s);
+        m_modules = m_dir.filePath(u"modules"_s);
+        QByteArray script = kModuleScript;
+        script.replace("@DATA@", m_data.toUtf8())
+            .replace("@LOG@", m_dir.filePath(u"log"_s).toUtf8())
+            .replace("@MODE@", m_dir.filePath(u"mode"_s).toUtf8());
+        for (const char* name : {"projModr", "projModm"}) {
+            const QString path = m_modules + QLatin1Char('/') + QString::fromLatin1(name);
+            QVERIFY(TestFiles::write(path, script));
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
+        const QString catalog = m_dir.filePath(u"catalog.tsv"_s);
+        QVERIFY(TestFiles::write(catalog, kCatalog));
+        QVERIFY(m_directory.start(catalog));
+    }
+
+    void init()
+    {
+        QDir(m_data).removeRecursively();
+        QVERIFY(QDir().mkpath(m_data));
+        QFile::remove(m_dir.filePath(u"log"_s));
+        setMode("play");
+    }
+
+    void requestUrl_data()
+    {
+        QTest::addColumn<ScanStationList::Request>("request");
+        QTest::addColumn<QString>("query");
+        const QString host = u"dir.example:81"_s;
+        QTest::newRow("big band, blanks to plus")
+            << ScanStationList::Request{host,  u"Big Band"_s, Family::RealPlayer,
+                                        false, u"0"_s,        u"Phone Modem 56k"_s}
+            << u"&STYLE=Big+Band&T1=R&GS=1&UNK=0&LS=0&SPD=56"_s;
+        QTest::newRow("all stations has no style")
+            << ScanStationList::Request{host,    u"*All Stations"_s, Family::WindowsMedia, true,
+                                        u"17"_s, u"Cable/DSL"_s}
+            << u"&T1=N&GS=1&UNK=1&LS=17&SPD=300"_s;
+        QTest::newRow("slash stays") << ScanStationList::Request{host,  u"Talk/News"_s, Family::RealPlayer,
+                                                                 false, u"3"_s,         QString()}
+                                     << u"&STYLE=Talk/News&T1=R&GS=1&UNK=0&LS=3&SPD=0"_s;
+        QTest::newRow("special") << ScanStationList::Request{host,
+                                                             u"Special (Police, Emergency, Scanner)"_s,
+                                                             Family::RealPlayer,
+                                                             false,
+                                                             u"0"_s,
+                                                             u"ISDN 128k"_s}
+                                 << u"&STYLE=special&T1=R&GS=1&UNK=0&LS=0&SPD=128"_s;
+    }
+
+    void requestUrl()
+    {
+        QFETCH(ScanStationList::Request, request);
+        QFETCH(QString, query);
+        QCOMPARE(ScanStationList::requestUrl(request), u"http://dir.example:81/search.asp?V=3&P=L"_s + query);
+    }
+
+    // The record is "position@style"; an answer given means the one question was asked.
+    void resumeRead_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<QList<MessageAnswer>>("answers");
+        QTest::addColumn<QString>("position");
+        using A = QList<MessageAnswer>;
+        QTest::newRow("same style, yes") << u"17@Jazz"_s << u"Jazz"_s << A{MessageAnswer::Yes} << u"17"_s;
+        QTest::newRow("default record") << u"0@*All Stations"_s << u"*All Stations"_s << A{} << u"0"_s;
+        QTest::newRow("another style") << u"17@Jazz"_s << u"Blues"_s << A{} << u"0"_s;
+        QTest::newRow("style is exact") << u"17@jazz"_s << u"Jazz"_s << A{} << u"0"_s;
+        QTest::newRow("not a number") << u"1x7@Jazz"_s << u"Jazz"_s << A{} << u"0"_s;
+        QTest::newRow("style with @") << u"5@Rock@Pop"_s << u"Rock@Pop"_s << A{MessageAnswer::Yes} << u"5"_s;
+    }
+
+    void resumeRead()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, style);
+        QFETCH(QList<MessageAnswer>, answers);
+        QFETCH(QString, position);
+        MemorySettingsBacking backing;
+        Settings settings(backing);
+        settings.setText(Settings::Key::WScan, stored);
+        settings.setText(Settings::Key::RScan, u"9@"_s + style); // the other family's record
+        ScriptedDialogs dialogs;
+        for (MessageAnswer answer : answers)
+            dialogs.answers.enqueue(answer);
+        QCOMPARE(ScanStationList::resumePosition(settings, Family::WindowsMedia, style, dialogs), position);
+        QCOMPARE(dialogs.messages.size(), answers.size());
+        if (!answers.isEmpty())
+            QCOMPARE(dialogs.messages[0].buttons, MessageButtons::YesNo);
+    }
+
+    void evaluate_data()
+    {
+        QTest::addColumn<QString>("reply");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<bool>("failed");
+        QTest::addColumn<Outcome>("outcome");
+        const QString station =
+            u"4@@@@http://site@@@@Name@@@@http://s/a.rm@@@@RealAudio@@@@City@@@@Region@@@@32<HTML>"_s;
+        QTest::newRow("station") << station << 200 << false << Outcome::Station;
+        QTest::newRow("transfer failed") << station << 200 << true << Outcome::Failure;
+        QTest::newRow("not found status") << station << 404 << false << Outcome::Failure;
+        QTest::newRow("no headers") << station << 0 << false << Outcome::Failure;
+        QTest::newRow("none of kind") << u"<p>error<br></p>"_s << 200 << false << Outcome::NoneOfKind;
+        QTest::newRow("exhausted") << u"Exception OC<BR><HTML>"_s << 200 << false << Outcome::Exhausted;
+        QTest::newRow("error page") << u"<html><body>Service unavailable</body></html>"_s << 200 << false
+                                    << Outcome::Failure;
+        QTest::newRow("six separators")
+            << u"4@@@@a@@@@b@@@@c@@@@d@@@@e@@@@f<"_s << 200 << false << Outcome::Failure;
+        QTest::newRow("position not digits")
+            << u"4&X=1@@@@a@@@@b@@@@c@@@@d@@@@e@@@@f@@@@g<"_s << 200 << false << Outcome::Failure;
+        QTest::newRow("empty reply") << QString() << 200 << false << Outcome::Failure;
+        QTest::newRow("oversized") << station + QString(ScanStationList::kReplyLimit, u'x') << 200 << false
+                                   << Outcome::Failure;
+    }
+
+    void evaluate()
+    {
+        QFETCH(QString, reply);
+        QFETCH(int, status);
+        QFETCH(bool, failed);
+        QFETCH(Outcome, outcome);
+        QCOMPARE(ScanStationList::evaluate(reply, status, failed).outcome, outcome);
+    }
+
+    // One station record is small: a server that keeps it coming byte by byte fails.
+    void drippingReplyFailsAtDeadline()
+    {
+        TestServer server;
+        QVERIFY(server.start());
+        server.setReply(ScriptedReply::page(QByteArray(1000, '7'), 200, "text/html", 1, 5));
+        HttpClient client;
+        QSignalSpy events(&client, &HttpClient::documentEvent);
+        Tick tick;
+        ScanReplyWait wait(client, tick);
+        QSignalSpy finished(&wait, &ScanReplyWait::finished);
+        wait.start(server.url(u"/search.asp"_s));
+        for (int i = 0; i < ScanReplyWait::kDeadlineTicks; ++i) {
+            QVERIFY(events.wait(5000));
+            QCOMPARE(finished.size(), 0);
+            tick.tick();
+        }
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(ScanStationList::evaluate(wait.text(), wait.status(), wait.failed()).outcome,
+                 Outcome::Failure);
+    }
+
+    void dwellEndsWithEmptyTerminateMarker()
+    {
+        auto scan = makeScan(m_directory.host());
+        // Left from an earlier run: neither may end the new station.
+        QVERIFY(TestFiles::write(marker(MarkerFiles::kDone), ""));
+        QVERIFY(TestFiles::write(marker(MarkerFiles::kTerminate), "TERMINATE\r\n"));
+        scan->view.dwell = 3;
+        scan->step->open();
+        scan->step->start(Family::RealPlayer, u"0"_s);
+        const QString pid = QString::number(QCoreApplication::applicationPid());
+        QTRY_COMPARE(log(), QStringList{u"projModr http://a.example/live.rm "_s + pid});
+        QCOMPARE(scan->view.stations.size(), 1);
+        QCOMPARE(scan->view.stations[0].name, u"Lower Real"_s);
+        QCOMPARE(scan->view.heading, u"Playing..."_s);
+        QCOMPARE(scan->settings.text(Settings::Key::RScan), u"0@*All Stations"_s);
+        QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
+        QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kDone));
+        QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
+        for (int second = 1; second <= 3; ++second) {
+            scan->tick.tick();
+            QCOMPARE(scan->view.panels[0], QString::number(second) + u" Seconds"_s);
+        }
+        QVERIFY(scan->view.playing);
+        QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
+        // A dwell of 3 ends when the count reads 4.
+        scan->tick.tick();
+        QCOMPARE(scan->view.panels[0], u"Closing..."_s);
+        QCOMPARE(TestFiles::read(marker(MarkerFiles::kTerminate)), QByteArray());
+        QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
+        QTRY_COMPARE(log().mid(1), (QStringList{u"term http://a.example/live.rm 0"_s,
+                                                u"projModr http://f.example/two.ra "_s + pid}));
+        QCOMPARE(scan->settings.text(Settings::Key::RScan), u"1@*All Stations"_s);
+        QCOMPARE(scan->view.stations.last().name, u"Second Real"_s);
+        scan->step->close();
+        QCOMPARE(TestFiles::read(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
+        QTRY_VERIFY(!scan->modules.anyRunning());
+    }
+
+    void modulePerPlayerCodeAndExhaustedList()
+    {
+        auto scan = makeScan(m_directory.host());
+        scan->view.unknown = true;
+        scan->view.dwell = 1;
+        scan->step->open();
+        scan->step->start(Family::WindowsMedia, u"0"_s);
+        QVERIFY(tickUntil(
+            *scan, [&] { return !scan->view.ends.isEmpty(); }, 60));
+        const QString pid = QString::number(QCoreApplication::applicationPid());
+        QCOMPARE(log().filter(u"projMod"_s),
+                 (QStringList{u"projModm http://b.example/live.asx "_s + pid,
+                              u"projModm http://c.example/cgi/makeasx?id=4 "_s + pid}));
+        QStringList names;
+        for (const auto& station : std::as_const(scan->view.stations))
+            names.append(station.name);
+        QCOMPARE(names, QStringList({u"Media Asx"_s, u"Maker"_s, u"Query"_s}));
+        QCOMPARE(scan->view.ends.size(), 1);
+        QCOMPARE(scan->view.ends[0].first, MessageIcon::None);
+        QCOMPARE(scan->view.ends[0].second, u"No more stations available for scan."_s);
+        QCOMPARE(scan->settings.text(Settings::Key::WScan), u"0@*All Stations"_s);
+    }
+
+    void nextBeforePlayMarkerDoesTheHandshake()
+    {
+        setMode("silent");
+        auto scan = makeScan(m_directory.host());
+        scan->step->start(Family::RealPlayer, u"0"_s);
+        QTRY_COMPARE(log().size(), 1);
+        QVERIFY(scan->view.nextEnabled);
+        scan->step->next();
+        QCOMPARE(scan->view.panels[0], u"Next Station.."_s);
+        QTRY_COMPARE(scan->view.panels[0], u"Closing..."_s);
+        QVERIFY(tickUntil(*scan, [&] { return log().size() == 3; }));
+        QCOMPARE(log()[1], u"term http://a.example/live.rm 0"_s);
+        QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
+    }
+
+    void moduleEndingItselfEndsTheStation()
+    {
+        setMode("selfend");
+        auto scan = makeScan(m_directory.host());
+        scan->view.dwell = 100;
+        scan->step->start(Family::RealPlayer, u"0"_s);
+        QTRY_COMPARE(log().value(1), u"selfend http://a.example/live.rm"_s);
+        QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Spacing);
+        QVERIFY(tickUntil(*scan, [&] { return log().size() >= 3; }));
+        QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
+        // Nothing was written to end it.
+        QVERIFY(scan->view.ends.isEmpty());
+    }
+
+    void threeFailedStartsStopTheScan()
+    {
+        setMode("quit");
+        Directory directory;
+        QVERIFY(serveMore(directory, 6));
+        auto scan = makeScan(directory.host());
+        scan->view.dwell = 100;
+        scan->step->start(Family::RealPlayer, u"0"_s);
+        QTRY_COMPARE(log().size(), 1);
+        // The next request waits for the tick: at least a second between requests.
+        QTest::qWait(300);
+        QCOMPARE(log().size(), 1);
+        QCOMPARE(scan->step->phase(), ScanStep::Phase::Spacing);
+        QVERIFY(tickUntil(*scan, [&] { return !scan->view.ends.isEmpty(); }));
+        QCOMPARE(log().size(), 3);
+        QCOMPARE(scan->view.ends[0].first, MessageIcon::Critical);
+        QVERIFY(scan->view.ends[0].second.contains(QLatin1String("ended before they started playing")));
+        // The module's reason reaches the panel, and nothing seems to play behind the message.
+        QCOMPARE(scan->view.panels[1], u"No player here"_s);
+        QVERIFY(scan->view.heading != u"Playing..."_s);
+        QVERIFY(!scan->view.nextEnabled);
+        // The record still names the third station, not the end of the list.
+        QCOMPARE(scan->settings.text(Settings::Key::RScan), u"2@*All Stations"_s);
+    }
+
+    void heldStubbornModuleEndedBeforeMarkersGo()
+    {
+        setMode("stubborn");
+        auto scan = makeScan(m_directory.host());
+        scan->step->start(Family::RealPlayer, u"0"_s);
+        QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
+        scan->tick.tick();
+        scan->tick.tick();
+        // Held: the count stands still.
+        scan->step->setPaused(true);
+        for (int i = 0; i < 10; ++i)
+            scan->tick.tick();
+        QCOMPARE(scan->step->idleSeconds(), 2);
+        QCOMPARE(scan->view.panels[0], u"2 Seconds"_s);
+        QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
+        // Skipped while held: the bound on the stop runs all the same.
+        scan->step->next();
+        QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Stopping);
+        for (int i = 0; i < ScanStep::kDoneWaitTicks; ++i)
+            scan->tick.tick();
+        QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::EndingModules);
+        // Still running: the markers stay and no request goes out.
+        QTest::qWait(200);
+        QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
+        QCOMPARE(log().size(), 1);
+        QVERIFY(tickUntil(*scan, [&] { return log().size() == 2; }));
+        QVERIFY(log()[1].startsWith(QLatin1String("projModr http://f.example/two.ra")));
+        QVERIFY(!scan->step->isPaused());
+    }
+
+    void scanWhileScanningEndsTheOldModuleFirst()
+    {
+        setMode("stubborn");
+        auto scan = makeScan(m_directory.host());
+        scan->step->start(Family::RealPlayer, u"0"_s);
+        QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
+        const qint64 oldPid = scan->step->modulePid();
+        scan->step->close();
+        scan->step = stepFor(*scan, m_directory.host());
+        QVERIFY(scan->modules.isRunning(oldPid));
+        QCOMPARE(TestFiles::read(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
+        scan->step->open();
+        QTest::qWait(200);
+        // The old module lives: the opening deletes nothing yet.
+        QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
+        QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
+        QVERIFY(tickUntil(*scan, [&] { return !MarkerFiles::exists(m_data, MarkerFiles::kPlay); }));
+        QVERIFY(!scan->modules.isRunning(oldPid));
+        QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
+    }
+
+    void serverOutcomes_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<QString>("message");
+        const QString failure = u"Error Contacting Server, Please Try Back Later or Contact "_s;
+        QTest::newRow("none of kind")
+            << 200 << QByteArray("ERROR<BR><HTML>") << MessageIcon::Information
+            << u"No stations of this type (for selected player) are available for scan."_s;
+        QTest::newRow("not found") << 404 << QByteArray("1@@@@a@@@@b@@@@c.rm@@@@d@@@@e@@@@f@@@@g<")
+                                   << MessageIcon::Critical << failure;
+    }
+
+    void serverOutcomes()
+    {
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(MessageIcon, icon);
+        QFETCH(QString, message);
+        TestServer server;
+        QVERIFY(server.start());
+        server.setReply(ScriptedReply::page(body, status));
+        auto scan = makeScan(server.hostPort());
+        scan->settings.setText(Settings::Key::RScan, u"5@Jazz"_s);
+        scan->view.style = u"Jazz"_s;
+        scan->step->start(Family::RealPlayer, u"5"_s);
+        QTRY_COMPARE(scan->view.ends.size(), 1);
+        QCOMPARE(scan->view.ends[0].first, icon);
+        QVERIFY(scan->view.ends[0].second.startsWith(message));
+        QCOMPARE(scan->settings.text(Settings::Key::RScan), u"5@Jazz"_s);
+        QVERIFY(log().isEmpty());
+    }
+
+    // The list read again from the start after a change; the station's link plays in no module: a
+    // playlist has none, an address that reads as an option is refused.
+    void listChangeStartsAtTheBeginning_data()
+    {
+        QTest::addColumn<QString>("style");
+        QTest::addColumn<bool>("unknown");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<QByteArray>("link");
+        QTest::newRow("style") << u"Blues"_s << false
+                               << QByteArray("/search.asp?V=3&P=L&STYLE=Blues&T1=N&GS=1&UNK=0&LS=0&SPD=0")
+                               << QByteArray("http://x/a.m3u");
+        QTest::newRow("unknown formats")
+            << u"Big Band"_s << true
+            << QByteArray("/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=1&LS=0&SPD=0")
+            << QByteArray("http://x/a.m3u");
+        QTest::newRow("no change, refused link")
+            << u"Big Band"_s << false
+            << QByteArray("/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=0&LS=8&SPD=0")
+            << QByteArray("-oops.asx");
+    }
+
+    void listChangeStartsAtTheBeginning()
+    {
+        QFETCH(QString, style);
+        QFETCH(bool, unknown);
+        QFETCH(QByteArray, second);
+        QFETCH(QByteArray, link);
+        TestServer server;
+        QVERIFY(server.start());
+        server.setReply(ScriptedReply::page("8@@@@@@@@Name@@@@" + link + "@@@@MP3@@@@A@@@@B@@@@32<HTML>"));
+        auto scan = makeScan(server.hostPort());
+        scan->view.dwell = 1;
+        scan->view.style = u"Big Band"_s;
+        scan->step->start(Family::WindowsMedia, u"3"_s);
+        QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
+        QCOMPARE(scan->view.panels[1] == u"The stream address begins with \"-\" and cannot be played."_s,
+                 link.startsWith('-'));
+        scan->view.style = style;
+        scan->view.unknown = unknown;
+        QVERIFY(tickUntil(*scan, [&] { return server.targets().size() == 2; }));
+        QCOMPARE(server.targets()[0],
+                 QByteArray("/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=0&LS=3&SPD=0"));
+        QCOMPARE(server.targets()[1], second);
+        QCOMPARE(scan->settings.text(Settings::Key::WScan),
+                 QString::fromLatin1(second.split('&').at(6).mid(3)) + QLatin1Char('@') + style);
+        QVERIFY(log().isEmpty());
+    }
+
+    void twentyStationsStayFlat()
+    {
+        // A long scan driven by the tick: memory and open files stay flat, no module is left running.
+        setMode("quick");
+        Directory directory;
+        QVERIFY(serveMore(directory, 20));
+        auto scan = makeScan(directory.host());
+        scan->view.dwell = 1;
+        scan->step->open();
+        scan->step->start(Family::RealPlayer, u"0"_s);
+        const auto started = [this] { return log().filter(u"projModr "_s).size(); };
+        QVERIFY(tickUntil(
+            *scan, [&] { return started() >= 5; }, 200));
+        [[maybe_unused]] const double memoryBefore = ProcessCounters::residentMiB();
+        const qsizetype filesBefore = ProcessCounters::openFiles();
+        QVERIFY(tickUntil(
+            *scan, [&] { return started() >= 20; }, 2000));
+        [[maybe_unused]] const double memoryAfter = ProcessCounters::residentMiB();
+        const qsizetype filesAfter = ProcessCounters::openFiles();
+        QVERIFY(scan->view.ends.isEmpty());
+        scan->step->close();
+        QVERIFY(tickUntil(*scan, [&] { return !scan->modules.anyRunning(); }));
+#ifndef __SANITIZE_ADDRESS__ // the sanitizer's quarantine holds freed memory on purpose
+        QVERIFY(memoryAfter - memoryBefore < 10);
+#endif
+        QVERIFY(filesAfter - filesBefore <= 4);
+    }
 
 private:
     struct Scan
@@ -153,10 +552,13 @@ private:
     void setMode(const char* mode)
     {
         m_mode = mode;
-        QVERIFY(writeFile(m_dir.filePath(text("mode")), mode));
+        QVERIFY(TestFiles::write(m_dir.filePath(u"mode"_s), mode));
     }
     QStringList log() const;
-    QString marker(const QString& name) const { return MarkerFiles::path(m_data, name); }
+    QString marker(const QString& name) const
+    {
+        return MarkerFiles::path(m_data, name);
+    }
     // Ticks until the condition holds, letting events run between ticks: up to 300 ms for what
     // processes and the service do, none when only the next tick can move the scan on.
     bool tickUntil(Scan& scan, const std::function<bool()>& condition, int ticks = 40);
@@ -168,34 +570,6 @@ private:
     QString m_modules;
     Directory m_directory;
 };
-
-void TestScanStep::initTestCase()
-{
-    QVERIFY(m_dir.isValid());
-    m_data = m_dir.filePath(text("data"));
-    m_modules = m_dir.filePath(text("modules"));
-    QVERIFY(QDir().mkpath(m_modules));
-    QByteArray script = kModuleScript;
-    script.replace("@DATA@", m_data.toUtf8())
-        .replace("@LOG@", m_dir.filePath(text("log")).toUtf8())
-        .replace("@MODE@", m_dir.filePath(text("mode")).toUtf8());
-    for (const char* name : {"projModr", "projModm"}) {
-        const QString path = m_modules + QLatin1Char('/') + QString::fromLatin1(name);
-        QVERIFY(writeFile(path, script));
-        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    }
-    const QString catalog = m_dir.filePath(text("catalog.tsv"));
-    QVERIFY(writeFile(catalog, kCatalog));
-    QVERIFY(m_directory.start(catalog));
-}
-
-void TestScanStep::init()
-{
-    QDir(m_data).removeRecursively();
-    QVERIFY(QDir().mkpath(m_data));
-    QFile::remove(m_dir.filePath(text("log")));
-    setMode("play");
-}
 
 std::unique_ptr<TestScanStep::Scan> TestScanStep::makeScan(const QString& host)
 {
@@ -218,12 +592,12 @@ bool TestScanStep::serveMore(Directory& directory, int count)
         catalog += "live\tMore " + QByteArray::number(i) + "\t\t\thttp://m.example/" + QByteArray::number(i) +
                    ".ram\t\t\t\t\t\t\t32\t0\t0\n";
     const QString path = m_dir.filePath(QStringLiteral("more%1.tsv").arg(count));
-    return writeFile(path, catalog) && directory.start(path);
+    return TestFiles::write(path, catalog) && directory.start(path);
 }
 
 QStringList TestScanStep::log() const
 {
-    return QString::fromUtf8(readFile(m_dir.filePath(text("log"))))
+    return QString::fromUtf8(TestFiles::read(m_dir.filePath(u"log"_s)))
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
@@ -255,313 +629,6 @@ bool TestScanStep::waitsForTick(Scan& scan, int& forcedTicks) const
     default:
         return false;
     }
-}
-
-void TestScanStep::statusField_data()
-{
-    QTest::addColumn<QString>("content");
-    QTest::addColumn<QString>("field");
-    QTest::newRow("quoted with comma") << text("\"Buffering, 50%\"\r\n") << text("Buffering, 50%");
-    QTest::newRow("plain up to comma, first line") << text("  Connecting, wait\r\nx") << text("Connecting");
-    QTest::newRow("unclosed quote") << text("\"Open\nx") << text("Open");
-    QTest::newRow("empty") << QString() << QString();
-}
-
-void TestScanStep::statusField()
-{
-    QFETCH(QString, content);
-    QFETCH(QString, field);
-    QCOMPARE(MarkerFiles::statusField(content), field);
-}
-
-void TestScanStep::dwellEndsWithEmptyTerminateMarker()
-{
-    auto scan = makeScan(m_directory.host());
-    // Left from an earlier run: neither may end the new station.
-    QVERIFY(writeFile(marker(MarkerFiles::kDone), ""));
-    QVERIFY(writeFile(marker(MarkerFiles::kTerminate), "TERMINATE\r\n"));
-    scan->view.dwell = 3;
-    scan->step->open();
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_COMPARE(log().size(), 1);
-    const QString pid = QString::number(QCoreApplication::applicationPid());
-    QCOMPARE(log()[0], text("projModr http://a.example/live.rm ") + pid);
-    QCOMPARE(scan->view.stations.size(), 1);
-    QCOMPARE(scan->view.stations[0].name, text("Lower Real"));
-    QCOMPARE(scan->view.heading, text("Playing..."));
-    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("0@*All Stations"));
-    QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
-    QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kDone));
-    QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
-    for (int second = 1; second <= 3; ++second) {
-        scan->tick.tick();
-        QCOMPARE(scan->view.panels[0], QString::number(second) + text(" Seconds"));
-    }
-    QVERIFY(scan->view.playing);
-    QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
-    // A dwell of 3 ends when the count reads 4.
-    scan->tick.tick();
-    QCOMPARE(scan->view.panels[0], text("Closing..."));
-    QCOMPARE(readFile(marker(MarkerFiles::kTerminate)), QByteArray());
-    QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
-    QTRY_COMPARE(log().size(), 3);
-    QCOMPARE(log()[1], text("term http://a.example/live.rm 0"));
-    QCOMPARE(log()[2], text("projModr http://f.example/two.ra ") + pid);
-    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("1@*All Stations"));
-    QCOMPARE(scan->view.stations.last().name, text("Second Real"));
-    scan->step->close();
-    QCOMPARE(readFile(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
-    QTRY_VERIFY(!scan->modules.anyRunning());
-}
-
-void TestScanStep::modulePerPlayerCodeAndExhaustedList()
-{
-    auto scan = makeScan(m_directory.host());
-    scan->view.unknown = true;
-    scan->view.dwell = 1;
-    scan->step->open();
-    scan->step->start(ScanStationList::Family::WindowsMedia, text("0"));
-    QVERIFY(tickUntil(
-        *scan, [&] { return !scan->view.ends.isEmpty(); }, 60));
-    QStringList started;
-    for (const QString& line : log()) {
-        if (line.startsWith(QLatin1String("projMod")))
-            started.append(line.section(QLatin1Char(' '), 0, 1));
-    }
-    QCOMPARE(started, QStringList({text("projModm http://b.example/live.asx"),
-                                   text("projModm http://c.example/cgi/makeasx?id=4")}));
-    QStringList names;
-    for (const auto& station : std::as_const(scan->view.stations))
-        names.append(station.name);
-    QCOMPARE(names, QStringList({text("Media Asx"), text("Maker"), text("Query")}));
-    QCOMPARE(scan->view.ends.size(), 1);
-    QCOMPARE(scan->view.ends[0].first, MessageIcon::None);
-    QCOMPARE(scan->view.ends[0].second, text("No more stations available for scan."));
-    QCOMPARE(scan->settings.text(Settings::Key::WScan), text("0@*All Stations"));
-}
-
-void TestScanStep::nextBeforePlayMarkerDoesTheHandshake()
-{
-    setMode("silent");
-    auto scan = makeScan(m_directory.host());
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_COMPARE(log().size(), 1);
-    QVERIFY(scan->view.nextEnabled);
-    scan->step->next();
-    QCOMPARE(scan->view.panels[0], text("Next Station.."));
-    QTRY_COMPARE(scan->view.panels[0], text("Closing..."));
-    QVERIFY(tickUntil(*scan, [&] { return log().size() == 3; }));
-    QCOMPARE(log()[1], text("term http://a.example/live.rm 0"));
-    QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
-}
-
-void TestScanStep::moduleEndingItselfEndsTheStation()
-{
-    setMode("selfend");
-    auto scan = makeScan(m_directory.host());
-    scan->view.dwell = 100;
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_COMPARE(log().value(1), text("selfend http://a.example/live.rm"));
-    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Spacing);
-    QVERIFY(tickUntil(*scan, [&] { return log().size() >= 3; }));
-    QVERIFY(log()[2].startsWith(QLatin1String("projModr http://f.example/two.ra")));
-    // Nothing was written to end it.
-    QVERIFY(scan->view.ends.isEmpty());
-}
-
-void TestScanStep::threeFailedStartsStopTheScan()
-{
-    setMode("quit");
-    Directory directory;
-    QVERIFY(serveMore(directory, 6));
-    auto scan = makeScan(directory.host());
-    scan->view.dwell = 100;
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_COMPARE(log().size(), 1);
-    // The next request waits for the tick: at least a second between requests.
-    QTest::qWait(300);
-    QCOMPARE(log().size(), 1);
-    QCOMPARE(scan->step->phase(), ScanStep::Phase::Spacing);
-    QVERIFY(tickUntil(*scan, [&] { return !scan->view.ends.isEmpty(); }));
-    QCOMPARE(log().size(), 3);
-    QCOMPARE(scan->view.ends[0].first, MessageIcon::Critical);
-    QVERIFY(scan->view.ends[0].second.contains(QLatin1String("ended before they started playing")));
-    // The module's reason reaches the panel, and nothing seems to play behind the message.
-    QCOMPARE(scan->view.panels[1], text("No player here"));
-    QVERIFY(scan->view.heading != text("Playing..."));
-    QVERIFY(!scan->view.nextEnabled);
-    // The record still names the third station, not the end of the list.
-    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("2@*All Stations"));
-}
-
-void TestScanStep::heldStubbornModuleEndedBeforeMarkersGo()
-{
-    setMode("stubborn");
-    auto scan = makeScan(m_directory.host());
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
-    scan->tick.tick();
-    scan->tick.tick();
-    // Held: the count stands still.
-    scan->step->setPaused(true);
-    for (int i = 0; i < 10; ++i)
-        scan->tick.tick();
-    QCOMPARE(scan->step->idleSeconds(), 2);
-    QCOMPARE(scan->view.panels[0], text("2 Seconds"));
-    QCOMPARE(scan->step->phase(), ScanStep::Phase::Playing);
-    // Skipped while held: the bound on the stop runs all the same.
-    scan->step->next();
-    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Stopping);
-    for (int i = 0; i < ScanStep::kDoneWaitTicks; ++i)
-        scan->tick.tick();
-    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::EndingModules);
-    // Still running: the markers stay and no request goes out.
-    QTest::qWait(200);
-    QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
-    QCOMPARE(log().size(), 1);
-    QVERIFY(tickUntil(*scan, [&] { return log().size() == 2; }));
-    QVERIFY(log()[1].startsWith(QLatin1String("projModr http://f.example/two.ra")));
-    QVERIFY(!scan->step->isPaused());
-}
-
-void TestScanStep::scanWhileScanningEndsTheOldModuleFirst()
-{
-    setMode("stubborn");
-    auto scan = makeScan(m_directory.host());
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_VERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
-    const qint64 oldPid = scan->step->modulePid();
-    scan->step->close();
-    scan->step = stepFor(*scan, m_directory.host());
-    QVERIFY(scan->modules.isRunning(oldPid));
-    QCOMPARE(readFile(marker(MarkerFiles::kTerminate)), QByteArray("TERMINATE\r\n"));
-    scan->step->open();
-    QTest::qWait(200);
-    // The old module lives: the opening deletes nothing yet.
-    QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kPlay));
-    QVERIFY(MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
-    QVERIFY(tickUntil(*scan, [&] { return !MarkerFiles::exists(m_data, MarkerFiles::kPlay); }));
-    QVERIFY(!scan->modules.isRunning(oldPid));
-    QVERIFY(!MarkerFiles::exists(m_data, MarkerFiles::kTerminate));
-}
-
-void TestScanStep::refusedLinkStartsNothing()
-{
-    TestServer server;
-    QVERIFY(server.start());
-    server.setReply(ScriptedReply::page("1@@@@http://s/@@@@Bad@@@@-oops.rm@@@@Real@@@@A@@@@B@@@@32<HTML>"));
-    auto scan = makeScan(server.hostPort());
-    scan->view.dwell = 1;
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
-    QCOMPARE(scan->view.panels[1], text("The stream address begins with \"-\" and cannot be played."));
-    QCOMPARE(scan->step->modulePid(), 0);
-    scan->tick.tick();
-    scan->tick.tick();
-    // No module ran, so nothing is waited for.
-    QTRY_COMPARE(server.targets().size(), 2);
-    QVERIFY(log().isEmpty());
-}
-
-void TestScanStep::serverOutcomes_data()
-{
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QByteArray>("body");
-    QTest::addColumn<MessageIcon>("icon");
-    QTest::addColumn<QString>("message");
-    const QString failure = text("Error Contacting Server, Please Try Back Later or Contact ");
-    QTest::newRow("none of kind")
-        << 200 << QByteArray("ERROR<BR><HTML>") << MessageIcon::Information
-        << text("No stations of this type (for selected player) are available for scan.");
-    QTest::newRow("not found") << 404 << QByteArray("1@@@@a@@@@b@@@@c.rm@@@@d@@@@e@@@@f@@@@g<")
-                               << MessageIcon::Critical << failure;
-}
-
-void TestScanStep::serverOutcomes()
-{
-    QFETCH(int, status);
-    QFETCH(QByteArray, body);
-    QFETCH(MessageIcon, icon);
-    QFETCH(QString, message);
-    TestServer server;
-    QVERIFY(server.start());
-    server.setReply(ScriptedReply::page(body, status));
-    auto scan = makeScan(server.hostPort());
-    scan->settings.setText(Settings::Key::RScan, text("5@Jazz"));
-    scan->view.style = text("Jazz");
-    scan->step->start(ScanStationList::Family::RealPlayer, text("5"));
-    QTRY_COMPARE(scan->view.ends.size(), 1);
-    QCOMPARE(scan->view.ends[0].first, icon);
-    QVERIFY(scan->view.ends[0].second.startsWith(message));
-    QCOMPARE(scan->settings.text(Settings::Key::RScan), text("5@Jazz"));
-    QVERIFY(log().isEmpty());
-}
-
-void TestScanStep::listChangeStartsAtTheBeginning_data()
-{
-    QTest::addColumn<QString>("style");
-    QTest::addColumn<bool>("unknown");
-    QTest::addColumn<QByteArray>("second");
-    QTest::newRow("style") << text("Blues") << false
-                           << QByteArray("/search.asp?V=3&P=L&STYLE=Blues&T1=N&GS=1&UNK=0&LS=0&SPD=0");
-    QTest::newRow("unknown formats") << text("Big Band") << true
-                                     << QByteArray(
-                                            "/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=1&LS=0&SPD=0");
-    QTest::newRow("no change") << text("Big Band") << false
-                               << QByteArray("/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=0&LS=8&SPD=0");
-}
-
-void TestScanStep::listChangeStartsAtTheBeginning()
-{
-    QFETCH(QString, style);
-    QFETCH(bool, unknown);
-    QFETCH(QByteArray, second);
-    TestServer server;
-    QVERIFY(server.start());
-    server.setReply(ScriptedReply::page("8@@@@@@@@Name@@@@http://x/a.m3u@@@@MP3@@@@A@@@@B@@@@32<HTML>"));
-    auto scan = makeScan(server.hostPort());
-    scan->view.dwell = 1;
-    scan->view.style = text("Big Band");
-    scan->step->start(ScanStationList::Family::WindowsMedia, text("3"));
-    QTRY_COMPARE(scan->step->phase(), ScanStep::Phase::Playing);
-    scan->view.style = style;
-    scan->view.unknown = unknown;
-    QVERIFY(tickUntil(*scan, [&] { return server.targets().size() == 2; }));
-    QCOMPARE(server.targets()[0],
-             QByteArray("/search.asp?V=3&P=L&STYLE=Big+Band&T1=N&GS=1&UNK=0&LS=3&SPD=0"));
-    QCOMPARE(server.targets()[1], second);
-    QCOMPARE(scan->settings.text(Settings::Key::WScan),
-             QString::fromLatin1(second.split('&').at(6).mid(3)) + QLatin1Char('@') + style);
-    // A playlist link starts no module.
-    QVERIFY(log().isEmpty());
-}
-
-void TestScanStep::twentyStationsStayFlat()
-{
-    // A long scan driven by the tick: memory and open files stay flat, no module is left running.
-    setMode("quick");
-    Directory directory;
-    QVERIFY(serveMore(directory, 20));
-    auto scan = makeScan(directory.host());
-    scan->view.dwell = 1;
-    scan->step->open();
-    scan->step->start(ScanStationList::Family::RealPlayer, text("0"));
-    const auto started = [this] { return log().filter(text("projModr ")).size(); };
-    QVERIFY(tickUntil(
-        *scan, [&] { return started() >= 5; }, 200));
-    [[maybe_unused]] const double memoryBefore = ProcessCounters::residentMiB();
-    const qsizetype filesBefore = ProcessCounters::openFiles();
-    QVERIFY(tickUntil(
-        *scan, [&] { return started() >= 20; }, 2000));
-    [[maybe_unused]] const double memoryAfter = ProcessCounters::residentMiB();
-    const qsizetype filesAfter = ProcessCounters::openFiles();
-    QVERIFY(scan->view.ends.isEmpty());
-    scan->step->close();
-    QVERIFY(tickUntil(*scan, [&] { return !scan->modules.anyRunning(); }));
-#ifndef __SANITIZE_ADDRESS__ // the sanitizer's quarantine holds freed memory on purpose
-    QVERIFY(memoryAfter - memoryBefore < 10);
-#endif
-    QVERIFY(filesAfter - filesBefore <= 4);
 }
 
 QTEST_GUILESS_MAIN(TestScanStep)
