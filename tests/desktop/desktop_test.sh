@@ -1,35 +1,27 @@
 #!/usr/bin/env bash
-# Drives the built program under Xvfb and openbox with real keys and clicks, as a person would,
-# against the directory service (the bundled catalog with the test's own live stations and clips
-# in front) and recording stand-in players: first run, searches, playing by mouse and keys, the
-# row menu, the clipboard, presets by drag and click, bookmarks, the mini-browser, a station
-# scan, quitting, and a German run that must send and store what the English one did.
-# Usage: desktop_test.sh BIN_DIR CATALOG
-# Exit status 0 passed, 1 failed, 77 skipped (no X server can be started here).
+# Drives the built program under Xvfb and openbox with real keys and clicks against the directory
+# service and recording stand-in players (the README lists the paths).
+# Usage: desktop_test.sh BIN_DIR CATALOG; exit 0 passed, 1 failed, 77 no X server here.
 # On failure the screen is saved as desktop_test-failure.xwd in the working folder.
 set -uo pipefail
+shopt -s nullglob
 
 readonly bin_dir=${1:?usage: desktop_test.sh BIN_DIR CATALOG}
 readonly catalog=${2:?usage: desktop_test.sh BIN_DIR CATALOG}
-readonly skip_status=77
 # The catalog lists Fip Jazz first of several stations matching "jazz".
 readonly keywords=jazz
 readonly first_link=https://stream.radiofrance.fr/fipjazz/fipjazz_hifi.m3u8
+# Six Down presses choose it in the connection list; its speed is 300 kbit/s.
 readonly connection=Cable/DSL
-# The speed in kbit/s that the search asks for with that connection.
-readonly connection_speed=300
-# Down presses that move the connection list from its placeholder to $connection.
-readonly connection_downs=6
 readonly prompt_title='^Skylark$'
 readonly setup_title='^Skylark! Broadcast - Setup$'
 readonly main_title='^Skylark! Broadcast v3\.0$'
 readonly first_name='Fip Jazz'
-# Message boxes carry the product name as their caption.
 readonly message_title='^Skylark! Broadcast$'
 readonly bookmarks_title='^Bookmarks$'
 readonly browser_title='^Mini-browser$'
 readonly scan_title='^Skylark! Broadcast - Station Scan$'
-# The test's clips, found by this word; archive results are sorted by title.
+# The test's clips; archive results are sorted by title.
 readonly clip_keywords=skylarkclip
 
 step="preparing"
@@ -39,23 +31,18 @@ readonly token="t${work##*.}"
 started=()
 program_pid=""
 
-# The scan's stand-in players and their helpers sleep on after the test when it fails half-way;
-# each one is known by the record it wrote, named after its process id.
+# Stand-in players and helpers left by a failed scan, known by the records named after their ids.
 stop_scan_players() {
     local record pid
     [ -n "${scan_player:-}" ] || return 0
     for record in "$work"/scan.[0-9]* "$work"/helper.[0-9]*; do
-        [ -e "$record" ] || continue
         pid=${record##*.}
         grep -qF "$scan_player" "/proc/$pid/cmdline" 2>/dev/null && kill "$pid" 2>/dev/null
     done
 }
 
 cleanup() {
-    local pid
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null
-    done
+    [ ${#started[@]} -eq 0 ] || kill "${started[@]}" 2>/dev/null
     wait 2>/dev/null
     stop_scan_players
     rm -rf "$work"
@@ -65,7 +52,7 @@ rm -f desktop_test-failure.xwd
 
 skip() {
     echo "SKIP: no X server can be started: $*"
-    exit "$skip_status"
+    exit 77
 }
 
 show_log() {
@@ -85,7 +72,7 @@ fail() {
     show_log "settings file" "$settings_file"
     local record
     for record in "$work"/launch.[0-9]* "$work"/scan.[0-9]*; do
-        [ -e "$record" ] && echo "---- player record ${record##*/}: $(tr '\n' ' ' <"$record")"
+        echo "---- player record ${record##*/}: $(tr '\n' ' ' <"$record")"
     done
     show_log "bookmarks file" "$bookmarks_file"
     exit 1
@@ -96,15 +83,7 @@ begin() {
     echo "== $step"
 }
 
-need() {
-    local tool
-    for tool in "$@"; do
-        command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup-debian.sh installs it)"
-    done
-}
-
-# Runs the command every 0.1 s until it succeeds, for at most $1 seconds. Fails at once when the
-# program ends while it is awaited.
+# Runs the command every 0.1 s until it succeeds, for at most $1 seconds; fails if the program ends.
 wait_until() {
     local tries=$(($1 * 10)) i
     shift
@@ -128,14 +107,30 @@ has_window() {
     [ -n "$(visible_window "$1")" ]
 }
 
-# Sets "found" to the visible window whose title matches $1, waiting up to $2 seconds.
+# Sets "found" to the visible window whose title matches $1, waiting up to $2 seconds (5).
 await_window() {
-    wait_until "$2" has_window "$1" || fail "no window titled /$1/ appeared within $2 s"
+    wait_until "${2:-5}" has_window "$1" || fail "no window titled /$1/ appeared within ${2:-5} s"
     found=$(visible_window "$1")
 }
 
 no_window() {
     ! has_window "$1"
+}
+
+# Presses the keys $2... in the window titled $1 once it shows, a moment apart as menus need.
+keys_in() {
+    await_window "$1"
+    focus_window "$found"
+    xdotool key --delay 300 "${@:2}"
+}
+
+closed() {
+    wait_until 5 no_window "$1" || fail "the window titled /$1/ did not close"
+}
+
+# Prints the key $2 $1 times, for runs of Tab.
+repeat_key() {
+    printf "$2 %.0s" $(seq "$1")
 }
 
 # An ended child stays a zombie until it is waited for, and kill -0 still finds a zombie.
@@ -152,6 +147,16 @@ program_running() {
 
 program_ended() {
     ! program_running
+}
+
+# Esc in the search box ends the program with status 0.
+quit_by_escape() {
+    xdotool key Escape
+    wait_until 5 program_ended || fail "Esc in the search box did not end the program within 5 s"
+    wait "$program_pid"
+    local status=$?
+    program_pid=""
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 
 focus_window() {
@@ -215,8 +220,7 @@ directory_settled() {
     grep -qs '^listening ' "$work/directory.out" || ! running "$1"
 }
 
-# The site links name the service's own address, so the port is chosen before it starts; a port
-# taken in between is tried again with another.
+# The site links name the service's address, so the port is chosen first; a taken one is retried.
 start_directory() {
     local attempt pid
     for attempt in 1 2 3; do
@@ -234,38 +238,14 @@ start_directory() {
     echo "directory service on $directory_address"
 }
 
-# The stand-in player writes its argument count and arguments, one a line, to a file of its own
-# per launch, renamed into place so that a reader never sees half of it. The file's name starts
-# with the time, so the records sort in launch order.
+# A stand-in player at $1: it writes its argument count and arguments, one a line, to a record per
+# launch named $2.TIME.PID, renamed into place whole, so the records sort in launch order.
 make_player() {
-    player="$work/player"
-    cat >"$player" <<EOF
-#!/bin/sh
-{ echo "\$#"; printf '%s\n' "\$@"; } >"$work/launch.tmp.\$\$" && mv "$work/launch.tmp.\$\$" "$work/launch.\$(date +%s%N).\$\$"
-EOF
-    chmod +x "$player"
-}
-
-# The RealPlayer stand-in the companion starts: it records the same way, starts a helper in a
-# session of its own (as players that hand off to a running instance do), then keeps running as a
-# player does until it is ended, under its own path so that it can be found.
-make_scan_player() {
-    scan_player="$work/scanplayer"
-    cat >"$scan_player" <<EOF
+    cat >"$1" <<EOF
 #!/bin/bash
-{ echo "\$#"; printf '%s\n' "\$@"; } >"$work/scan.tmp.\$\$" && mv "$work/scan.tmp.\$\$" "$work/scan.\$(date +%s%N).\$\$"
-setsid bash -c ': >"\$1/helper.\$\$"; exec -a "\$0-helper" sleep 60' "$scan_player" "$work" &
-exec -a "$scan_player" sleep 60
+{ echo "\$#"; printf '%s\n' "\$@"; } >"$work/$2.tmp.\$\$" && mv "$work/$2.tmp.\$\$" "$work/$2.\$(date +%s%N).\$\$"
 EOF
-    chmod +x "$scan_player"
-}
-
-# No "ConSpeed": the program takes the run for a first run and asks for the connection type.
-# The mini-browser starts switched off; a step switches it on from the File menu.
-write_settings() {
-    mkdir -p "$(dirname "$settings_file")"
-    printf '[Settings]\nServiceHost=%s\nReal=%s\nNetshow=%s\nWinamp=%s\nStreamWorks=%s\nMiniB=False\n' \
-        "$directory_address" "$scan_player" "$player" "$player" "$player" >"$settings_file"
+    chmod +x "$1"
 }
 
 start_program() {
@@ -274,10 +254,9 @@ start_program() {
     started+=("$program_pid")
 }
 
-# Reads an XWD dump of the main window on standard input and prints what a person sees in its
-# left-most pixel columns: "band TOP HEIGHT" for each dark title band (the "Search" and "Search
-# Results" bars) and "row TOP HEIGHT TEXT" for the first highlighted row below the second band,
-# TEXT 1 when light text is drawn on it (an empty highlighted row has none).
+# Reads an XWD dump of the main window and prints "band TOP HEIGHT" for each dark title band at its
+# left edge ("Search", "Search Results") and "row TOP HEIGHT TEXT" for the first highlighted row
+# below the second, TEXT 1 when light text is drawn on it.
 read_screen() {
     perl -e '
         local $/;
@@ -319,21 +298,9 @@ read_screen() {
     '
 }
 
-player_started() {
-    compgen -G "$work/launch.[0-9]*" >/dev/null
-}
-
 # Sets "records" to the records of the player launches named by $1 (launch or scan), oldest first.
-list_records() {
-    records=()
-    local record
-    for record in "$work/$1".[0-9]*; do
-        [ -e "$record" ] && records+=("$record")
-    done
-}
-
 records_at_least() {
-    list_records "$1"
+    records=("$work/$1".[0-9]*)
     [ ${#records[@]} -ge "$2" ]
 }
 
@@ -341,11 +308,19 @@ records_at_least() {
 expect_launch() {
     wait_until 5 records_at_least launch "$1" || fail "no player was started for $2 (launch $1)"
     sleep 0.3 # a further launch, were there one, would show up here
-    list_records launch
+    records_at_least launch "$1"
     [ ${#records[@]} -eq "$1" ] || fail "the player was started ${#records[@]} times, expected $1"
     printf -v expected '1\n%s' "$2"
     [ "$(cat "${records[-1]}")" = "$expected" ] ||
         fail "the player got '$(tr '\n' ' ' <"${records[-1]}")' instead of the one argument $2"
+}
+
+# Checks that scan player record $1 (from 1) is there and was given the station named $2.
+expect_scan_station() {
+    wait_until 10 records_at_least scan "$1" || fail "no player started for scan station $1"
+    printf -v expected '1\n%s' "http://$directory_address/scan/$token-$2.ram"
+    [ "$(cat "${records[$1 - 1]}")" = "$expected" ] ||
+        fail "scan station $1's player got '$(tr '\n' ' ' <"${records[$1 - 1]}")'"
 }
 
 clipboard() {
@@ -365,8 +340,7 @@ click_main() {
     xdotool mousemove --window "$main_window" "$1" "$2" click 1
 }
 
-# True once the bookmarks file lists both clips in grid order: title, " [ ", additional text, "]",
-# a tab and the link.
+# True once the bookmarks file lists both clips in grid order.
 bookmarks_saved() {
     local expected
     printf -v expected 'SkylarkBookmarks 1\nSkylarkclip Alpha [ Part 1]\t%s\nSkylarkclip Beta [ Part 2]\t%s' \
@@ -374,15 +348,10 @@ bookmarks_saved() {
     [ "$(cat "$bookmarks_file" 2>/dev/null)" = "$expected" ]
 }
 
-# Opens the Search menu by keys: Alt+S is shared with "Select Format", so the way goes through the
-# Edit menu and one step right; then the entries' own letters.
+# Opens the Search menu (Alt+S is "Select Format") from the Edit menu, then the entries' letters.
 search_menu() {
     focus_window "$main_window"
-    xdotool key alt+e
-    sleep 0.3
-    xdotool key Right
-    sleep 0.3
-    xdotool key "$@"
+    xdotool key --delay 300 alt+e Right "$@"
 }
 
 no_scan_processes() {
@@ -409,44 +378,47 @@ bookmarks_file="$XDG_DATA_HOME/Skylark! Broadcast/Bookmarks.lst"
 
 begin "starting the X server, window manager and directory service"
 start_x_server
-need xdotool openbox xprop xwd xclip perl python3 timeout pgrep
+for tool in xdotool openbox xprop xwd xclip perl python3 timeout pgrep; do
+    command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup-debian.sh installs it)"
+done
 start_window_manager
 start_directory
-make_player
-make_scan_player
+player=$work/player
+make_player "$player" launch
+# The RealPlayer stand-in then starts a helper in a session of its own (as players that hand off
+# to a running instance do) and runs on under its own path until it is ended.
+scan_player=$work/scanplayer
+make_player "$scan_player" scan
+cat >>"$scan_player" <<EOF
+setsid bash -c ': >"\$1/helper.\$\$"; exec -a "\$0-helper" sleep 60' "$scan_player" "$work" &
+exec -a "$scan_player" sleep 60
+EOF
 alpha_link="http://$directory_address/clips/$token-alpha.mp3"
 beta_link="http://$directory_address/clips/$token-beta.mp3"
-write_settings
+# No "ConSpeed": a first run. The mini-browser starts off; a step switches it on.
+mkdir -p "$(dirname "$settings_file")"
+printf '[Settings]\nServiceHost=%s\nReal=%s\nNetshow=%s\nWinamp=%s\nStreamWorks=%s\nMiniB=False\n' \
+    "$directory_address" "$scan_player" "$player" "$player" "$player" >"$settings_file"
 
 begin "first-run prompt"
 start_program
 # The splash shows for two seconds before the prompt.
 await_window "$prompt_title" 10
-prompt=$found
 has_window "$setup_title" && fail "the setup dialog is open before the prompt was answered"
 has_window "$main_title" && fail "the main window is open before a connection was chosen"
-focus_window "$prompt"
-xdotool key Return
-wait_until 5 no_window "$prompt_title" ||
-    fail "Return did not close the prompt"
+keys_in "$prompt_title" Return
+closed "$prompt_title"
 
 begin "connection choice in the setup dialog"
-await_window "$setup_title" 5
-setup=$found
-focus_window "$setup"
 # The tab bar has the focus; Tab moves it to the connection list on the "Select Speed" tab.
-xdotool key Tab
-for ((i = 0; i < connection_downs; ++i)); do
-    xdotool key Down
-done
+keys_in "$setup_title" Tab $(repeat_key 6 Down)
 wait_until 5 setting_is ConSpeed "$connection" ||
     fail "choosing '$connection' in the connection list did not store ConSpeed=$connection"
 xdotool key Return
-wait_until 5 no_window "$setup_title" ||
-    fail "Return (OK) did not close the setup dialog"
+closed "$setup_title"
 
 begin "search typed into the search box"
-await_window "$main_title" 5
+await_window "$main_title"
 main_window=$found
 focus_window "$main_window"
 # The search box has the keyboard focus when the main window opens.
@@ -454,18 +426,16 @@ xdotool type --delay 30 "$keywords"
 xdotool key Return
 wait_until 5 grep -q "^GET /search.asp?.*T1=$keywords&.* 200\$" "$work/directory.log" ||
     fail "Return in the search box sent no search for '$keywords' to the directory service"
-grep -q "&SPD=$connection_speed\( \|&\)" "$work/directory.log" ||
-    fail "the search did not ask for the speed of '$connection' ($connection_speed)"
+grep -q "&SPD=300\( \|&\)" "$work/directory.log" || fail "the search did not ask for the speed of '$connection'"
 wait_until 5 first_row_has_text || fail "no results appeared in the grid (seen: $(tr '\n' ' ' <"$work/screen"))"
 
-begin "playing the first row"
+begin "playing the first row by a double-click and by Enter"
 read -r _ band_top band_height < <(grep '^band' "$work/screen")
 read -r _ row_top row_height _ < <(grep '^row' "$work/screen")
-xdotool mousemove --window "$main_window" 40 $((row_top + row_height / 2)) click --repeat 2 --delay 80 1
-wait_until 5 player_started || fail "double-clicking the first row started no player"
+row_x=40
+row_y=$((row_top + row_height / 2))
+xdotool mousemove --window "$main_window" "$row_x" "$row_y" click --repeat 2 --delay 80 1
 expect_launch 1 "$first_link"
-
-begin "Enter on the grid plays the current row"
 # The double-click left the focus in the grid.
 xdotool key Return
 expect_launch 2 "$first_link"
@@ -473,10 +443,8 @@ expect_launch 2 "$first_link"
 begin "Tab leaves the grid for the toolbar; setup opens and closes by keys"
 # After the grid the reading order starts again at the toolbar's first button, Setup.
 xdotool key Tab space
-await_window "$setup_title" 5
-focus_window "$found"
-xdotool key Escape
-wait_until 5 no_window "$setup_title" || fail "Esc did not close the setup dialog"
+keys_in "$setup_title" Escape
+closed "$setup_title"
 focus_window "$main_window"
 # Back into the grid, whose current row has not moved.
 xdotool key shift+Tab Return
@@ -484,15 +452,9 @@ expect_launch 3 "$first_link"
 
 begin "the row menu assigns preset 2 by keys"
 # The Menu key opens the current row's menu; "Assi&gn to Preset" and "&2: empty" follow.
-xdotool key Menu
-sleep 0.3
-xdotool key g
-sleep 0.3
-xdotool key 2
-await_window "$message_title" 5
-focus_window "$found"
-xdotool key Return
-wait_until 5 no_window "$message_title" || fail "Return did not close the preset message"
+xdotool key --delay 300 Menu g 2
+keys_in "$message_title" Return
+closed "$message_title"
 wait_until 5 grep -aq "^Preset1=$first_name" "$settings_file" ||
     fail "the row menu's preset entry stored no preset 2 ($first_name)"
 
@@ -506,17 +468,13 @@ for expected in "Link : $first_link"$'\r\n' "This link courtesy Skylark! Broadca
     [[ $copied == *"$expected"* ]] || fail "the link block lacks '$expected': '$copied'"
 done
 
-begin "Shift-drag of the first row onto preset 1"
+begin "Shift-drag of the first row onto preset 1, a click on it plays it"
 # The side frame stands 200 twips from the right edge, 2880 twips wide, under the "Search" band;
 # preset 1 is its first button, 60 twips in, 330 down, 520 by 330.
 main_width=$(xdotool getwindowgeometry --shell "$main_window" | sed -n 's/^WIDTH=//p')
 preset_x=$((main_width - $(px 3080) + $(px 320)))
 preset_y=$((band_top + band_height + $(px 495)))
-row_x=40
-row_y=$((row_top + row_height / 2))
-xdotool mousemove --window "$main_window" "$row_x" "$row_y"
-xdotool keydown shift
-xdotool mousedown 1
+xdotool mousemove --window "$main_window" "$row_x" "$row_y" keydown shift mousedown 1
 sleep 0.3
 for ((i = 1; i <= 12; ++i)); do
     xdotool mousemove --window "$main_window" $((row_x + (preset_x - row_x) * i / 12)) \
@@ -524,14 +482,9 @@ for ((i = 1; i <= 12; ++i)); do
     sleep 0.05
 done
 sleep 0.3
-xdotool mouseup 1
-xdotool keyup shift
-await_window "$message_title" 5
-focus_window "$found"
-xdotool key Return
-wait_until 5 no_window "$message_title" || fail "Return did not close the preset message"
-
-begin "a click on preset 1 plays it"
+xdotool mouseup 1 keyup shift
+keys_in "$message_title" Return
+closed "$message_title"
 focus_window "$main_window"
 click_main "$preset_x" "$preset_y"
 expect_launch 4 "$first_link"
@@ -540,8 +493,7 @@ begin "bookmarks from an archive search, by keys"
 # The drag began in the grid, which kept the focus (a click on a preset does not take it).
 # Before the grid in reading order come the ten presets, the mode buttons (an arrow picks the
 # other mode) and the search box.
-xdotool key --delay 40 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
-    shift+Tab shift+Tab shift+Tab Right shift+Tab ctrl+a
+xdotool key --delay 40 $(repeat_key 11 shift+Tab) Right shift+Tab ctrl+a
 xdotool type --delay 30 "$clip_keywords"
 xdotool key Return
 wait_until 5 grep -q "^GET /search.asp?.*T1=$clip_keywords&.* 200\$" "$work/directory.log" ||
@@ -554,93 +506,65 @@ wait_until 5 first_row_has_text || fail "no clips appeared in the grid (seen: $(
 read -r _ row_top row_height _ < <(grep '^row' "$work/screen")
 # After the search box come the mode buttons (one stop), the ten presets and the grid, whose
 # first row becomes current; Shift+Down takes the second row into the selection.
-xdotool key --delay 40 Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab shift+Down
+xdotool key --delay 40 $(repeat_key 12 Tab) shift+Down
 search_menu b a
 wait_until 5 bookmarks_saved ||
     fail "Search > Bookmarks > Add Selected Items did not save both selected clips to $bookmarks_file"
 search_menu b s
-await_window "$bookmarks_title" 5
+await_window "$bookmarks_title"
 bookmarks_window=$found
 focus_window "$bookmarks_window"
 # The list fills the window from its top; its first item is the first clip.
 xdotool mousemove --window "$bookmarks_window" 40 8 click --repeat 2 --delay 80 1
 expect_launch 5 "$alpha_link"
-focus_window "$bookmarks_window"
 # The double-click left the first bookmark current in the list: Enter plays it again.
-xdotool key Return
+keys_in "$bookmarks_title" Return
 expect_launch 6 "$alpha_link"
-focus_window "$bookmarks_window"
-xdotool key Escape
-wait_until 5 no_window "$bookmarks_title" || fail "Esc did not close the bookmarks window"
+keys_in "$bookmarks_title" Escape
+closed "$bookmarks_title"
 
 begin "mini-browser on a row click"
 focus_window "$main_window"
 # "Open Mini-Browser on Preview" is the File menu's first entry.
-xdotool key alt+f
-sleep 0.3
-xdotool key Return
+xdotool key --delay 300 alt+f Return
 sleep 0.3
 click_main "$row_x" $((row_top + row_height / 2))
 await_window "$browser_title" 20
-browser_window=$found
 wait_until 20 grep -q "^GET /skylark.htm 200\$" "$work/directory.log" ||
     fail "the mini-browser did not load the clip's site from the directory service"
-focus_window "$browser_window"
-xdotool key alt+F4
-wait_until 5 no_window "$browser_title" || fail "the mini-browser did not close"
+keys_in "$browser_title" alt+F4
+closed "$browser_title"
 
 begin "station scan"
 search_menu c
-# First comes the notice to close the players.
-await_window "$message_title" 5
-focus_window "$found"
-xdotool key Return
-await_window "$scan_title" 5
+# First comes the notice to close the players. In the scan window the style list has the focus;
+# after it come the player list, which Alt+Down opens, and the dwell box.
+keys_in "$message_title" Return
+keys_in "$scan_title" Tab Tab ctrl+a 2 shift+Tab alt+Down
 scan_window=$found
-focus_window "$scan_window"
-# The style list has the focus; after it come the player list, which Alt+Down opens, and the
-# dwell box.
-xdotool key Tab Tab ctrl+a
-xdotool type 2
-xdotool key shift+Tab alt+Down
 sleep 0.5
 xdotool key Home Return
 wait_until 5 grep -q "^GET /search.asp?.*T1=R&GS=1.* 200\$" "$work/directory.log" ||
     fail "choosing RealPlayer asked the directory for no RealPlayer station"
-wait_until 10 records_at_least scan 1 || fail "the companion started no player for the first station"
-printf -v expected '1\n%s' "http://$directory_address/scan/$token-one.ram"
-[ "$(cat "${records[0]}")" = "$expected" ] ||
-    fail "the first station's player got '$(tr '\n' ' ' <"${records[0]}")'"
+expect_scan_station 1 one
 pgrep -f "$bin_dir/projModr .*$token-one" >/dev/null || fail "no projModr plays the first station"
 focus_window "$scan_window"
 xdotool key alt+n
-wait_until 10 records_at_least scan 2 || fail "Next did not move the scan to a second station"
-printf -v expected '1\n%s' "http://$directory_address/scan/$token-two.ram"
-[ "$(cat "${records[1]}")" = "$expected" ] ||
-    fail "the second station's player got '$(tr '\n' ' ' <"${records[1]}")'"
-first_player=${records[0]##*.}
-running "$first_player" && fail "the first station's player still runs after Next"
+expect_scan_station 2 two
+running "${records[0]##*.}" && fail "the first station's player still runs after Next"
 wait_until 5 helpers_at_most 1 || fail "the first station's helper still runs after Next"
 # The dwell of two seconds moves on by itself.
 wait_until 10 records_at_least scan 3 || fail "the scan did not move on after the dwell of 2 seconds"
-focus_window "$scan_window"
-xdotool key Escape
-wait_until 5 no_window "$scan_title" || fail "Esc did not close the scan window"
+keys_in "$scan_title" Escape
+closed "$scan_title"
 wait_until 8 no_scan_processes ||
     fail "a stand-in player or projModr still runs after the scan window closed: $(pgrep -af "$token|$scan_player")"
 
 begin "Esc in the search box"
 focus_window "$main_window"
-# The row click of the mini-browser step left the focus in the grid; the search box lies
-# twelve stops back.
-xdotool key --delay 40 shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab \
-    shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
-xdotool key Escape
-wait_until 5 program_ended || fail "Esc in the search box did not end the program within 5 s"
-wait "$program_pid"
-status=$?
-program_pid=""
-[ "$status" -eq 0 ] || fail "the program ended with status $status"
+# The row click of the mini-browser step left the focus in the grid, twelve stops after the box.
+xdotool key --delay 40 $(repeat_key 12 shift+Tab)
+quit_by_escape
 
 begin "settings saved"
 for expected in "ConSpeed=$connection" "LastSearch=$clip_keywords" "Version=3.0" "MiniB=True" "optArch=True"; do
@@ -652,55 +576,40 @@ for key in Width Height Top Left WWidth WHeight WTop WLeft; do
     grep -q "^$key=[0-9]" "$settings_file" || fail "the settings file lacks the window's $key"
 done
 
-# The program once more in German: the File menu opens by its German access key, the setup
-# dialog's title reads German, and a search sends the same request bytes and leaves the same stored
-# values as the English run before it.
-# Prints the first clip search the directory service logged after its line $1.
-clip_search_after() {
-    tail -n +$(($1 + 1)) "$work/directory.log" | grep -m 1 "^GET /search.asp?.*T1=$clip_keywords&"
+# The program once more in German: the File menu opens by "&Datei", the setup dialog's title
+# reads German, and a search sends the same request and stores the same values as in English.
+begin "German: menus, request and stored values as in English"
+stored_keys='^(ConSpeed|LastSearch|optLive|optArch|MiniB|Preset[0-9]|RScan|ServiceHost|Version)='
+english_request=$(grep -m 1 "^GET /search.asp?.*T1=$clip_keywords&" "$work/directory.log")
+english_values=$(grep -aE "$stored_keys" "$settings_file")
+logged=$(wc -l <"$work/directory.log")
+# Prints the first clip search the directory service logged in this run.
+german_search() {
+    tail -n +$((logged + 1)) "$work/directory.log" | grep -m 1 "^GET /search.asp?.*T1=$clip_keywords&"
 }
-
-german_pass() {
-    local stored_keys='^(ConSpeed|LastSearch|optLive|optArch|MiniB|Preset[0-9]|RScan|ServiceHost|Version)='
-    local english_request english_values logged
-    begin "German: menus, request and stored values as in English"
-    english_request=$(grep -m 1 "^GET /search.asp?.*T1=$clip_keywords&" "$work/directory.log")
-    english_values=$(grep -aE "$stored_keys" "$settings_file")
-    logged=$(wc -l <"$work/directory.log")
-    LANGUAGE=de start_program
-    await_window "$main_title" 10
-    main_window=$found
+LANGUAGE=de start_program
+await_window "$main_title" 10
+main_window=$found
+# The File menu's first entry switches the mini-browser off, the second time on again.
+for value in False True; do
     focus_window "$main_window"
-    # "&Datei": its first entry switches the mini-browser off and, the second time, on again.
-    xdotool key alt+d
-    sleep 0.3
-    xdotool key Return
-    wait_until 5 setting_is MiniB False || fail "Alt+D did not open the File menu as \"&Datei\""
-    focus_window "$main_window"
-    xdotool key alt+d
-    sleep 0.3
-    xdotool key Return
-    wait_until 5 setting_is MiniB True || fail "Alt+D did not open the File menu a second time"
-    focus_window "$main_window"
-    xdotool key F2
-    await_window '^Skylark! Broadcast - Einstellungen$' 5
-    focus_window "$found"
-    xdotool key Escape
-    wait_until 5 no_window '^Skylark! Broadcast - Einstellungen$' || fail "Esc did not close the German setup dialog"
-    # The search box has had the focus since the window opened.
-    focus_window "$main_window"
-    xdotool key ctrl+a
-    xdotool type --delay 30 "$clip_keywords"
-    xdotool key Return
-    wait_until 5 clip_search_after "$logged" >/dev/null || fail "Return in the German search box sent no search"
-    [ "$(clip_search_after "$logged")" = "$english_request" ] ||
-        fail "the German search sent '$(clip_search_after "$logged")', the English one '$english_request'"
-    xdotool key Escape
-    wait_until 5 program_ended || fail "Esc in the search box did not end the German program"
-    program_pid=""
-    [ "$(grep -aE "$stored_keys" "$settings_file")" = "$english_values" ] ||
-        fail "the German run stored other values than the English one"
-}
-german_pass
+    xdotool key --delay 300 alt+d Return
+    wait_until 5 setting_is MiniB "$value" || fail "Alt+D did not open the File menu as \"&Datei\""
+done
+focus_window "$main_window"
+xdotool key F2
+keys_in '^Skylark! Broadcast - Einstellungen$' Escape
+closed '^Skylark! Broadcast - Einstellungen$'
+# The search box has had the focus since the window opened.
+focus_window "$main_window"
+xdotool key ctrl+a
+xdotool type --delay 30 "$clip_keywords"
+xdotool key Return
+wait_until 5 german_search >/dev/null || fail "Return in the German search box sent no search"
+[ "$(german_search)" = "$english_request" ] ||
+    fail "the German search sent '$(german_search)', the English one '$english_request'"
+quit_by_escape
+[ "$(grep -aE "$stored_keys" "$settings_file")" = "$english_values" ] ||
+    fail "the German run stored other values than the English one"
 
 echo "PASS"
