@@ -1,11 +1,8 @@
 """Reads the program's accessibility tree through AT-SPI, as a screen reader does.
 
-Usage: a11y_walk.py [--screen WIDTHxHEIGHT] WINDOW_TITLE...
-(each title a regular expression of a window to check)
-Fails (exit 1) on a shown control that takes the focus but has no name, a shown window without
-its caption, or a table that exposes more columns than its header shows; with --screen, also on
-a window that does not lie wholly on a screen of that size or a control that reaches past its
-window's edge (where its text would be cut). Prints what it found.
+Usage: a11y_walk.py [--screen WIDTHxHEIGHT] WINDOW_TITLE_REGEX...
+Fails on a focusable control without a name, a window without its caption, a table column
+without a header and, with --screen, a window off that screen or a control past its window's edge.
 """
 import re
 import sys
@@ -80,8 +77,7 @@ def main():
     args = sys.argv[1:]
     screen = None
     if args[:1] == ["--screen"]:
-        width, height = (int(n) for n in args[1].split("x"))
-        screen = (0, 0, width, height)
+        screen = (0, 0, *(int(n) for n in args[1].split("x")))
         args = args[2:]
     wanted = [re.compile(title) for title in args]
     found, failures = set(), []

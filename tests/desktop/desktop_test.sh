@@ -56,9 +56,7 @@ skip() {
 }
 
 show_log() {
-    [ -s "$2" ] || return 0
-    echo "---- $1"
-    cat "$2"
+    [ -s "$2" ] && echo "---- $1" && cat "$2"
 }
 
 fail() {
@@ -89,7 +87,7 @@ wait_until() {
     shift
     for ((i = 0; i < tries; ++i)); do
         "$@" && return 0
-        if [ -n "$program_pid" ] && ! program_running; then
+        if [ -n "$program_pid" ] && program_ended; then
             # It may have ended just after the check, as awaited.
             "$@" && return 0
             fail "the program ended unexpectedly"
@@ -141,12 +139,8 @@ running() {
     [ "${stat%% *}" != Z ]
 }
 
-program_running() {
-    running "$program_pid"
-}
-
 program_ended() {
-    ! program_running
+    ! running "$program_pid"
 }
 
 # Esc in the search box ends the program with status 0.
@@ -175,12 +169,10 @@ x_server_ready() {
 start_x_server() {
     command -v Xvfb >/dev/null || skip "Xvfb is not installed"
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    local server=$!
-    started+=("$server")
-    wait_until 10 x_server_ready "$server"
+    started+=($!)
+    wait_until 10 x_server_ready $!
     grep -qs '^[0-9]' "$work/display" || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
-    DISPLAY=":$(head -n 1 "$work/display")"
-    export DISPLAY
+    export DISPLAY=":$(head -n 1 "$work/display")"
     echo "display $DISPLAY"
 }
 
