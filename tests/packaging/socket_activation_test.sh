@@ -31,8 +31,6 @@ exec_start=$(sed -n 's/^ExecStart=//p' "$unit")
 [ -n "$exec_start" ] || fail "no ExecStart in $unit"
 # The unit's absolute paths, inside the temporary tree.
 read -r -a command <<<"${exec_start//\/usr\//$root/tree/usr/}"
-grep -qx 'ListenStream=127.0.0.1:8642' "$root/tree/usr/lib/systemd/user/skylark-directory.socket" ||
-    fail "the socket unit does not listen on 127.0.0.1:8642"
 
 # The unit's address with a free port, as 8642 may be taken on this machine.
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
