@@ -31,20 +31,14 @@ readonly token="t${work##*.}"
 started=()
 program_pid=""
 
-# Stand-in players and helpers left by a failed scan, known by the records named after their ids.
-stop_scan_players() {
-    local record pid
-    [ -n "${scan_player:-}" ] || return 0
-    for record in "$work"/scan.[0-9]* "$work"/helper.[0-9]*; do
-        pid=${record##*.}
-        grep -qF "$scan_player" "/proc/$pid/cmdline" 2>/dev/null && kill "$pid" 2>/dev/null
-    done
-}
-
 cleanup() {
+    local record
     [ ${#started[@]} -eq 0 ] || kill "${started[@]}" 2>/dev/null
     wait 2>/dev/null
-    stop_scan_players
+    # Stand-in players and helpers left by a failed scan, known by the records named after their ids.
+    for record in "$work"/scan.[0-9]* "$work"/helper.[0-9]*; do
+        grep -qF "$scan_player" "/proc/${record##*.}/cmdline" 2>/dev/null && kill "${record##*.}" 2>/dev/null
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -55,16 +49,12 @@ skip() {
     exit 77
 }
 
-show_log() {
-    [ -s "$2" ] && echo "---- $1" && cat "$2"
-}
+show_log() { [ -s "$2" ] && echo "---- $1" && cat "$2"; }
 
 fail() {
     echo "FAIL at step '$step': $*"
-    if [ -n "${DISPLAY:-}" ] && command -v xwd >/dev/null; then
-        xwd -root -silent >desktop_test-failure.xwd 2>/dev/null &&
-            echo "screen saved as $PWD/desktop_test-failure.xwd"
-    fi
+    [ -n "${DISPLAY:-}" ] && xwd -root -silent >desktop_test-failure.xwd 2>/dev/null &&
+        echo "screen saved as $PWD/desktop_test-failure.xwd"
     show_log "directory service log" "$work/directory.log"
     show_log "program output" "$work/program.log"
     show_log "settings file" "$settings_file"
@@ -97,13 +87,9 @@ wait_until() {
     return 1
 }
 
-visible_window() {
-    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1
-}
+visible_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 
-has_window() {
-    [ -n "$(visible_window "$1")" ]
-}
+has_window() { [ -n "$(visible_window "$1")" ]; }
 
 # Sets "found" to the visible window whose title matches $1, waiting up to $2 seconds (5).
 await_window() {
@@ -111,9 +97,7 @@ await_window() {
     found=$(visible_window "$1")
 }
 
-no_window() {
-    ! has_window "$1"
-}
+no_window() { ! has_window "$1"; }
 
 # Presses the keys $2... in the window titled $1 once it shows, a moment apart as menus need.
 keys_in() {
@@ -122,14 +106,10 @@ keys_in() {
     xdotool key --delay 300 "${@:2}"
 }
 
-closed() {
-    wait_until 5 no_window "$1" || fail "the window titled /$1/ did not close"
-}
+closed() { wait_until 5 no_window "$1" || fail "the window titled /$1/ did not close"; }
 
 # Prints the key $2 $1 times, for runs of Tab.
-repeat_key() {
-    printf "$2 %.0s" $(seq "$1")
-}
+repeat_key() { printf "$2 %.0s" $(seq "$1"); }
 
 # An ended child stays a zombie until it is waited for, and kill -0 still finds a zombie.
 running() {
@@ -139,9 +119,7 @@ running() {
     [ "${stat%% *}" != Z ]
 }
 
-program_ended() {
-    ! running "$program_pid"
-}
+program_ended() { ! running "$program_pid"; }
 
 # Esc in the search box ends the program with status 0.
 quit_by_escape() {
@@ -157,40 +135,13 @@ focus_window() {
     timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1 || fail "could not bring window $1 to the front"
 }
 
-setting_is() {
-    grep -qxF "$1=$2" "$settings_file"
-}
+setting_is() { grep -qxF "$1=$2" "$settings_file"; }
 
 # True once the server has written its display number, or once it has given up.
-x_server_ready() {
-    grep -qs '^[0-9]' "$work/display" || ! running "$1"
-}
-
-start_x_server() {
-    command -v Xvfb >/dev/null || skip "Xvfb is not installed"
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    started+=($!)
-    wait_until 10 x_server_ready $!
-    grep -qs '^[0-9]' "$work/display" || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
-    export DISPLAY=":$(head -n 1 "$work/display")"
-    echo "display $DISPLAY"
-}
-
-start_window_manager() {
-    openbox --sm-disable >"$work/openbox.log" 2>&1 &
-    started+=($!)
-    wait_until 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-        fail "openbox did not take over the screen: $(cat "$work/openbox.log")"
-}
-
-free_port() {
-    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
-}
+x_server_ready() { grep -qs '^[0-9]' "$work/display" || ! running "$1"; }
 
 # One catalog line: kind, name, title, additional, stream, site, format, styles, bit rate, seconds.
-catalog_line() {
-    printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\tTestville\tTestland\t%s\t\t%s\t%s\t0\n' "$@"
-}
+catalog_line() { printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\tTestville\tTestland\t%s\t\t%s\t%s\t0\n' "$@"; }
 
 # The bundled catalog with the test's entries first: the scanner lists stations in catalog order.
 write_catalog() {
@@ -208,27 +159,7 @@ write_catalog() {
     } >"$test_catalog"
 }
 
-directory_settled() {
-    grep -qs '^listening ' "$work/directory.out" || ! running "$1"
-}
-
-# The site links name the service's address, so the port is chosen first; a taken one is retried.
-start_directory() {
-    local attempt pid
-    for attempt in 1 2 3; do
-        directory_address="127.0.0.1:$(free_port)" || fail "no free port"
-        write_catalog
-        "$bin_dir/skylark-directory" --listen 127.0.0.1 --port "${directory_address#*:}" \
-            --catalog "$test_catalog" >"$work/directory.out" 2>"$work/directory.log" &
-        pid=$!
-        started+=("$pid")
-        wait_until 10 directory_settled "$pid"
-        grep -qs '^listening ' "$work/directory.out" && break
-    done
-    grep -qxF "listening $directory_address" "$work/directory.out" ||
-        fail "the directory service did not start on $directory_address"
-    echo "directory service on $directory_address"
-}
+directory_settled() { grep -qs '^listening ' "$work/directory.out" || ! running "$1"; }
 
 # A stand-in player at $1: it writes its argument count and arguments, one a line, to a record per
 # launch named $2.TIME.PID, renamed into place whole, so the records sort in launch order.
@@ -315,22 +246,14 @@ expect_scan_station() {
         fail "scan station $1's player got '$(tr '\n' ' ' <"${records[$1 - 1]}")'"
 }
 
-clipboard() {
-    timeout 3 xclip -o -selection clipboard 2>/dev/null
-}
+clipboard() { timeout 3 xclip -o -selection clipboard 2>/dev/null; }
 
-clipboard_filled() {
-    [[ $(clipboard) == "Name : "* ]]
-}
+clipboard_filled() { [[ $(clipboard) == "Name : "* ]]; }
 
 # Pixels for twips on the main window, from the height of its 255-twip "Search" band.
-px() {
-    echo $(($1 * band_height / 255))
-}
+px() { echo $(($1 * band_height / 255)); }
 
-click_main() {
-    xdotool mousemove --window "$main_window" "$1" "$2" click 1
-}
+click_main() { xdotool mousemove --window "$main_window" "$1" "$2" click 1; }
 
 # True once the bookmarks file lists both clips in grid order.
 bookmarks_saved() {
@@ -351,9 +274,7 @@ no_scan_processes() {
 }
 
 # True when at most $1 helpers of the stand-in players run.
-helpers_at_most() {
-    [ "$(pgrep -fc "^$scan_player-helper")" -le "$1" ]
-}
+helpers_at_most() { [ "$(pgrep -fc "^$scan_player-helper")" -le "$1" ]; }
 
 first_row_has_text() {
     xwd -id "$main_window" -silent 2>/dev/null | read_screen >"$work/screen" 2>"$work/screen.err" &&
@@ -369,12 +290,31 @@ settings_file="$XDG_CONFIG_HOME/Skylark! Broadcast/Skylark! Broadcast.ini"
 bookmarks_file="$XDG_DATA_HOME/Skylark! Broadcast/Bookmarks.lst"
 
 begin "starting the X server, window manager and directory service"
-start_x_server
+command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+started+=($!)
+wait_until 10 x_server_ready $!
+grep -qs '^[0-9]' "$work/display" || skip "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n 1 "$work/display")"
 for tool in xdotool openbox xprop xwd xclip perl python3 timeout pgrep; do
     command -v "$tool" >/dev/null || fail "$tool is not installed (scripts/setup-debian.sh installs it)"
 done
-start_window_manager
-start_directory
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+started+=($!)
+wait_until 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    fail "openbox did not take over the screen: $(cat "$work/openbox.log")"
+# The site links name the service's address, so the port is chosen first; a taken one is retried.
+for attempt in 1 2 3; do
+    directory_address="127.0.0.1:$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')"
+    write_catalog
+    "$bin_dir/skylark-directory" --listen 127.0.0.1 --port "${directory_address#*:}" \
+        --catalog "$test_catalog" >"$work/directory.out" 2>"$work/directory.log" &
+    started+=($!)
+    wait_until 10 directory_settled $!
+    grep -qs '^listening ' "$work/directory.out" && break
+done
+grep -qxF "listening $directory_address" "$work/directory.out" ||
+    fail "the directory service did not start on $directory_address"
 player=$work/player
 make_player "$player" launch
 # The RealPlayer stand-in then starts a helper in a session of its own (as players that hand off
