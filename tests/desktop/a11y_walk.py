@@ -39,12 +39,13 @@ def inside(inner, outer, slack=1):
         and inner[2] <= outer[2] + slack and inner[3] <= outer[3] + slack
 
 
+def children(node):
+    return (child for child in map(node.getChildAtIndex, range(node.childCount)) if child is not None)
+
+
 def cut_off(node, frame, path):
     """Shown controls of the window that reach past its edge; a list's or table's rows scroll."""
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is None or not shown(child):
-            continue
+    for child in filter(shown, children(node)):
         here = f"{path}/{child.getRoleName()} '{child.name}'"
         if not inside(extents(child), frame):
             yield f"reaches past its window's edge {extents(child)} (window {frame}): {here}"
@@ -66,10 +67,8 @@ def problems(node, parent_role, path):
         if unnamed:
             yield f"the table exposes columns without a header {unnamed}: {here}"
         return
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from problems(child, role, here)
+    for child in children(node):
+        yield from problems(child, role, here)
 
 
 def main():
@@ -81,10 +80,7 @@ def main():
         args = args[2:]
     wanted = [re.compile(title) for title in args]
     found, failures = set(), []
-    for i in range(app.childCount):
-        window = app.getChildAtIndex(i)
-        if window is None:
-            continue
+    for window in children(app):
         if window.getRoleName() not in WINDOWS:
             failures.append(f"a top-level {window.getRoleName()} '{window.name}' is not a window")
             continue
