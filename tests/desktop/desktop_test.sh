@@ -184,14 +184,11 @@ read_screen() {
     perl -e '
         local $/;
         my $data = <STDIN>;
-        my @h = unpack("N25", $data);
-        my ($size, $width, $height, $order, $bpp, $line, $colours) = @h[0, 4, 5, 7, 11, 12, 19];
+        my ($size, $width, $height, $order, $bpp, $line, $colours) = (unpack("N25", $data))[0, 4, 5, 7, 11, 12, 19];
         die "unexpected XWD layout\n" unless $bpp == 32;
         my $pixels = $size + 12 * $colours;
         my $rgb = sub {
-            my ($x, $y) = @_;
-            my $p = substr($data, $pixels + $y * $line + 4 * $x, 4);
-            my $v = $order ? unpack("N", $p) : unpack("V", $p);
+            my $v = unpack($order ? "N" : "V", substr($data, $pixels + $_[1] * $line + 4 * $_[0], 4));
             return (($v >> 16) & 255, ($v >> 8) & 255, $v & 255);
         };
         my $dark = sub { my ($r, $g, $b) = @_; $r + $g + $b < 300 };
@@ -212,12 +209,9 @@ read_screen() {
         exit 0 if $y - $start < 6;
         my $text = 0;
         for my $ty ($start .. $y - 1) {
-            for my $tx (2 .. $width / 3) {
-                my ($r, $g, $b) = $rgb->($tx, $ty);
-                $text = 1 if $r > 200 && $g > 200 && $b > 200;
-            }
+            $text ||= 3 == grep { $_ > 200 } $rgb->($_, $ty) for 2 .. $width / 3;
         }
-        print "row $start ", $y - $start, " $text\n";
+        print "row $start ", $y - $start, " ", $text ? 1 : 0, "\n";
     '
 }
 
@@ -499,13 +493,11 @@ xdotool key --delay 40 $(repeat_key 12 shift+Tab)
 quit_by_escape
 
 begin "settings saved"
-for expected in "ConSpeed=$connection" "LastSearch=$clip_keywords" "Version=3.0" "MiniB=True" "optArch=True"; do
-    grep -qxF "$expected" "$settings_file" || fail "the settings file lacks $expected"
-done
-grep -aq "^Preset0=$first_name.*$first_link\$" "$settings_file" || fail "the settings file lacks preset 1 ($first_name)"
-grep -q "^RScan=[0-9]" "$settings_file" || fail "the settings file lacks the scan's resume point"
-for key in Width Height Top Left WWidth WHeight WTop WLeft; do
-    grep -q "^$key=[0-9]" "$settings_file" || fail "the settings file lacks the window's $key"
+# The connection, the last search, the mode, the mini-browser, preset 1, the scan's resume point and
+# the window's place and size.
+for expected in "ConSpeed=$connection" "LastSearch=$clip_keywords" Version=3.0 MiniB=True optArch=True \
+    "Preset0=$first_name.*$first_link" $(printf '%s=[0-9]+ ' RScan Width Height Top Left WWidth WHeight WTop WLeft); do
+    grep -aqxE "$expected" "$settings_file" || fail "the settings file lacks $expected"
 done
 
 # The program once more in German: the File menu opens by "&Datei", the setup dialog's title
