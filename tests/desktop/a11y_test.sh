@@ -6,14 +6,8 @@ set -uo pipefail
 bin_dir=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
+skip() { echo "SKIP: $*"; exit 77; }
+fail() { echo "FAIL: $*"; exit 1; }
 
 if [ -z "${SKYLARK_A11Y_SESSION:-}" ]; then
     for tool in Xvfb openbox xdotool dbus-run-session; do
