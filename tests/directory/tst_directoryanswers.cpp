@@ -13,8 +13,6 @@
 // is told, and the status and start of each answer, all read off the bytes on the wire.
 namespace {
 const QByteArray kAllFormats = "&F=1&RA=1&MA=1&RV=1&NA=1&NV=1&SW=1";
-const char* const kSka = "^ska^,^ska$,ska-,ska/,skamusic,`ska";
-const char* const kTechno = "techno^,techno$,techno-,techno/,technomusic";
 
 // A catalog line; site and location follow from the name as the scanner rows below expect.
 QByteArray live(const char* name, const char* url, const char* styles = "", const char* category = "",
@@ -131,8 +129,10 @@ void TestDirectoryAnswers::answers_data()
     row("non-ASCII first", "T1=s%C3%A3o" + live, "S\xc3\xa3o Paulo FM");
     row("empty", "T1=+" + live, "");
     row("markers only", "T1=%5E+%60" + live, "");
-    row("ska but not Alaska", QByteArray("T1=") + kSka + live, "Radio Z\xc3\xbcrich|S\xc3\xa3o Paulo FM");
-    row("techno but not technocrat", QByteArray("T1=") + kTechno + live, "S\xc3\xa3o Paulo FM");
+    row("ska but not Alaska", "T1=^ska^,^ska$,ska-,ska/,skamusic,`ska" + live,
+        "Radio Z\xc3\xbcrich|S\xc3\xa3o Paulo FM");
+    row("techno but not technocrat", "T1=techno^,techno$,techno-,techno/,technomusic" + live,
+        "S\xc3\xa3o Paulo FM");
     row("scan R first", "T1=R&GS=1&UNK=0&LS=0",
         scanned(1, "Alpha Rock") + "http://a.example.com/alpha.ram@@@@RealAudio@@@@Dayton@@@@Ohio@@@@20<");
     row("scan R second", "T1=R&GS=1&UNK=0&LS=1", scanned(2, "Zeta Pictures"));
@@ -189,10 +189,7 @@ void TestDirectoryAnswers::cleaning_data()
     const auto row = [](const char* name, bool address, const char* raw, const char* clean) {
         QTest::newRow(name) << address << QString::fromUtf8(raw) << QString::fromUtf8(clean);
     };
-    row("quotes and tags", false, "Late \"Night\" <b>Show</A>", "Late Night b>Show/A>");
-    row("doubled markers", false, "Rock && Roll ** $$5 ~~ @@ ^^", "Rock & Roll * $5");
     row("marker at the end", false, "Star* ", "Star");
-    row("control characters", false, "a\tb\x01", "ab");
     row("single markers stay", false, "R&B $5 ^_^ ~x @home *new", "R&B $5 ^_^ ~x @home *new");
     row("address", true, " http://h/a b\">x<.ram ", "http://h/abx.ram");
     row("address at-signs", true, "rtsp://u@@h/x@", "rtsp://u@h/x");
