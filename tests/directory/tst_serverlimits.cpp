@@ -50,8 +50,6 @@ private Q_SLOTS:
     void endlessHeadIsRefused_data();
     void endlessHeadIsRefused();
     void idleHalfSentRequestsAreDropped();
-    void closingRequestsCloseTheConnection_data();
-    void closingRequestsCloseTheConnection();
     void ambiguousHeadsAreRefused_data();
     void ambiguousHeadsAreRefused();
     void slowClientsHoldNoOneElse();
@@ -116,35 +114,6 @@ void TestServerLimits::idleHalfSentRequestsAreDropped()
     QVERIFY(busy >= 2 * kMaxConnections);
     QVERIFY(m_service.log().contains("- /skylark.htm - timed out"));
     QVERIFY(!m_service.get("GET /skylark.htm HTTP/1.1\r\nHost: h\r\n\r\n").isEmpty());
-}
-
-void TestServerLimits::closingRequestsCloseTheConnection_data()
-{
-    QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<bool>("closes");
-    QTest::newRow("HTTP/1.1") << QByteArray("GET /skylark.htm HTTP/1.1\r\nHost: h\r\n\r\n") << false;
-    QTest::newRow("Connection: close")
-        << QByteArray("GET /skylark.htm HTTP/1.1\r\nHost: h\r\nConnection: close\r\n\r\n") << true;
-    QTest::newRow("HTTP/1.0") << QByteArray("GET /skylark.htm HTTP/1.0\r\n\r\n") << true;
-    QTest::newRow("HTTP/1.0 keep-alive")
-        << QByteArray("GET /skylark.htm HTTP/1.0\r\nConnection: keep-alive\r\n\r\n") << false;
-}
-
-void TestServerLimits::closingRequestsCloseTheConnection()
-{
-    QFETCH(QByteArray, request);
-    QFETCH(bool, closes);
-    const auto socket = connectTo(m_service);
-    QVERIFY(socket);
-    const auto answers = DirectoryProcess::exchange(*socket, request);
-    QCOMPARE(answers.size(), 1);
-    QVERIFY(answers[0].first.contains(" 200 "));
-    if (closes) {
-        QTRY_COMPARE(socket->state(), QAbstractSocket::UnconnectedState);
-    } else {
-        QCOMPARE(DirectoryProcess::exchange(*socket, request).size(), 1);
-        QCOMPARE(socket->state(), QAbstractSocket::ConnectedState);
-    }
 }
 
 void TestServerLimits::ambiguousHeadsAreRefused_data()
