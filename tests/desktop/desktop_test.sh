@@ -429,10 +429,9 @@ wait_until 5 bookmarks_saved ||
     fail "Search > Bookmarks > Add Selected Items did not save both selected clips to $bookmarks_file"
 search_menu b s
 await_window "$bookmarks_title"
-bookmarks_window=$found
-focus_window "$bookmarks_window"
+focus_window "$found"
 # The list fills the window from its top; its first item is the first clip.
-xdotool mousemove --window "$bookmarks_window" 40 8 click --repeat 2 --delay 80 1
+xdotool mousemove --window "$found" 40 8 click --repeat 2 --delay 80 1
 expect_launch 5 "$alpha_link"
 # The double-click left the first bookmark current in the list: Enter plays it again.
 keys_in "$bookmarks_title" Return
@@ -458,15 +457,13 @@ search_menu c
 # after it come the player list, which Alt+Down opens, and the dwell box.
 keys_in "$message_title" Return
 keys_in "$scan_title" Tab Tab ctrl+a 2 shift+Tab alt+Down
-scan_window=$found
 sleep 0.5
 xdotool key Home Return
 wait_until 5 grep -q "^GET /search.asp?.*T1=R&GS=1.* 200\$" "$work/directory.log" ||
     fail "choosing RealPlayer asked the directory for no RealPlayer station"
 expect_scan_station 1 one
 pgrep -f "$bin_dir/projModr .*$token-one" >/dev/null || fail "no projModr plays the first station"
-focus_window "$scan_window"
-xdotool key alt+n
+keys_in "$scan_title" alt+n
 expect_scan_station 2 two
 running "${records[0]##*.}" && fail "the first station's player still runs after Next"
 wait_until 5 helpers_at_most 1 || fail "the first station's helper still runs after Next"
