@@ -1,16 +1,11 @@
 // The page decoder fed in blocks cut where the fuzzer chooses, for a page without a charset,
 // one named UTF-8 and one named Windows-1252: any cut gives the text of the page in one block.
 #include "BlockSplits.h"
-
-#include <array>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-#include <QByteArray>
-#include <QString>
+#include "FuzzInput.h"
 
 #include "search/PageDecoder.h"
+
+#include <array>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -33,11 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         split += blocks.decode(bytes.sliced(qsizetype(from), qsizetype(length)));
     });
     split += blocks.finish();
-    if (split != whole || blocks.readsWindows1252() != oneBlock.readsWindows1252()) {
-        std::fprintf(stderr, "%s: one block gives %lld characters, %zu cuts give %lld\n",
-                     contentType.constData(), static_cast<long long>(whole.size()), cuts.size(),
-                     static_cast<long long>(split.size()));
-        std::abort();
-    }
+    if (split != whole || blocks.readsWindows1252() != oneBlock.readsWindows1252())
+        fuzzFail("the page cut into blocks decodes otherwise than in one block");
     return 0;
 }

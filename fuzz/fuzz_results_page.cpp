@@ -1,25 +1,17 @@
 // The results page reader fed in blocks cut where the fuzzer chooses. However the page is cut,
 // it must give as many rows as the same page in one block.
 #include "BlockSplits.h"
-
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-
-#include <QString>
+#include "FuzzInput.h"
 
 #include "search/ResultsModel.h"
 #include "search/ResultsParser.h"
 #include "search/SearchRequest.h"
 
-namespace {
-struct Outcome
-{
-    int count = 0;
-    int rows = 0;
-};
+#include <utility>
 
-template <typename Feed> Outcome readPage(bool archive, const QString& conSpeed, Feed feed)
+namespace {
+// The parser's result count and the model's row count.
+template <typename Feed> std::pair<int, int> readPage(bool archive, const QString& conSpeed, Feed feed)
 {
     ResultsModel model;
     ResultsParser parser(model);
@@ -42,20 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString page = QString::fromUtf8(bytes.data(), qsizetype(bytes.size()));
     const std::vector<std::size_t> cuts = blockCuts(input, std::size_t(page.size()), 32);
 
-    const Outcome whole = readPage(archive, conSpeed, [&](ResultsParser& parser) { parser.append(page); });
-    const Outcome split = readPage(archive, conSpeed, [&](ResultsParser& parser) {
+    const auto whole = readPage(archive, conSpeed, [&](ResultsParser& parser) { parser.append(page); });
+    const auto split = readPage(archive, conSpeed, [&](ResultsParser& parser) {
         forEachBlock(cuts, std::size_t(page.size()), [&](std::size_t from, std::size_t length) {
             parser.append(QStringView(page).mid(qsizetype(from), qsizetype(length)));
         });
     });
-    if (whole.count != split.count || whole.rows != split.rows) {
-        std::fprintf(stderr,
-                     "one block: %d results, %d rows; %zu cuts: %d results, %d rows\ncuts:", whole.count,
-                     whole.rows, cuts.size(), split.count, split.rows);
-        for (const std::size_t cut : cuts)
-            std::fprintf(stderr, " %zu", cut);
-        std::fprintf(stderr, "\n");
-        std::abort();
-    }
+    if (whole != split)
+        fuzzFail("the page cut into blocks gives other results or rows than in one block");
     return 0;
 }

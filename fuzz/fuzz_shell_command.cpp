@@ -1,11 +1,6 @@
 // The player lookup with a desktop whose open commands are the fuzzer's text.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdint>
-
-#include <QString>
-#include <QStringList>
-
 #include "platform/DefaultApps.h"
 #include "playback/PlayerDiscovery.h"
 
@@ -20,11 +15,7 @@ public:
     QString openCommandForMimeType(const QString&) override { return next(); }
 
 private:
-    QString next()
-    {
-        const std::string text = m_input.ConsumeRandomLengthString(512);
-        return QString::fromUtf8(text.data(), qsizetype(text.size()));
-    }
+    QString next() { return QString::fromStdString(m_input.ConsumeRandomLengthString(512)); }
 
     FuzzedDataProvider& m_input;
 };
@@ -37,12 +28,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                               QStringLiteral("Winamp.file"), QStringLiteral(".swa")};
     const QString type =
         documentTypes.at(input.ConsumeIntegralInRange<qsizetype>(0, documentTypes.size() - 1));
-    const bool skip = type.startsWith(QLatin1Char('W'));
     FuzzedApps apps(input);
-    PlayerDiscovery discovery(apps);
-    (void)discovery.getShellCommand(type, skip);
-    const std::string command = input.ConsumeRemainingBytesAsString();
+    (void)PlayerDiscovery(apps).getShellCommand(type, type.startsWith(QLatin1Char('W')));
     (void)PlayerDiscovery::commandFromOpenCommand(
-        QString::fromUtf8(command.data(), qsizetype(command.size())));
+        QString::fromStdString(input.ConsumeRemainingBytesAsString()));
     return 0;
 }

@@ -1,24 +1,13 @@
 #!/usr/bin/env bash
-# Reads the built program's accessibility tree as a screen reader does: under Xvfb, with a
-# session bus and the AT-SPI registry, it opens the main window, the setup dialog (F2), the
-# bookmarks window and the station scan window by keys and walks each one's tree with
-# a11y_walk.py, which fails on a focusable control without a name, a window without its caption
-# or a table column without a header. It runs at twice the scale on a 1600x1200 screen, where
-# every window must lie wholly on the screen and no control may reach past its window's edge.
-# Usage: a11y_test.sh BIN_DIR
-# Exit status 0 passed, 1 failed, 77 skipped (no X server, session bus or AT-SPI here).
+# Opens the main window, setup, bookmarks and the station scan by keys under Xvfb at twice the
+# scale on a 1600x1200 screen, with a session bus and AT-SPI, and walks each one's accessibility
+# tree with a11y_walk.py. Usage: a11y_test.sh BIN_DIR; exit 0 passed, 1 failed, 77 skipped.
 set -uo pipefail
 bin_dir=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
-skip() {
-    echo "SKIP: $*"
-    exit 77
-}
-fail() {
-    echo "FAIL: $*"
-    exit 1
-}
+skip() { echo "SKIP: $*"; exit 77; }
+fail() { echo "FAIL: $*"; exit 1; }
 
 if [ -z "${SKYLARK_A11Y_SESSION:-}" ]; then
     for tool in Xvfb openbox xdotool dbus-run-session; do
@@ -58,27 +47,26 @@ await() {
     xdotool windowactivate --sync "$found" 2>/dev/null || xdotool windowfocus --sync "$found"
     sleep 0.5
 }
+# Waits for the window titled $1 and walks the trees of the windows titled $1 and $2....
 walk() {
+    await "$1"
     /usr/bin/python3 "$here/a11y_walk.py" --screen 1600x1200 "$@" || fail "the accessibility tree has problems (above)"
 }
 
-await '^Skylark! Broadcast v3\.0$'
-walk '^Skylark! Broadcast v3\.0$'
+main='^Skylark! Broadcast v3\.0$'
+walk "$main"
 xdotool key F2
-await '^Skylark! Broadcast - Setup$'
-walk '^Skylark! Broadcast v3\.0$' '^Skylark! Broadcast - Setup$'
+walk '^Skylark! Broadcast - Setup$' "$main"
 xdotool key Escape
 # Search > Bookmarks > Show Bookmarks; Alt+S is shared, so the way goes through Edit.
-await '^Skylark! Broadcast v3\.0$'
+await "$main"
 xdotool key --delay 300 alt+e Right b s
-await '^Bookmarks$'
 walk '^Bookmarks$'
 xdotool key Escape
-await '^Skylark! Broadcast v3\.0$'
+await "$main"
 xdotool key --delay 300 alt+e Right c
 await '^Skylark! Broadcast$'
 xdotool key Return
-await '^Skylark! Broadcast - Station Scan$'
 walk '^Skylark! Broadcast - Station Scan$'
 # A chosen player opens the whole window: the station's rows and the buttons.
 xdotool key --delay 300 Tab alt+Down

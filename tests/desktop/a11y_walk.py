@@ -1,11 +1,8 @@
 """Reads the program's accessibility tree through AT-SPI, as a screen reader does.
 
-Usage: a11y_walk.py [--screen WIDTHxHEIGHT] WINDOW_TITLE...
-(each title a regular expression of a window to check)
-Fails (exit 1) on a shown control that takes the focus but has no name, a shown window without
-its caption, or a table that exposes more columns than its header shows; with --screen, also on
-a window that does not lie wholly on a screen of that size or a control that reaches past its
-window's edge (where its text would be cut). Prints what it found.
+Usage: a11y_walk.py [--screen WIDTHxHEIGHT] WINDOW_TITLE_REGEX...
+Fails on a focusable control without a name, a window without its caption, a table column
+without a header and, with --screen, a window off that screen or a control past its window's edge.
 """
 import re
 import sys
@@ -42,12 +39,13 @@ def inside(inner, outer, slack=1):
         and inner[2] <= outer[2] + slack and inner[3] <= outer[3] + slack
 
 
+def children(node):
+    return (child for child in map(node.getChildAtIndex, range(node.childCount)) if child is not None)
+
+
 def cut_off(node, frame, path):
     """Shown controls of the window that reach past its edge; a list's or table's rows scroll."""
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is None or not shown(child):
-            continue
+    for child in filter(shown, children(node)):
         here = f"{path}/{child.getRoleName()} '{child.name}'"
         if not inside(extents(child), frame):
             yield f"reaches past its window's edge {extents(child)} (window {frame}): {here}"
@@ -69,10 +67,8 @@ def problems(node, parent_role, path):
         if unnamed:
             yield f"the table exposes columns without a header {unnamed}: {here}"
         return
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from problems(child, role, here)
+    for child in children(node):
+        yield from problems(child, role, here)
 
 
 def main():
@@ -80,15 +76,11 @@ def main():
     args = sys.argv[1:]
     screen = None
     if args[:1] == ["--screen"]:
-        width, height = (int(n) for n in args[1].split("x"))
-        screen = (0, 0, width, height)
+        screen = (0, 0, *(int(n) for n in args[1].split("x")))
         args = args[2:]
     wanted = [re.compile(title) for title in args]
     found, failures = set(), []
-    for i in range(app.childCount):
-        window = app.getChildAtIndex(i)
-        if window is None:
-            continue
+    for window in children(app):
         if window.getRoleName() not in WINDOWS:
             failures.append(f"a top-level {window.getRoleName()} '{window.name}' is not a window")
             continue

