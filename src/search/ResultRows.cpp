@@ -31,20 +31,17 @@ double numberOf(QByteArrayView text)
     return NumericText::value(QStringView(number.data(), number.size()));
 }
 
-// The rows of keys in the order of less, or its reverse. Ties keep the rows' order, so the sort
-// is stable without the buffer a stable sort takes.
-template <typename Key, typename Less> QList<int> sortedRows(LargeArray<Key>& keys, bool ascending, Less less)
+// The rows of keys sorted stably by less, first to last or last to first.
+template <typename Key, typename Less> QList<int> sortedRows(QList<Key>& keys, bool ascending, Less less)
 {
-    std::sort(keys.begin(), keys.end(), [ascending, &less](const Key& a, const Key& b) {
-        if (less(a, b))
-            return ascending;
-        if (less(b, a))
-            return !ascending;
-        return a.row < b.row;
-    });
+    if (ascending)
+        std::stable_sort(keys.begin(), keys.end(), less);
+    else
+        std::stable_sort(keys.begin(), keys.end(),
+                         [&less](const Key& a, const Key& b) { return less(b, a); });
     QList<int> order;
     order.reserve(keys.size());
-    for (const Key& key : keys)
+    for (const Key& key : std::as_const(keys))
         order.append(key.row);
     return order;
 }
@@ -121,7 +118,7 @@ QList<int> ResultRows::textOrder(int column, bool ascending) const
         quint64 second;
         int row;
     };
-    LargeArray<TextKey> keys;
+    QList<TextKey> keys;
     keys.reserve(size());
     for (int row = 0; row < size(); ++row) {
         const QByteArrayView text = cellUtf8(row, column);
@@ -147,7 +144,7 @@ QList<int> ResultRows::numberOrder(int column, bool ascending) const
         double value;
         int row;
     };
-    LargeArray<NumberKey> keys;
+    QList<NumberKey> keys;
     keys.reserve(size());
     for (int row = 0; row < size(); ++row)
         keys.append(NumberKey{numberOf(cellUtf8(row, column)), row});
@@ -157,9 +154,18 @@ QList<int> ResultRows::numberOrder(int column, bool ascending) const
 
 void ResultRows::reorder(const QList<int>& order)
 {
-    LargeArray<Entry> sorted;
-    sorted.reserve(order.size());
-    for (const int row : order)
-        sorted.append(m_entries[row]);
-    m_entries = std::move(sorted);
+    // In place, one cycle of the permutation at a time: a page's rows take no second array.
+    QList<bool> placed(order.size(), false);
+    for (int start = 0; start < order.size(); ++start) {
+        if (placed.at(start))
+            continue;
+        const Entry first = m_entries[start];
+        int at = start;
+        for (; order.at(at) != start; at = order.at(at)) {
+            m_entries[at] = m_entries[order.at(at)];
+            placed[at] = true;
+        }
+        m_entries[at] = first;
+        placed[at] = true;
+    }
 }

@@ -317,10 +317,11 @@ void MainWindow::setProgressValue(int value)
 void MainWindow::showProgressSoon()
 {
     // Progress comes for every link of a page, and a progress bar repaints the whole window at
-    // each change it can show; the bar takes the latest value once per turn of the event loop.
+    // each change it can show; the bar takes the latest value a few times a second, often
+    // enough to be seen moving.
     if (std::exchange(m_progressQueued, true))
         return;
-    QTimer::singleShot(0, this, [this] {
+    QTimer::singleShot(kProgressIntervalMs, this, [this] {
         m_progressQueued = false;
         m_controls.progress->setMaximum(m_progressMaximum);
         m_controls.progress->setValue(std::clamp(m_progressValue, 0, m_progressMaximum));

@@ -93,7 +93,8 @@ private:
     bool m_ending = false;
     // The locked control that had the focus when a search began.
     QPointer<QWidget> m_focusBeforeSearch;
-    // The progress the bar shows at the next turn of the event loop.
+    // The progress the bar shows next, at most kProgressIntervalMs after it came.
+    static constexpr int kProgressIntervalMs = 50;
     int m_progressMaximum = 1;
     int m_progressValue = 0;
     bool m_progressQueued = false;
