@@ -47,12 +47,6 @@ template <typename Key, typename Less> QList<int> sortedRows(QList<Key>& keys, b
 }
 } // namespace
 
-void ResultRows::clear()
-{
-    m_entries.clear();
-    m_text.clear();
-}
-
 void ResultRows::release()
 {
     m_entries.release();

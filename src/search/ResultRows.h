@@ -3,7 +3,6 @@
 #include "platform/LargeArray.h"
 #include "search/ResultRow.h"
 
-#include <QByteArray>
 #include <QList>
 
 // The rows of a results page kept compactly: the text of every cell in one block of UTF-8, and
@@ -24,9 +23,6 @@ public:
     static constexpr qsizetype kRowBytes = sizeof(Entry);
 
     int size() const { return static_cast<int>(m_entries.size()); }
-    bool isEmpty() const { return m_entries.isEmpty(); }
-    // No rows; the memory is kept for the next ones.
-    void clear();
     // The rows and their memory go.
     void release();
 
