@@ -48,6 +48,8 @@ public:
     }
     void append(const T* values, qsizetype count)
     {
+        if (count == 0)
+            return; // values may be null, and memcpy takes no null pointer
         resize(m_size + count);
         std::memcpy(m_data + m_size - count, values, size_t(count) * sizeof(T));
     }
