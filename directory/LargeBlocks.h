@@ -1,16 +1,13 @@
 #pragma once
 
+#include "src/platform/LargeArray.h"
+
 #include <QByteArrayView>
 
 #include <cstddef>
-#include <new>
 #include <vector>
 
-#include <sys/mman.h>
-
-// An allocator that takes blocks of some megabytes straight from the system, in huge pages where
-// it offers them: a catalog's tens of megabytes then cost tens of page faults rather than tens of
-// thousands, and room reserved but never written costs no memory.
+// An allocator that takes blocks of some megabytes from LargeMemory.
 template <typename T> struct LargeBlockAllocator
 {
     using value_type = T;
@@ -24,11 +21,7 @@ template <typename T> struct LargeBlockAllocator
         const size_t bytes = n * sizeof(T);
         if (bytes < kLarge)
             return std::allocator<T>().allocate(n);
-        void* block = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (block == MAP_FAILED)
-            throw std::bad_alloc();
-        ::madvise(block, bytes, MADV_HUGEPAGE);
-        return static_cast<T*>(block);
+        return static_cast<T*>(LargeMemory::take(bytes));
     }
 
     void deallocate(T* block, size_t n) noexcept
@@ -36,7 +29,7 @@ template <typename T> struct LargeBlockAllocator
         if (n * sizeof(T) < kLarge)
             std::allocator<T>().deallocate(block, n);
         else
-            ::munmap(block, n * sizeof(T));
+            LargeMemory::give(block, n * sizeof(T));
     }
 
     friend bool operator==(const LargeBlockAllocator&, const LargeBlockAllocator&) { return true; }

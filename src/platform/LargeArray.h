@@ -10,10 +10,37 @@
 
 #include <sys/mman.h>
 
-// An array of plain values whose memory is taken straight from the system, in huge pages where
-// it offers them, and grown by the kernel moving its pages rather than by copying: tens of
-// megabytes cost tens of page faults rather than thousands, and room reserved but never written
-// costs no memory. New elements are left uninitialised.
+// Blocks of memory taken straight from the system, in huge pages where it offers them: tens of
+// megabytes cost tens of page faults rather than thousands, and room never written costs no
+// memory. Failure throws std::bad_alloc, as new does.
+namespace LargeMemory {
+inline void* take(size_t bytes)
+{
+    void* block = ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (block == MAP_FAILED)
+        throw std::bad_alloc();
+    ::madvise(block, bytes, MADV_HUGEPAGE);
+    return block;
+}
+
+// The block grown to bytes, moved by the kernel if it must be, without copying.
+inline void* grow(void* block, size_t oldBytes, size_t bytes)
+{
+    block = ::mremap(block, oldBytes, bytes, MREMAP_MAYMOVE);
+    if (block == MAP_FAILED)
+        throw std::bad_alloc();
+    ::madvise(block, bytes, MADV_HUGEPAGE);
+    return block;
+}
+
+inline void give(void* block, size_t bytes)
+{
+    ::munmap(block, bytes);
+}
+} // namespace LargeMemory
+
+// An array of plain values in LargeMemory, grown by the kernel moving its pages rather than by
+// copying. New elements are left uninitialised.
 template <typename T> class LargeArray
 {
     static_assert(std::is_trivially_copyable_v<T>);
@@ -80,7 +107,7 @@ public:
     void release()
     {
         if (m_data)
-            ::munmap(m_data, m_bytes);
+            LargeMemory::give(m_data, m_bytes);
         m_data = nullptr;
         m_size = m_capacity = 0;
         m_bytes = 0;
