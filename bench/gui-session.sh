@@ -36,8 +36,11 @@ gui_start() {
     "$1" >"$work/log" 2>&1 &
     program_pid=$!
     pids+=("$program_pid")
-    local window
-    window=$(xdotool search --sync --onlyvisible --name '^Skylark! Broadcast v3.0$' | head -1)
+    local window=""
+    # A search ends with an X error when a window it reads closes meanwhile (the splash).
+    while [ -z "$window" ]; do
+        window=$(xdotool search --sync --onlyvisible --name '^Skylark! Broadcast v3.0$' 2>/dev/null | head -1)
+    done
     xdotool windowfocus --sync "$window"
     xdotool type "x"
 }

@@ -40,9 +40,15 @@ openbox >/dev/null 2>&1 &
 program=$!
 trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null' EXIT
 
+# xdotool's search ends with an X error when a window it is reading closes meanwhile (the
+# splash, at start-up), so a failed search is asked again until the deadline.
 await() {
-    local found
-    found=$(timeout 20 xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1)
+    local found="" deadline=$((SECONDS + 20))
+    while [ -z "$found" ] && [ "$SECONDS" -lt "$deadline" ]; do
+        found=$(timeout $((deadline - SECONDS)) xdotool search --sync --onlyvisible --name "$1" \
+            2>/dev/null | head -1)
+        [ -n "$found" ] || sleep 0.1
+    done
     [ -n "$found" ] || fail "no window '$1' (program: $(tail -3 "$WORK/program.log"))"
     xdotool windowactivate --sync "$found" 2>/dev/null || xdotool windowfocus --sync "$found"
     sleep 0.5
