@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include <array>
+#include <cstring>
 
 namespace {
 // Windows-1252's letters in 0x80-0x9F; its five unassigned bytes keep their C1 code points.
@@ -50,6 +51,20 @@ Sequence checkSequence(QByteArrayView bytes, qsizetype at, int& length)
             return Sequence::Invalid;
     }
     return Sequence::Valid;
+}
+
+// The end of the run of ASCII bytes starting at at: most of a page, read eight bytes at a time.
+qsizetype asciiEnd(QByteArrayView bytes, qsizetype at)
+{
+    constexpr quint64 kHighBits = 0x8080808080808080ULL;
+    for (quint64 word = 0; at + 8 <= bytes.size(); at += 8) {
+        std::memcpy(&word, bytes.data() + at, sizeof word);
+        if (word & kHighBits)
+            break;
+    }
+    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80)
+        ++at;
+    return at;
 }
 
 QString charsetOf(const QByteArray& contentType)
@@ -122,11 +137,7 @@ QString PageDecoder::decodeUtf8(QByteArrayView bytes, bool atEnd)
     qsizetype validFrom = 0;
     qsizetype at = 0;
     const qsizetype size = bytes.size();
-    while (at < size) {
-        if (static_cast<unsigned char>(bytes[at]) < 0x80) {
-            ++at;
-            continue;
-        }
+    while ((at = asciiEnd(bytes, at)) < size) {
         int length = 1;
         const Sequence sequence = checkSequence(bytes, at, length);
         if (sequence == Sequence::Valid) {

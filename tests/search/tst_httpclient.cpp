@@ -86,6 +86,9 @@ private Q_SLOTS:
         QTest::newRow("no charset, Windows-1252")
             << 200 << QByteArray("text/html") << QByteArray("caf\xE9 M\xFCnchen \x80") << 3
             << u"caf\u00e9 M\u00fcnchen \u20ac"_s;
+        QTest::newRow("no charset, after runs of ASCII")
+            << 200 << QByteArray("text/html") << QByteArray("Station from caf\xC3\xA9 then M\xFCnchen") << 0
+            << u"Station from caf\u00e9 then M\u00fcnchen"_s;
         QTest::newRow("no charset, UTF-8 then not")
             << 200 << QByteArray("text/html") << QByteArray("\xC3\xA9t\xC3\xA9 \xE9t\xE9 \xC3\xA9") << 5
             << u"\u00e9t\u00e9 \u00e9t\u00e9 \u00c3\u00a9"_s;
