@@ -92,12 +92,7 @@ public:
         if (count <= m_capacity)
             return;
         const size_t bytes = roundUp(size_t(count) * sizeof(T));
-        void* block =
-            m_data ? ::mremap(m_data, m_bytes, bytes, MREMAP_MAYMOVE)
-                   : ::mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (block == MAP_FAILED)
-            throw std::bad_alloc();
-        ::madvise(block, bytes, MADV_HUGEPAGE);
+        void* block = m_data ? LargeMemory::grow(m_data, m_bytes, bytes) : LargeMemory::take(bytes);
         m_data = static_cast<T*>(block);
         m_bytes = bytes;
         m_capacity = qsizetype(bytes / sizeof(T));
