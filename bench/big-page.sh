@@ -33,7 +33,7 @@ gui_start "$bin_dir/skylark-broadcast" "$port"
 sleep 2
 ticks_before=$(cpu_ticks)
 rss_before=$(rss_kb)
-[ -n "${PERF_OUT:-}" ] && { perf record ${PERF_ARGS:--g} -o "$PERF_OUT" -p "$program_pid" >/dev/null 2>&1 & perf_pid=$!; }
+[ -n "${PERF_OUT:-}" ] && { perf record ${PERF_ARGS:--g} -o "$PERF_OUT" -p "$program_pid" >/dev/null 2>&1 & perf_pid=$!; sleep 1; }
 xdotool key Return
 # Idle: no processor time used for a whole second.
 last=-1
