@@ -289,11 +289,30 @@ void MainWindow::setStatusPanel(int panel, const QString& text)
 {
     if (panel < 1 || panel > int(m_controls.panels.size()))
         return;
-    QLabel* label = m_controls.panels.at(std::size_t(panel - 1));
+    // The result count may change for every record, and each new text lays out and repaints the
+    // status bar; like the progress bar, a panel takes the latest text a few times a second.
+    const auto at = std::size_t(panel - 1);
+    PanelState& state = m_panelStates.at(at);
+    if (state.holding || (state.shown.isValid() && !state.shown.hasExpired(kProgressIntervalMs))) {
+        state.held = text;
+        if (!std::exchange(state.holding, true))
+            QTimer::singleShot(kProgressIntervalMs, this, [this, at] {
+                m_panelStates.at(at).holding = false;
+                showPanel(at, m_panelStates.at(at).held);
+            });
+        return;
+    }
+    showPanel(at, text);
+}
+
+void MainWindow::showPanel(std::size_t at, const QString& text)
+{
+    QLabel* label = m_controls.panels.at(at);
     label->setText(text);
     // A text wider than its panel is cut on screen; its tool tip shows it whole, as plain text.
     label->setToolTip(plainToolTip(text));
     m_controls.describeGrid();
+    m_panelStates.at(at).shown.start();
 }
 
 void MainWindow::setResultsCaption(const QString& text)

@@ -4,9 +4,11 @@
 #include "search/SearchView.h"
 #include "ui/MainControls.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 
+#include <array>
 #include <functional>
 
 class CommandTable;
@@ -84,6 +86,7 @@ private:
     void layOut();
     void showStreamFormat();
     void showProgressSoon();
+    void showPanel(std::size_t at, const QString& text);
     void startStationDrag(const QPoint& pos);
 
     const ResultsModel& m_model;
@@ -98,5 +101,14 @@ private:
     int m_progressMaximum = 1;
     int m_progressValue = 0;
     bool m_progressQueued = false;
+    // A status panel changed again within kProgressIntervalMs of its last change holds the
+    // latest text until the interval ends.
+    struct PanelState
+    {
+        QElapsedTimer shown;
+        QString held;
+        bool holding = false;
+    };
+    std::array<PanelState, 3> m_panelStates;
     MainControls m_controls;
 };

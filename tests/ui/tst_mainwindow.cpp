@@ -13,6 +13,7 @@
 #include "TestFiles.h"
 #include "TestServer.h"
 
+#include <QLabel>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -187,6 +188,18 @@ private Q_SLOTS:
         search->click();
         QCOMPARE(m_fx->services.dialogs.texts(), QStringList{u"Please close station scanning window."_s});
         QVERIFY(!m_fx->program->search().isSearching());
+    }
+
+    // The count panel, set for every record, shows the first text at once and the latest after
+    // a moment, the texts between skipped.
+    void statusPanelTakesLatestText()
+    {
+        startProgram();
+        auto* count = window().findChild<QLabel*>(u"statBarPanel2"_s);
+        for (const QString& text : {u"1"_s, u"2"_s, QString()})
+            window().setStatusPanel(2, text);
+        QCOMPARE(count->text(), u"1"_s);
+        QTRY_COMPARE(count->text(), QString());
     }
 
     void unwritableSettingsReported()
