@@ -289,30 +289,15 @@ void MainWindow::setStatusPanel(int panel, const QString& text)
 {
     if (panel < 1 || panel > int(m_controls.panels.size()))
         return;
-    // The result count may change for every record, and each new text lays out and repaints the
-    // status bar; like the progress bar, a panel takes the latest text a few times a second.
     const auto at = std::size_t(panel - 1);
-    PanelState& state = m_panelStates.at(at);
-    if (state.holding || (state.shown.isValid() && !state.shown.hasExpired(kProgressIntervalMs))) {
-        state.held = text;
-        if (!std::exchange(state.holding, true))
-            QTimer::singleShot(kProgressIntervalMs, this, [this, at] {
-                m_panelStates.at(at).holding = false;
-                showPanel(at, m_panelStates.at(at).held);
-            });
-        return;
-    }
-    showPanel(at, text);
-}
-
-void MainWindow::showPanel(std::size_t at, const QString& text)
-{
-    QLabel* label = m_controls.panels.at(at);
-    label->setText(text);
-    // A text wider than its panel is cut on screen; its tool tip shows it whole, as plain text.
-    label->setToolTip(plainToolTip(text));
-    m_controls.describeGrid();
-    m_panelStates.at(at).shown.start();
+    m_panelTexts.at(at) = text;
+    showPaced(m_panelPaces.at(at), [this, at] {
+        QLabel* label = m_controls.panels.at(at);
+        label->setText(m_panelTexts.at(at));
+        // A text wider than its panel is cut on screen; its tool tip shows it whole, as plain text.
+        label->setToolTip(plainToolTip(m_panelTexts.at(at)));
+        m_controls.describeGrid();
+    });
 }
 
 void MainWindow::setResultsCaption(const QString& text)
@@ -324,26 +309,40 @@ void MainWindow::setResultsCaption(const QString& text)
 void MainWindow::setProgressMaximum(int maximum)
 {
     m_progressMaximum = std::max(1, maximum);
-    showProgressSoon();
+    showProgress();
 }
 
 void MainWindow::setProgressValue(int value)
 {
     m_progressValue = value;
-    showProgressSoon();
+    showProgress();
 }
 
-void MainWindow::showProgressSoon()
+void MainWindow::showProgress()
 {
-    // Progress comes for every link of a page, and a progress bar repaints the whole window at
-    // each change it can show; the bar takes the latest value a few times a second, often
-    // enough to be seen moving.
-    if (std::exchange(m_progressQueued, true))
-        return;
-    QTimer::singleShot(kProgressIntervalMs, this, [this] {
-        m_progressQueued = false;
+    showPaced(m_progressPace, [this] {
         m_controls.progress->setMaximum(m_progressMaximum);
         m_controls.progress->setValue(std::clamp(m_progressValue, 0, m_progressMaximum));
+    });
+}
+
+template <typename Show> void MainWindow::showPaced(Pace& pace, Show show)
+{
+    // Progress comes for every link of a page and the result count for every record, and each
+    // change the window can show lays it out or repaints it; so a change within kPaceMs of the
+    // last one shown waits for the interval's end, where the latest value is shown.
+    if (pace.waiting)
+        return;
+    if (!pace.shown.isValid() || pace.shown.hasExpired(kPaceMs)) {
+        pace.shown.start();
+        show();
+        return;
+    }
+    pace.waiting = true;
+    QTimer::singleShot(int(kPaceMs - pace.shown.elapsed()), this, [&pace, show] {
+        pace.waiting = false;
+        pace.shown.start();
+        show();
     });
 }
 

@@ -85,8 +85,14 @@ private:
     void connectControls();
     void layOut();
     void showStreamFormat();
-    void showProgressSoon();
-    void showPanel(std::size_t at, const QString& text);
+    void showProgress();
+    // Shows a value at once, or at most kPaceMs after the last one shown.
+    struct Pace
+    {
+        QElapsedTimer shown;
+        bool waiting = false;
+    };
+    template <typename Show> void showPaced(Pace& pace, Show show);
     void startStationDrag(const QPoint& pos);
 
     const ResultsModel& m_model;
@@ -96,19 +102,11 @@ private:
     bool m_ending = false;
     // The locked control that had the focus when a search began.
     QPointer<QWidget> m_focusBeforeSearch;
-    // The progress the bar shows next, at most kProgressIntervalMs after it came.
-    static constexpr int kProgressIntervalMs = 50;
+    static constexpr qint64 kPaceMs = 50;
     int m_progressMaximum = 1;
     int m_progressValue = 0;
-    bool m_progressQueued = false;
-    // A status panel changed again within kProgressIntervalMs of its last change holds the
-    // latest text until the interval ends.
-    struct PanelState
-    {
-        QElapsedTimer shown;
-        QString held;
-        bool holding = false;
-    };
-    std::array<PanelState, 3> m_panelStates;
+    Pace m_progressPace;
+    std::array<QString, 3> m_panelTexts;
+    std::array<Pace, 3> m_panelPaces;
     MainControls m_controls;
 };
